@@ -1,0 +1,23 @@
+# Shared build rules: every target gets the same strict warnings, and every
+# test executable is registered the same way.
+
+function(vorna_set_warnings target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow
+                                           -Wconversion -Wno-sign-conversion -Werror)
+endfunction()
+
+# vorna_add_test(<name> SOURCES <files...> LIBS <targets...>)
+# Builds a test executable and registers it with CTest. Window tests need no
+# display: the offscreen platform is set for every test.
+function(vorna_add_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS})
+  target_compile_definitions(${name} PRIVATE
+    VORNA_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data")
+  vorna_set_warnings(${name})
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8"
+    TIMEOUT 900)
+endfunction()

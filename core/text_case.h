@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace vorna {
+
+// Folds A-Z and the capitals of the Windows-1251 Cyrillic page (А-Я, Ё and
+// the rest) to their small letters. Everything else is left as it is.
+std::string lower_headword(const std::string& utf8);
+
+// Raises a first a-z, а-я or ё to its capital; any other first character
+// (a capital, a digit, a bracket, another script) is left as it is.
+void raise_first_letter(std::string& utf8);
+
+// Number of code points in valid UTF-8; stray bytes count one each.
+std::size_t count_code_points(const std::string& utf8);
+
+// Decodes the code point starting at `pos` and advances `pos` past it. A byte
+// that starts no valid sequence decodes as itself, so no input is lost.
+uint32_t next_code_point(const std::string& utf8, std::size_t& pos);
+
+// Appends the UTF-8 form of a code point.
+void append_code_point(std::string& out, uint32_t code_point);
+
+}  // namespace vorna
