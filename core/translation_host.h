@@ -23,4 +23,11 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// Thrown by a host's process_pending_events when the user ended the program
+// during a run; the run unwinds and removes its temporary files.
+class RunCancelled : public std::runtime_error {
+public:
+    RunCancelled() : std::runtime_error("translation run cancelled") {}
+};
+
 }  // namespace vorna
