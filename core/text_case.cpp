@@ -5,21 +5,30 @@ namespace vorna {
 namespace {
 
 uint32_t lower_code_point(uint32_t c) {
-    if (c >= 'A' && c <= 'Z') return c + 32;
-    if (c >= 0x0410 && c <= 0x042F) return c + 0x20;  // А..Я
-    if (c >= 0x0400 && c <= 0x040F) return c + 0x50;  // Ё, Ђ, Ѓ, Є ... Џ
-    if (c == 0x0490) return 0x0491;                   // Ґ
+    if (c >= 'A' && c <= 'Z')
+        return c + 32;
+    if (c >= 0x0410 && c <= 0x042F)
+        return c + 0x20;  // А..Я
+    if (c >= 0x0400 && c <= 0x040F)
+        return c + 0x50;  // Ё, Ђ, Ѓ, Є ... Џ
+    if (c == 0x0490)
+        return 0x0491;  // Ґ
     return c;
 }
 
 uint32_t upper_code_point(uint32_t c) {
-    if (c >= 'a' && c <= 'z') return c - 32;
-    if (c >= 0x0430 && c <= 0x044F) return c - 0x20;  // а..я
-    if (c == 0x0451) return 0x0401;                   // ё
+    if (c >= 'a' && c <= 'z')
+        return c - 32;
+    if (c >= 0x0430 && c <= 0x044F)
+        return c - 0x20;  // а..я
+    if (c == 0x0451)
+        return 0x0401;  // ё
     return c;
 }
 
-bool is_continuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
+bool is_continuation(unsigned char byte) {
+    return (byte & 0xC0) == 0x80;
+}
 
 }  // namespace
 
@@ -90,19 +99,34 @@ std::string lower_headword(const std::string& utf8) {
 }
 
 void raise_first_letter(std::string& utf8) {
-    if (utf8.empty()) return;
+    if (utf8.empty())
+        return;
     std::size_t end = 0;
     const uint32_t c = next_code_point(utf8, end);
     const uint32_t upper = upper_code_point(c);
-    if (upper == c) return;
+    if (upper == c)
+        return;
     std::string first;
     append_code_point(first, upper);
     utf8.replace(0, end, first);
 }
 
+bool is_valid_utf8(const std::string& bytes) {
+    for (std::size_t pos = 0; pos < bytes.size();) {
+        const std::size_t start = pos;
+        const uint32_t c = next_code_point(bytes, pos);
+        // A stray byte decodes as itself over one position; a real code point
+        // of 0x80..0xFF always takes two bytes.
+        if (c >= 0x80 && pos - start == 1)
+            return false;
+    }
+    return true;
+}
+
 std::size_t count_code_points(const std::string& utf8) {
     std::size_t count = 0;
-    for (std::size_t pos = 0; pos < utf8.size(); ++count) next_code_point(utf8, pos);
+    for (std::size_t pos = 0; pos < utf8.size(); ++count)
+        next_code_point(utf8, pos);
     return count;
 }
 

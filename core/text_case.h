@@ -21,6 +21,9 @@ std::size_t count_code_points(const std::string& utf8);
 // that starts no valid sequence decodes as itself, so no input is lost.
 uint32_t next_code_point(const std::string& utf8, std::size_t& pos);
 
+// True when every byte belongs to a well-formed UTF-8 sequence.
+bool is_valid_utf8(const std::string& bytes);
+
 // Appends the UTF-8 form of a code point.
 void append_code_point(std::string& out, uint32_t code_point);
 

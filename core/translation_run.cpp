@@ -178,7 +178,8 @@ std::optional<std::string> text_translate(Translator& translator, TranslationHos
     const RunInProgress busy(translator);
     reset_counters(translator);
 
-    const WorkFolder folder(translator.application_folder);
+    const WorkFolder folder(translator.work_folder.empty() ? translator.application_folder
+                                                           : translator.work_folder);
     const TemporaryFile source_file(folder.file("temp1.txt"));
     if (!save_source_text(source_text, source_file.path())) {
         // Nowhere to put the working files: translate from memory instead of failing.

@@ -12,14 +12,14 @@ namespace vorna {
 
 // The engine's state, owned by the host (the main window or the CLI).
 struct Translator {
-    Translator(DictionaryStore& dictionary, const MessageTable& message_table,
-               std::string folder)
+    Translator(DictionaryStore& dictionary, const MessageTable& message_table, std::string folder)
         : store(dictionary), messages(message_table), application_folder(std::move(folder)) {}
 
     DictionaryStore& store;
     const MessageTable& messages;
     std::string application_folder;
-    std::string interface_mode;     // "rus" picks word_rus; anything else word_translit
+    std::string work_folder;     // where the run's temporary files go; "" = the application folder
+    std::string interface_mode;  // "rus" picks word_rus; anything else word_translit
     std::string type_of_translate;  // "" for text output, "\r\n" for the word list
     int32_t unknown_word_count = 0;
     bool use_literal_scan = false;  // the reference lookup, for tests and benchmarks
