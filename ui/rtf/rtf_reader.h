@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QByteArray>
+#include <QTextDocument>
+
+namespace vorna::rtf {
+
+// Replaces the whole content of `document` with the RTF document `rtf`: text,
+// paragraphs, line breaks, tabs and the character formats the boxes show (bold,
+// italic, underline, strike-out, font family and size, colour). Pictures, tables'
+// layout, notes and other destinations are left out. Damaged input is read as far
+// as it makes sense; this never throws and never recurses per group.
+void read_rtf(const QByteArray& rtf, QTextDocument& document);
+
+}  // namespace vorna::rtf
