@@ -1,0 +1,268 @@
+#include "core/dictionary_loader.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "temp_folder.h"
+
+namespace vorna {
+namespace {
+
+using testing::TempFolder;
+
+// Records what the load reports, in order.
+struct RecordingSink : LoadProgressSink {
+    void process_pending_events() override { ++pumps; }
+    void dictionary_missing() override { events.push_back("missing"); }
+    void letter_done(char letter, int32_t running_count) override {
+        events.push_back(std::string(1, letter));
+        counts.push_back(running_count);
+    }
+    void indexing_started() override { events.push_back("indexing"); }
+    void records_left_out(int32_t count) override {
+        events.push_back("left out " + std::to_string(count));
+    }
+
+    std::vector<std::string> events;
+    std::vector<int32_t> counts;
+    int pumps = 0;
+};
+
+struct Loaded {
+    DictionaryStore store;
+    RecordingSink sink;
+    bool found = false;
+};
+
+std::unique_ptr<Loaded> load(const TempFolder& folder, const std::string& source) {
+    folder.write("qd.dat", source);
+    auto loaded = std::make_unique<Loaded>();
+    loaded->found = load_dictionary(loaded->store, folder.path(), loaded->sink);
+    return loaded;
+}
+
+std::vector<std::string> headwords(const DictionaryStore& store) {
+    std::vector<std::string> words;
+    for (int32_t row = 1; row <= store.entry_count; ++row)
+        words.push_back(store.entries[row].word_eng);
+    return words;
+}
+
+const PrefixSlot& slot_of(const DictionaryStore& store, const char* word) {
+    return store.prefix_index[static_cast<std::size_t>(prefix_slot(word))];
+}
+
+// Row of `word` found the way a lookup scans its slot's stretch; 0 when absent.
+int32_t scan_slot(const DictionaryStore& store, const std::string& word) {
+    const PrefixSlot& slot = store.prefix_index[static_cast<std::size_t>(prefix_slot(word))];
+    for (int32_t row = slot.first_entry; row != 0 && row <= slot.last_entry; ++row) {
+        if (store.entries[row].word_eng == word)
+            return row;
+    }
+    return 0;
+}
+
+TEST(dictionary_loader, accepted_lines_become_sorted_entries) {
+    TempFolder folder;
+    folder.write("qd1.dat", "aaa,left,behind\r\n");  // an interrupted start's copy
+    const std::string source =
+        "dog,\xF1\xEE\xE1\xE0\xEA\xE0,sobaka\r\n"
+        "Cat,upper case first letter,refused\r\n"
+        "\r\n"
+        "cAT,\xEA\xEE\xF8\xEA\xE0,koshka\r\n"
+        "7up,digit,refused\r\n"
+        " bee,blank,refused\r\n"
+        "\"quote\",quote,refused\r\n"
+        "\xEA\xEE\xF2,cyrillic,refused\r\n"
+        "a,\"\xEE\xE4\xE8\xED, \xEE\xE4\xED\xE0\",\"odin, odna\"\n"
+        "cat,second,dup\r\n"
+        "i,\xFF,ja";  // last line without a line end
+    auto loaded = load(folder, source);
+    const DictionaryStore& store = loaded->store;
+
+    ASSERT_TRUE(loaded->found);
+    EXPECT_EQ(headwords(store), (std::vector<std::string>{"a", "cat", "cat", "dog", "i"}));
+    EXPECT_EQ(store.entries[1].word_rus, u8"один, одна");
+    EXPECT_EQ(store.entries[1].word_translit, "odin, odna");
+    // Equal headwords: the whole lines decide, case-blind, by code point (Latin
+    // before Cyrillic).
+    EXPECT_EQ(store.entries[2].word_translit, "dup");
+    EXPECT_EQ(store.entries[3].word_rus, u8"кошка");
+    EXPECT_EQ(store.entries[4].word_rus, u8"собака");
+    EXPECT_EQ(store.entries[5].word_rus, u8"я");
+    // One-letter words are stored but reach no slot; the rest are found.
+    EXPECT_EQ(scan_slot(store, "cat"), 2);
+    EXPECT_EQ(scan_slot(store, "dog"), 4);
+    EXPECT_EQ(store.lookup.find("cat", 1, 5), 2);
+    EXPECT_EQ(slot_of(store, "aa").first_entry, 0);
+
+    // 26 letters in order with the running count, then indexing, nothing else.
+    std::vector<std::string> expected_events;
+    for (char letter = 'a'; letter <= 'z'; ++letter)
+        expected_events.emplace_back(1, letter);
+    expected_events.push_back("indexing");
+    EXPECT_EQ(loaded->sink.events, expected_events);
+    EXPECT_EQ(loaded->sink.counts[2], 3);
+    EXPECT_EQ(loaded->sink.counts.back(), 5);
+    EXPECT_EQ(loaded->sink.pumps, 2 * 5);  // each accepted line, then each loaded record
+
+    EXPECT_FALSE(folder.exists("qd1.dat"));
+    EXPECT_EQ(folder.read("qd.dat"), source);
+    EXPECT_EQ(store.records_left_out, 0);
+}
+
+TEST(dictionary_loader, missing_dictionary_is_reported_once_and_creates_nothing) {
+    TempFolder folder;
+    DictionaryStore store;
+    RecordingSink sink;
+    EXPECT_FALSE(load_dictionary(store, folder.path(), sink));
+    EXPECT_EQ(sink.events, std::vector<std::string>{"missing"});
+    EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
+
+    // A folder named qd.dat cannot be read as a dictionary either.
+    std::filesystem::create_directory(folder.file("qd.dat"));
+    EXPECT_FALSE(load_dictionary(store, folder.path(), sink));
+    EXPECT_FALSE(folder.exists("qd1.dat"));
+}
+
+TEST(dictionary_loader, empty_dictionary_gives_empty_tables) {
+    TempFolder folder;
+    auto loaded = load(folder, "");
+    EXPECT_TRUE(loaded->found);
+    EXPECT_EQ(loaded->sink.counts, std::vector<int32_t>(26, 0));
+    EXPECT_EQ(loaded->store.entry_count, 0);
+    for (const PrefixSlot& slot : loaded->store.prefix_index) {
+        EXPECT_EQ(slot.first_entry, 0);
+        EXPECT_EQ(slot.last_entry, 0);
+    }
+    EXPECT_TRUE(is_word_character(loaded->store, 'a'));
+}
+
+TEST(dictionary_loader, index_fills_gaps_and_shares_the_ba_slot_with_d_hyphen) {
+    TempFolder folder;
+    auto loaded =
+        load(folder, "ad,3,3\r\nab,1,1\r\nabc,2,2\r\nbat,4,4\r\nbaa,5,5\r\nd-day,6,6\r\n");
+    const DictionaryStore& store = loaded->store;
+    // Rows: ab abc ad baa bat d-day.
+    EXPECT_EQ(slot_of(store, "ac").first_entry, 2);
+    EXPECT_EQ(slot_of(store, "ac").last_entry, 2);
+    EXPECT_EQ(slot_of(store, "ad").last_entry, 3);
+    EXPECT_EQ(slot_of(store, "ba").first_entry, 4);
+    EXPECT_EQ(slot_of(store, "ba").last_entry, 6);
+    EXPECT_EQ(scan_slot(store, "baa"), 4);
+    EXPECT_EQ(scan_slot(store, "bat"), 5);
+    EXPECT_EQ(scan_slot(store, "d-day"), 6);
+}
+
+TEST(dictionary_loader, any_order_of_the_same_lines_gives_the_same_entries) {
+    std::mt19937 random(7);
+    std::vector<std::string> lines;
+    for (int i = 0; i < 3000; ++i) {
+        std::string word;
+        const int length = 1 + static_cast<int>(random() % 6);
+        for (int k = 0; k < length; ++k) {
+            word += static_cast<char>((k > 0 && random() % 5 == 0 ? 'A' : 'a') + random() % 26);
+        }
+        lines.push_back(word + ",\xEA" + std::to_string(i) + ",k" + std::to_string(i));
+    }
+    std::vector<std::string> previous;
+    for (int round = 0; round < 2; ++round) {
+        std::shuffle(lines.begin(), lines.end(), random);
+        std::string source;
+        for (const std::string& line : lines)
+            source += line + "\r\n";
+        TempFolder folder;
+        auto loaded = load(folder, source);
+        ASSERT_EQ(loaded->store.entry_count, 3000);
+        std::vector<std::string> rows;
+        for (int32_t row = 1; row <= 3000; ++row) {
+            const DictionaryEntry& entry = loaded->store.entries[row];
+            rows.push_back(entry.word_eng + "," + entry.word_rus + "," + entry.word_translit);
+        }
+        if (round == 1) {
+            EXPECT_EQ(rows, previous);
+        }
+        previous = rows;
+        EXPECT_TRUE(std::is_sorted(rows.begin(), rows.end()));
+    }
+}
+
+TEST(dictionary_loader, faulty_lines_never_shift_the_records_after_them) {
+    TempFolder folder;
+    auto loaded = load(folder,
+                       "aa,two\r\nab,1,2,four\r\nac,\"broken, quote\r\nad,x,y\r\n"
+                       "ae,\"q\"tail,z\r\n");
+    const auto& entries = loaded->store.entries;
+    ASSERT_EQ(loaded->store.entry_count, 5);
+    EXPECT_EQ(entries[1].word_rus, "two");
+    EXPECT_EQ(entries[1].word_translit, "");
+    EXPECT_EQ(entries[2].word_translit, "2");
+    EXPECT_EQ(entries[3].word_rus, "broken, quote");
+    EXPECT_EQ(entries[4].word_eng, "ad");
+    EXPECT_EQ(entries[4].word_translit, "y");
+    EXPECT_EQ(entries[5].word_rus, "q");
+}
+
+TEST(dictionary_loader, binary_and_huge_lines_load_without_harm) {
+    TempFolder folder;
+    std::mt19937 random(11);
+    std::string source;
+    for (int i = 0; i < 200000; ++i)
+        source += static_cast<char>(random());
+    source += "\nzebra," + std::string(1 << 20, 'x') + ",zebra";
+    auto loaded = load(folder, source);
+    // Every accepted line became exactly one record.
+    const DictionaryStore& store = loaded->store;
+    EXPECT_EQ(store.entry_count, loaded->sink.counts.back());
+    const auto zebra = std::find_if(store.entries.begin(), store.entries.end(),
+                                    [](const DictionaryEntry& e) { return e.word_eng == "zebra"; });
+    ASSERT_NE(zebra, store.entries.end());
+    EXPECT_EQ(zebra->word_rus.size(), 1u << 20);
+    EXPECT_EQ(zebra->word_translit, "zebra");
+}
+
+TEST(dictionary_loader, records_past_the_table_are_counted_and_large_groups_stay_whole) {
+    TempFolder folder;
+    std::string source;
+    // 40,000 s- words: more than a 16-bit sort buffer could hold.
+    for (int i = 59999; i >= 20000; --i)
+        source += "s" + std::to_string(i) + ",s,s\r\n";
+    for (int i = 0; i < 20010; ++i)
+        source += "t" + std::to_string(100000 + i) + ",t,t\n";
+    auto loaded = load(folder, source);
+    const DictionaryStore& store = loaded->store;
+    EXPECT_EQ(store.entry_count, kMaxEntries);
+    EXPECT_EQ(store.records_left_out, 10);
+    EXPECT_EQ(loaded->sink.events.back(), "left out 10");
+    EXPECT_EQ(loaded->sink.counts.back(), 60010);
+    EXPECT_EQ(store.entries[1].word_eng, "s20000");
+    EXPECT_EQ(store.entries[40000].word_eng, "s59999");
+    EXPECT_EQ(store.entries[kMaxEntries].word_eng, "t119999");
+}
+
+TEST(dictionary_loader, utf8_dictionaries_load_with_and_without_byte_order_mark) {
+    for (const std::string mark : {"", "\xEF\xBB\xBF"}) {
+        TempFolder folder;
+        auto loaded = load(folder, mark + u8"cat,кот,kot\r\nbig,Большой,bolshoj\r\n");
+        ASSERT_EQ(loaded->store.entry_count, 2) << mark.size();
+        EXPECT_EQ(loaded->store.entries[1].word_rus, u8"Большой");
+        EXPECT_EQ(loaded->store.entries[2].word_eng, "cat");
+        EXPECT_EQ(loaded->store.entries[2].word_rus, u8"кот");
+    }
+}
+
+TEST(dictionary_loader, two_stores_load_side_by_side) {
+    TempFolder first_folder, second_folder;
+    auto first = load(first_folder, "one,1,1\r\n");
+    auto second = load(second_folder, "two,2,2\r\nthree,3,3\r\n");
+    EXPECT_EQ(headwords(first->store), std::vector<std::string>{"one"});
+    EXPECT_EQ(headwords(second->store), (std::vector<std::string>{"three", "two"}));
+}
+
+}  // namespace
+}  // namespace vorna
