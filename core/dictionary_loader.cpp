@@ -111,17 +111,20 @@ void load_working_copy(DictionaryStore& store, const WorkingCopy& working_copy,
 bool load_dictionary(DictionaryStore& store, const std::string& application_folder,
                      LoadProgressSink& sink) {
     const std::string folder = application_folder.empty() ? "." : application_folder;
-    const std::string source_path = folder + "/" + kSourceName;
-    // A qd.dat that cannot be read is as good as missing: loading on without
+    return load_dictionary_file(store, folder + "/" + kSourceName, folder, sink);
+}
+
+bool load_dictionary_file(DictionaryStore& store, const std::string& source_path,
+                          const std::string& work_folder, LoadProgressSink& sink) {
+    // A source that cannot be read is as good as missing: loading on without
     // it would open a translator that knows no word.
     if (!is_readable_file(source_path)) {
         sink.dictionary_missing();
         return false;
     }
-
     store = DictionaryStore();
-    const WorkFolder work_folder(folder);
-    WorkingCopy working_copy(work_folder.file(kWorkingCopyName));
+    const WorkFolder folder(work_folder);
+    WorkingCopy working_copy(folder.file(kWorkingCopyName));
     const SourceEncoding encoding = sort_into_working_copy(source_path, working_copy, sink);
     sink.indexing_started();
     load_working_copy(store, working_copy, encoding, sink);
