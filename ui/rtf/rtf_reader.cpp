@@ -436,11 +436,11 @@ class Parser {
     // \uN names a UTF-16 code unit as a signed 16-bit number; the next
     // \ucN characters are the fallback for readers without Unicode.
     void unicode_character(std::int64_t value) {
-        if (value < 0) {
-            value += 65536;
+        if (value < -32768 || value > 0xFFFF) {
+            text_unit(kReplacementCharacter);
+        } else {
+            text_unit(static_cast<char16_t>(value < 0 ? value + 65536 : value));
         }
-        text_unit(value >= 0 && value <= 0xFFFF ? static_cast<char16_t>(value)
-                                                : kReplacementCharacter);
         fallback_left_ = state_.unicode_skip;
     }
 

@@ -56,7 +56,9 @@ void append_character(QByteArray& out, QChar c) {
     }
     out += "\\u";
     out += QByteArray::number(static_cast<std::int16_t>(unit));
-    out += '?';
+    // The "?" fallback goes out as a hex escape: readers that take text a word at a
+    // time would otherwise skip the rest of the word along with it.
+    out += "\\'3f";
 }
 
 void append_text(QByteArray& out, const QString& text) {

@@ -1,0 +1,108 @@
+#include "ui/rtf/document_files.h"
+#include "document_runs.h"
+#include "ui/rtf/rtf_writer.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextCursor>
+
+#include <gtest/gtest.h>
+
+namespace vorna::rtf {
+namespace {
+
+class document_files : public ::testing::Test {
+  protected:
+    QString path(const char* name) const { return folder_.filePath(QLatin1String(name)); }
+
+    QString write(const char* name, const QByteArray& bytes) const {
+        QFile file(path(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return file.fileName();
+    }
+
+    QByteArray contents(const QString& file_path) const {
+        QFile file(file_path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    QTemporaryDir folder_;
+};
+
+TEST_F(document_files, rtfFileKeepsItsFormatting) {
+    QTextDocument document;
+    ASSERT_TRUE(load_document_file(write("doc.txt", R"({\rtf1 {\b bold} plain})"), document));
+    const auto runs = testing::paragraphs_of(document).at(0);
+    ASSERT_EQ(runs.size(), 2u);
+    EXPECT_TRUE(runs[0].bold);
+    EXPECT_EQ(document.toPlainText(), QStringLiteral("bold plain"));
+}
+
+TEST_F(document_files, plainTextIsUtf8WhenValidOtherwiseWindows1251) {
+    QTextDocument document;
+    ASSERT_TRUE(
+        load_document_file(write("u.txt", "\xEF\xBB\xBFПривет\r\nмир\n{\\rtf later"), document));
+    EXPECT_EQ(document.toPlainText(), QStringLiteral("Привет\nмир\n{\\rtf later"));
+    EXPECT_EQ(document.blockCount(), 3);
+
+    ASSERT_TRUE(
+        load_document_file(write("w.txt", "\xCF\xF0\xE8\xE2\xE5\xF2 \xB8\xEB\xEA\xE0"), document));
+    EXPECT_EQ(document.toPlainText(), QStringLiteral("Привет ёлка"));
+}
+
+TEST_F(document_files, emptyAndBinaryFilesLoad) {
+    QTextDocument document;
+    document.setPlainText(QStringLiteral("old"));
+    ASSERT_TRUE(load_document_file(write("empty", QByteArray()), document));
+    EXPECT_TRUE(document.isEmpty());
+
+    QByteArray binary;
+    for (int i = 0; i < 4096; ++i) {
+        binary += static_cast<char>((i * 7919) % 256);
+    }
+    EXPECT_TRUE(load_document_file(write("binary", binary), document));
+    EXPECT_FALSE(document.isEmpty());
+}
+
+TEST_F(document_files, unreadableFileLeavesTheDocumentAlone) {
+    QTextDocument document;
+    document.setPlainText(QStringLiteral("keep me"));
+    EXPECT_FALSE(load_document_file(path("missing.rtf"), document));
+    EXPECT_FALSE(load_document_file(folder_.path(), document));  // a folder
+    EXPECT_EQ(document.toPlainText(), QStringLiteral("keep me"));
+}
+
+TEST_F(document_files, saveWritesRtfWhateverTheNameAndReplacesTheFile) {
+    QTextDocument document;
+    document.setPlainText(QStringLiteral("Сохранённый текст"));
+    const QString target = write("notes.txt", "old contents");
+    ASSERT_TRUE(save_document_as_rtf(document, target));
+    EXPECT_EQ(contents(target), write_rtf(document));
+
+    QTextDocument loaded;
+    ASSERT_TRUE(load_document_file(target, loaded));
+    EXPECT_EQ(loaded.toPlainText(), document.toPlainText());
+    EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files),
+              QStringList{QStringLiteral("notes.txt")});
+}
+
+TEST_F(document_files, failedSaveLeavesTheTargetUntouched) {
+    QTextDocument document;
+    document.setPlainText(QStringLiteral("new"));
+    EXPECT_FALSE(save_document_as_rtf(document, path("no-such-folder/out.rtf")));
+    EXPECT_FALSE(save_document_as_rtf(document, folder_.path()));
+
+    const QString target = write("locked.rtf", "original");
+    QFile::setPermissions(folder_.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    const bool saved = save_document_as_rtf(document, target);
+    QFile::setPermissions(folder_.path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    if (saved) {
+        GTEST_SKIP() << "running as root: a read-only folder is still writable";
+    }
+    EXPECT_EQ(contents(target), QByteArray("original"));
+}
+
+}  // namespace
+}  // namespace vorna::rtf
