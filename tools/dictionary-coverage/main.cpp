@@ -1,0 +1,114 @@
+// dictionary-coverage: how many word occurrences of English texts a qd.dat
+// translates, counted the way a lookup sees the text.
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <unordered_set>
+#include <vector>
+
+#include "word_occurrences.h"
+
+namespace {
+
+std::unordered_set<std::string> read_headwords(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        throw std::runtime_error("cannot open " + path);
+    }
+    std::unordered_set<std::string> headwords;
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.empty() || line[0] < 'a' || line[0] > 'z') {
+            continue;  // the loader refuses such lines too
+        }
+        std::string headword = line.substr(0, line.find(','));
+        while (!headword.empty() && (headword.back() == ' ' || headword.back() == '\r')) {
+            headword.pop_back();
+        }
+        for (char& c : headword) {
+            if (c >= 'A' && c <= 'Z') {
+                c = static_cast<char>(c - 'A' + 'a');
+            }
+        }
+        headwords.insert(headword);
+    }
+    return headwords;
+}
+
+void print_top(const std::map<std::string, int>& counts, std::size_t how_many) {
+    std::vector<std::pair<std::string, int>> sorted(counts.begin(), counts.end());
+    std::stable_sort(sorted.begin(), sorted.end(),
+                     [](const auto& a, const auto& b) { return a.second > b.second; });
+    if (sorted.size() > how_many) {
+        sorted.resize(how_many);
+    }
+    for (const auto& [word, count] : sorted) {
+        std::printf("    %6d  %s\n", count, word.c_str());
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 3) {
+        std::cerr << "usage: dictionary-coverage QD_DAT TEXT... [--unknown N]\n";
+        return 2;
+    }
+    std::size_t top = 20;
+    std::vector<std::string> texts;
+    for (int i = 2; i < argc; ++i) {
+        if (std::string(argv[i]) == "--unknown" && i + 1 < argc) {
+            top = static_cast<std::size_t>(std::stoul(argv[++i]));
+        } else {
+            texts.emplace_back(argv[i]);
+        }
+    }
+    try {
+        const auto headwords = read_headwords(argv[1]);
+        std::map<std::string, int> all_unknown;
+        long long all_found = 0;
+        long long all_total = 0;
+        for (const std::string& path : texts) {
+            std::ifstream in(path, std::ios::binary);
+            if (!in) {
+                throw std::runtime_error("cannot open " + path);
+            }
+            std::stringstream content;
+            content << in.rdbuf();
+            long long found = 0;
+            long long total = 0;
+            std::map<std::string, int> unknown;
+            for (const std::string& word : vorna_tools::looked_up_words(content.str())) {
+                ++total;
+                if (headwords.count(word) > 0) {
+                    ++found;
+                } else {
+                    ++unknown[word];
+                    ++all_unknown[word];
+                }
+            }
+            all_found += found;
+            all_total += total;
+            std::printf("%s: %lld of %lld looked-up word occurrences found (%.2f%%)\n",
+                        path.c_str(), found, total,
+                        total == 0
+                            ? 100.0
+                            : 100.0 * static_cast<double>(found) / static_cast<double>(total));
+            print_top(unknown, top);
+        }
+        std::printf("all texts: %lld of %lld found (%.2f%%); most frequent unknown words:\n",
+                    all_found, all_total,
+                    all_total == 0
+                        ? 100.0
+                        : 100.0 * static_cast<double>(all_found) / static_cast<double>(all_total));
+        print_top(all_unknown, top);
+    } catch (const std::exception& error) {
+        std::cerr << "dictionary-coverage: " << error.what() << "\n";
+        return 1;
+    }
+    return 0;
+}

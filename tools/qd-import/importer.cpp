@@ -1,0 +1,307 @@
+#include "importer.h"
+
+#include <algorithm>
+#include <tuple>
+
+#include "inflections.h"
+#include "utf8_text.h"
+
+namespace qd_import {
+namespace {
+
+// References may chain (a form of a variant of a word) but never loop for long.
+constexpr int kMaxReferenceDepth = 6;
+
+bool is_function_part(PartOfSpeech part) {
+    return part == PartOfSpeech::preposition || part == PartOfSpeech::conjunction ||
+           part == PartOfSpeech::pronoun;
+}
+
+bool only_small_letters(const std::string& word) {
+    return !word.empty() &&
+           std::all_of(word.begin(), word.end(), [](char c) { return c >= 'a' && c <= 'z'; });
+}
+
+}  // namespace
+
+bool is_usable_headword(const std::string& key) {
+    if (key.empty() || key[0] < 'a' || key[0] > 'z') {
+        return false;
+    }
+    return std::all_of(key.begin(), key.end(), [](char c) {
+        return (c >= 'a' && c <= 'z') || c == '\'' || c == '-' || c == '.';
+    });
+}
+
+Importer::Importer(const WordRanks& ranks, const WordUsage& usage, Overrides overrides)
+    : ranks_(ranks), usage_(usage), overrides_(std::move(overrides)) {}
+
+void Importer::add_articles(const std::vector<DictdArticle>& articles) {
+    for (const DictdArticle& article : articles) {
+        const std::string key = ascii_lower(trim(article.key));
+        if (!is_usable_headword(key)) {
+            continue;  // phrases and symbols: a word lookup never meets them
+        }
+        const ParsedArticle parsed = parse_article(article.text);
+        // "may" and "May" share a key; the article written as the key comes first.
+        const int rank = parsed.headword == key ? 0 : 1;
+        auto [slot, is_new] = entries_.try_emplace(key);
+        if (is_new) {
+            headword_order_.push_back(key);
+        }
+        Entry& entry = slot->second;
+        const bool opens_entry = entry.candidates.empty() && entry.references.empty();
+        for (const Sense& sense : parsed.senses) {
+            const bool is_first = opens_entry && &sense == &parsed.senses.front();
+            if (auto translation = short_translation(sense.text)) {
+                entry.candidates.push_back({rank, sense.homograph, sense.group,
+                                            sense.part_of_speech, sense.marginal,
+                                            std::move(*translation)});
+            } else if (auto reference = find_reference(sense.text)) {
+                if (is_first && rank == 0 && reference->form_of != PartOfSpeech::unknown) {
+                    entry.leading_form_reference = reference;
+                }
+                entry.references.push_back(std::move(*reference));
+            }
+        }
+        std::stable_sort(
+            entry.candidates.begin(), entry.candidates.end(),
+            [](const Candidate& a, const Candidate& b) { return a.article_rank < b.article_rank; });
+    }
+}
+
+bool Importer::has_part(const Entry& entry, PartOfSpeech part) const {
+    return std::any_of(entry.candidates.begin(), entry.candidates.end(),
+                       [part](const Candidate& c) { return c.part == part; });
+}
+
+// The part of speech a word is mostly used as: a function word's own part
+// when it has one, otherwise the part the tagged texts met most often.
+PartOfSpeech Importer::usual_part(const std::string& headword, const Entry& entry) const {
+    for (const Candidate& candidate : entry.candidates) {
+        if (candidate.article_rank == 0 && is_function_part(candidate.part)) {
+            return candidate.part;
+        }
+    }
+    PartOfSpeech best = PartOfSpeech::unknown;
+    int best_count = 0;
+    for (const PartOfSpeech part :
+         {PartOfSpeech::noun, PartOfSpeech::verb, PartOfSpeech::adjective, PartOfSpeech::adverb}) {
+        const int count = usage_.tagged_count(headword, part);
+        if (count > best_count && has_part(entry, part)) {
+            best = part;
+            best_count = count;
+        }
+    }
+    return best;
+}
+
+std::optional<std::string> Importer::translate(const std::string& headword, PartOfSpeech wanted) {
+    if (wanted == PartOfSpeech::unknown) {
+        const auto known = plain_translations_.find(headword);
+        if (known != plain_translations_.end()) {
+            return known->second;
+        }
+        auto translation = resolve(headword, wanted, 0, 0, 0);
+        plain_translations_.emplace(headword, translation);
+        return translation;
+    }
+    return resolve(headword, wanted, 0, 0, 0);
+}
+
+std::optional<std::string> Importer::resolve(const std::string& headword, PartOfSpeech wanted,
+                                             int homograph, int group, int depth) {
+    const auto overridden = overrides_.find(headword);
+    if (overridden != overrides_.end()) {
+        return overridden->second;
+    }
+    const auto found = entries_.find(headword);
+    if (found == entries_.end() || depth > kMaxReferenceDepth) {
+        return std::nullopt;
+    }
+    const Entry& entry = found->second;
+
+    // A form of another word ("might", "are", "found") means what that word
+    // means, however its own homographs are ordered.
+    std::vector<const Reference*> form_references;
+    if (entry.leading_form_reference) {
+        form_references.push_back(&*entry.leading_form_reference);
+    }
+    for (const Reference& reference : entry.references) {
+        if (usage_.is_irregular_form_of(headword, reference.target)) {
+            form_references.push_back(&reference);
+        }
+    }
+    for (const Reference* reference : form_references) {
+        if (wanted != PartOfSpeech::unknown && reference->form_of != PartOfSpeech::unknown &&
+            reference->form_of != wanted) {
+            continue;
+        }
+        if (auto target = follow(*reference, headword, wanted, depth)) {
+            return target;
+        }
+    }
+
+    // A reference such as "go 1" names the homograph and group it means;
+    // keep to them when they exist.
+    std::vector<const Candidate*> pool;
+    for (const Candidate& c : entry.candidates) {
+        if ((homograph == 0 || c.homograph == homograph) && (group == 0 || c.group == group)) {
+            pool.push_back(&c);
+        }
+    }
+    if (pool.empty()) {
+        for (const Candidate& c : entry.candidates) {
+            pool.push_back(&c);
+        }
+    }
+    const PartOfSpeech part =
+        wanted != PartOfSpeech::unknown ? wanted : usual_part(headword, entry);
+    const auto first_of = [&pool](PartOfSpeech of, bool allow_marginal) -> const Candidate* {
+        for (const Candidate* c : pool) {
+            if ((of == PartOfSpeech::unknown || c->part == of) &&
+                (allow_marginal || !c->marginal)) {
+                return c;
+            }
+        }
+        return nullptr;
+    };
+    const Candidate* chosen = nullptr;
+    if (part != PartOfSpeech::unknown) {
+        chosen = first_of(part, false);
+        if (chosen == nullptr) {
+            chosen = first_of(part, true);
+        }
+    }
+    if (chosen == nullptr) {
+        chosen = first_of(PartOfSpeech::unknown, false);
+    }
+    if (chosen != nullptr) {
+        return chosen->translation;
+    }
+    for (const Reference& reference : entry.references) {
+        if (auto target = follow(reference, headword, wanted, depth)) {
+            return target;
+        }
+    }
+    if (const Candidate* marginal = first_of(PartOfSpeech::unknown, true)) {
+        return marginal->translation;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> Importer::follow(const Reference& reference, const std::string& from,
+                                            PartOfSpeech wanted, int depth) {
+    if (reference.target == from && reference.homograph == 0 && reference.group == 0) {
+        return std::nullopt;
+    }
+    const PartOfSpeech form_of =
+        reference.form_of != PartOfSpeech::unknown ? reference.form_of : wanted;
+    return resolve(reference.target, form_of, reference.homograph, reference.group, depth + 1);
+}
+
+int Importer::level_of(const std::string& headword) const {
+    std::string word = headword;
+    if (!word.empty() && word.back() == '.') {
+        word.pop_back();
+    }
+    return ranks_.level(word);
+}
+
+void Importer::add_forms(std::vector<Ranked>& ranked,
+                         std::unordered_map<std::string, bool>& taken) {
+    const auto add = [&](const std::string& form, const std::string& base, PartOfSpeech part) {
+        if (!is_usable_headword(form) || taken.count(form) > 0 || !ranks_.contains(form)) {
+            return;
+        }
+        if (auto translation = translate(base, part)) {
+            taken[form] = true;
+            ranked.push_back({form, *translation, level_of(form), true});
+        }
+    };
+    for (const WordUsage::IrregularForm& irregular : usage_.irregular_forms()) {
+        const auto base = entries_.find(irregular.base);
+        if (base != entries_.end() && has_part(base->second, irregular.part)) {
+            add(irregular.form, irregular.base, irregular.part);
+        }
+    }
+    for (const std::string& base : headword_order_) {
+        if (!only_small_letters(base) || !translate(base)) {
+            continue;
+        }
+        // "father's", "one's": the possessive is looked up as one word.
+        add(base + "'s", base,
+            has_part(entries_.at(base), PartOfSpeech::noun) ? PartOfSpeech::noun
+                                                            : PartOfSpeech::unknown);
+        const Entry& entry = entries_.at(base);
+        if (has_part(entry, PartOfSpeech::noun)) {
+            for (const std::string& form : plural_or_third_person(base)) {
+                add(form, base, PartOfSpeech::noun);
+            }
+        }
+        if (has_part(entry, PartOfSpeech::verb)) {
+            for (const auto& forms :
+                 {plural_or_third_person(base), past_forms(base), ing_forms(base)}) {
+                for (const std::string& form : forms) {
+                    add(form, base, PartOfSpeech::verb);
+                }
+            }
+        }
+        if (has_part(entry, PartOfSpeech::adjective)) {
+            for (const std::string& form : comparison_forms(base)) {
+                add(form, base, PartOfSpeech::adjective);
+            }
+        }
+    }
+}
+
+std::vector<QdRecord> Importer::records(std::size_t limit, ImportFigures& figures) {
+    std::vector<Ranked> ranked;
+    std::unordered_map<std::string, bool> taken;
+    figures.headwords = headword_order_.size();
+    for (const std::string& headword : headword_order_) {
+        taken[headword] = true;
+        if (auto translation = translate(headword)) {
+            ++figures.translated;
+            figures.overridden += overrides_.count(headword);
+            ranked.push_back({headword, *translation, level_of(headword), false});
+            // "mr." is looked up as "mr": word characters have no dot.
+            if (headword.back() == '.' && headword.find('.') == headword.size() - 1) {
+                const std::string bare = headword.substr(0, headword.size() - 1);
+                if (entries_.count(bare) == 0 && taken.count(bare) == 0) {
+                    taken[bare] = true;
+                    ranked.push_back({bare, *translation, level_of(bare), false});
+                }
+            }
+        }
+    }
+    for (const auto& [headword, translation] : overrides_) {
+        if (taken.count(headword) == 0 && is_usable_headword(headword)) {
+            taken[headword] = true;
+            ++figures.overridden;
+            ranked.push_back({headword, translation, level_of(headword), false});
+        }
+    }
+    const std::size_t before_forms = ranked.size();
+    add_forms(ranked, taken);
+    figures.forms = ranked.size() - before_forms;
+
+    // Commonest first, a word before the forms of others at the same level.
+    std::sort(ranked.begin(), ranked.end(), [](const Ranked& a, const Ranked& b) {
+        return std::tie(a.level, a.is_form, a.headword) < std::tie(b.level, b.is_form, b.headword);
+    });
+    if (ranked.size() > limit) {
+        figures.left_out = ranked.size() - limit;
+        ranked.resize(limit);
+    }
+    std::sort(ranked.begin(), ranked.end(),
+              [](const Ranked& a, const Ranked& b) { return a.headword < b.headword; });
+    std::vector<QdRecord> records;
+    records.reserve(ranked.size());
+    for (Ranked& item : ranked) {
+        records.push_back({std::move(item.headword), std::move(item.translation)});
+    }
+    return records;
+}
+
+}  // namespace qd_import

@@ -1,0 +1,89 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "article.h"
+#include "dictd_source.h"
+#include "overrides.h"
+#include "qd_writer.h"
+#include "sense_text.h"
+#include "word_lists.h"
+
+namespace qd_import {
+
+// The program loads at most this many records.
+constexpr std::size_t kDefaultRecordLimit = 60000;
+
+struct ImportFigures {
+    std::size_t articles = 0;
+    std::size_t headwords = 0;   // single-word headwords the source has
+    std::size_t translated = 0;  // of those, the ones given a translation
+    std::size_t forms = 0;       // inflected forms added
+    std::size_t overridden = 0;  // records whose translation the table gave
+    std::size_t left_out = 0;    // dropped, the rarest first, to keep within the limit
+};
+
+// Turns the articles of an English-Russian dictd dictionary into qd.dat
+// records: one short translation per headword, references followed,
+// inflected forms added, the commonest words kept within `limit`.
+class Importer {
+  public:
+    Importer(const WordRanks& ranks, const WordUsage& usage, Overrides overrides);
+
+    void add_articles(const std::vector<DictdArticle>& articles);
+
+    // The translation of a headword; with `wanted` set, the sense of that
+    // part of speech when the word has one (a verb form takes the verb's).
+    std::optional<std::string> translate(const std::string& headword,
+                                         PartOfSpeech wanted = PartOfSpeech::unknown);
+
+    std::vector<QdRecord> records(std::size_t limit, ImportFigures& figures);
+
+  private:
+    struct Candidate {
+        int article_rank = 0;  // 0 for the article whose headword is the key as written
+        int homograph = 1;
+        int group = 0;
+        PartOfSpeech part = PartOfSpeech::unknown;
+        bool marginal = false;
+        std::string translation;
+    };
+    struct Entry {
+        std::vector<Candidate> candidates;
+        std::vector<Reference> references;
+        // "_p. от may": the article opens by naming the word it is a form of.
+        std::optional<Reference> leading_form_reference;
+    };
+    struct Ranked {
+        std::string headword;
+        std::string translation;
+        int level = 0;
+        bool is_form = false;
+    };
+
+    std::optional<std::string> resolve(const std::string& headword, PartOfSpeech wanted,
+                                       int homograph, int group, int depth);
+    std::optional<std::string> follow(const Reference& reference, const std::string& from,
+                                      PartOfSpeech wanted, int depth);
+    PartOfSpeech usual_part(const std::string& headword, const Entry& entry) const;
+    bool has_part(const Entry& entry, PartOfSpeech part) const;
+    void add_forms(std::vector<Ranked>& ranked, std::unordered_map<std::string, bool>& taken);
+    int level_of(const std::string& headword) const;
+
+    const WordRanks& ranks_;
+    const WordUsage& usage_;
+    Overrides overrides_;
+    std::unordered_map<std::string, Entry> entries_;
+    std::vector<std::string> headword_order_;
+    std::unordered_map<std::string, std::optional<std::string>> plain_translations_;
+};
+
+// Whether a source key can be a qd.dat headword that a lookup may meet:
+// a-z first, then letters, apostrophes, hyphens and dots only.
+bool is_usable_headword(const std::string& key);
+
+}  // namespace qd_import

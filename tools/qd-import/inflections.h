@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace qd_import {
+
+// Spellings that English rules allow for the regular forms of a base word.
+// Where a rule is ambiguous (stop -> stopped, visit -> visited) every
+// candidate is given; a word list decides which one is real.
+std::vector<std::string> plural_or_third_person(const std::string& base);  // -s, -es, -ies
+std::vector<std::string> past_forms(const std::string& base);              // -ed, -d, -ied
+std::vector<std::string> ing_forms(const std::string& base);               // -ing
+std::vector<std::string> comparison_forms(const std::string& base);        // -er, -est
+
+}  // namespace qd_import

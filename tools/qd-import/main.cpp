@@ -1,0 +1,137 @@
+// qd-import: builds a qd.dat from an English-Russian dictd dictionary.
+#include <chrono>
+#include <cstdio>
+#include <exception>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "dictd_source.h"
+#include "importer.h"
+#include "overrides.h"
+#include "qd_writer.h"
+#include "word_lists.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: qd-import --index FILE --dict FILE -o OUTPUT\n"
+    "                 [--word-levels DIR] [--word-list FILE] [--wordnet DIR]\n"
+    "                 [--overrides FILE] [--limit N]\n"
+    "  --index, --dict   the dictd dictionary (.index and .dict or .dict.dz)\n"
+    "  --word-levels     folder of word lists by size level (<variety>-words.<level>):\n"
+    "                    confirms inflected forms and ranks words by commonness\n"
+    "  --word-list       a plain word list, counted as level 50 (when no levels exist)\n"
+    "  --wordnet         lexical database folder: part-of-speech use and irregular forms\n"
+    "  --overrides       the team's table of corrections\n"
+    "  --limit           most records to write (default 60000, what the program loads)\n";
+
+struct Arguments {
+    std::string index;
+    std::string dict;
+    std::string output;
+    std::vector<std::string> level_folders;
+    std::vector<std::string> word_lists;
+    std::string wordnet;
+    std::string overrides;
+    std::size_t limit = qd_import::kDefaultRecordLimit;
+};
+
+bool parse_arguments(int argc, char** argv, Arguments& args) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string name = argv[i];
+        if (i + 1 >= argc) {
+            return false;
+        }
+        const std::string value = argv[++i];
+        if (name == "--index") {
+            args.index = value;
+        } else if (name == "--dict") {
+            args.dict = value;
+        } else if (name == "-o" || name == "--output") {
+            args.output = value;
+        } else if (name == "--word-levels") {
+            args.level_folders.push_back(value);
+        } else if (name == "--word-list") {
+            args.word_lists.push_back(value);
+        } else if (name == "--wordnet") {
+            args.wordnet = value;
+        } else if (name == "--overrides") {
+            args.overrides = value;
+        } else if (name == "--limit") {
+            try {
+                const long long limit = std::stoll(value);
+                if (limit < 0) {
+                    return false;
+                }
+                args.limit = static_cast<std::size_t>(limit);
+            } catch (const std::exception&) {
+                return false;
+            }
+        } else {
+            return false;
+        }
+    }
+    return !args.index.empty() && !args.dict.empty() && !args.output.empty();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    Arguments args;
+    if (!parse_arguments(argc, argv, args)) {
+        std::cerr << kUsage;
+        return 2;
+    }
+    const auto started = std::chrono::steady_clock::now();
+    try {
+        qd_import::WordRanks ranks;
+        for (const std::string& folder : args.level_folders) {
+            if (ranks.add_level_folder(folder) == 0) {
+                std::cerr << "qd-import: warning: no word lists by level in " << folder << "\n";
+            }
+        }
+        for (const std::string& list : args.word_lists) {
+            if (!ranks.add_word_file(list, 50)) {
+                std::cerr << "qd-import: warning: cannot read " << list << "\n";
+            }
+        }
+        if (ranks.empty()) {
+            std::cerr << "qd-import: warning: no word list; no inflected forms are added\n";
+        }
+        qd_import::WordUsage usage;
+        if (!args.wordnet.empty() && !usage.read_folder(args.wordnet)) {
+            std::cerr << "qd-import: warning: nothing read from " << args.wordnet << "\n";
+        }
+        qd_import::Overrides overrides;
+        if (!args.overrides.empty()) {
+            overrides = qd_import::read_overrides(args.overrides);
+        }
+
+        const auto articles = qd_import::read_dictd(args.index, args.dict);
+        qd_import::Importer importer(ranks, usage, std::move(overrides));
+        importer.add_articles(articles);
+        qd_import::ImportFigures figures;
+        figures.articles = articles.size();
+        const auto records = importer.records(args.limit, figures);
+        const auto written = qd_import::write_qd_file(args.output, records);
+        for (const std::string& headword : written.refused) {
+            std::cerr << "qd-import: left out " << headword
+                      << " (its translation has a character Windows-1251 lacks)\n";
+        }
+
+        const double seconds =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+        std::printf(
+            "qd-import: %zu articles, %zu single-word headwords, %zu translated (%zu from the "
+            "table of corrections), %zu inflected forms added, %zu rarest left out past the "
+            "limit of %zu; %zu records written to %s in %.2f s\n",
+            figures.articles, figures.headwords, figures.translated, figures.overridden,
+            figures.forms, figures.left_out, args.limit, written.written, args.output.c_str(),
+            seconds);
+    } catch (const std::exception& error) {
+        std::cerr << "qd-import: " << error.what() << "\n";
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace qd_import {
+
+// The program's own Latin rendering of Russian: "Сохранить" -> "Sohranitj",
+// "неправильный" -> "nepraviljnij". A capital gives a capital first letter;
+// characters other than Cyrillic letters are kept as they are.
+std::string transliterate(std::string_view utf8);
+
+}  // namespace qd_import

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+#include "article.h"
+
+namespace qd_import {
+
+// How common English words are: the size level of the packaged word lists
+// (10 = the commonest words, 95 = the rarest) at which a word first appears.
+class WordRanks {
+  public:
+    static constexpr int kUnlisted = 100;
+
+    // Reads every "<variety>-words.<level>" file of a word-list folder made
+    // of size levels (english, american and british spellings). Returns the
+    // number of files read.
+    int add_level_folder(const std::string& folder);
+    // A plain list of words, all at one level.
+    bool add_word_file(const std::string& path, int level);
+    void add(const std::string& word, int level);
+
+    bool empty() const { return levels_.empty(); }
+    bool contains(const std::string& word) const { return levels_.count(word) > 0; }
+    int level(const std::string& word) const;
+
+  private:
+    std::unordered_map<std::string, int> levels_;
+};
+
+// What the lexical database says of English words: how often each part of
+// speech of a word was met in its tagged texts, and the irregular forms.
+class WordUsage {
+  public:
+    // Reads index.{noun,verb,adj,adv} and {noun,verb,adj,adv}.exc; returns
+    // false when the folder holds none of them.
+    bool read_folder(const std::string& folder);
+
+    // Tagged occurrences of the word as that part of speech (0 when unknown).
+    int tagged_count(const std::string& word, PartOfSpeech part) const;
+    void set_tagged_count(const std::string& word, PartOfSpeech part, int count);
+
+    struct IrregularForm {
+        std::string form;
+        std::string base;
+        PartOfSpeech part;
+    };
+    const std::vector<IrregularForm>& irregular_forms() const { return irregular_; }
+    void add_irregular_form(IrregularForm form);
+    bool is_irregular_form_of(const std::string& form, const std::string& base) const;
+
+  private:
+    static std::size_t slot(PartOfSpeech part);
+    std::unordered_map<std::string, std::array<int, 4>> counts_;
+    std::vector<IrregularForm> irregular_;
+    std::unordered_map<std::string, std::vector<std::pair<std::string, PartOfSpeech>>>
+        bases_of_form_;
+};
+
+}  // namespace qd_import
