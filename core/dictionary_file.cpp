@@ -10,7 +10,7 @@ bool is_blank(char c) {
 
 // Reads one field starting at `pos` and leaves `pos` just past its comma, or
 // at the line end.
-std::string read_field(std::string_view line, std::size_t& pos) {
+std::string_view read_field(std::string_view line, std::size_t& pos) {
     while (pos < line.size() && is_blank(line[pos]))
         ++pos;
     std::string_view value;
@@ -32,7 +32,7 @@ std::string read_field(std::string_view line, std::size_t& pos) {
             value.remove_suffix(1);
     }
     pos = comma < line.size() ? comma + 1 : line.size();
-    return std::string(value);
+    return value;
 }
 
 }  // namespace

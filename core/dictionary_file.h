@@ -5,11 +5,12 @@
 
 namespace vorna {
 
-// The three fields of one dictionary line, as written (quotes removed).
+// The three fields of one dictionary line, as written (quotes removed); they
+// point into the line they were read from.
 struct DictionaryRecord {
-    std::string headword;
-    std::string translation;
-    std::string translit;
+    std::string_view headword;
+    std::string_view translation;
+    std::string_view translit;
 };
 
 // Calls visit(line) for every line of `bytes`. Lines end in LF or CR LF; the
@@ -42,7 +43,8 @@ inline bool starts_with_letter(std::string_view line, char letter) {
 // end) and whatever follows up to the next comma is dropped; any other field
 // runs to the next comma and loses its trailing blanks. Missing fields are
 // empty and fields past the third are ignored, so a faulty line never shifts
-// the lines after it. Works on UTF-8 and Windows-1251 alike.
+// the lines after it. Works on the raw bytes of UTF-8 and Windows-1251 alike:
+// in both, quote, comma and blank are single ASCII bytes.
 DictionaryRecord parse_record(std::string_view line);
 
 }  // namespace vorna

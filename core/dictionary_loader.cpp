@@ -7,6 +7,7 @@
 
 #include "core/dictionary_file.h"
 #include "core/file_bytes.h"
+#include "core/sort_key.h"
 #include "core/text_case.h"
 #include "core/text_encoding.h"
 #include "core/work_folder.h"
@@ -40,6 +41,7 @@ SourceEncoding sort_into_working_copy(const std::string& source_path, WorkingCop
                                       LoadProgressSink& sink) {
     std::string source_bytes;  // reused by every pass
     std::optional<TextDecoder> decoder;
+    std::optional<SortKeyMaker> sort_key;
     SourceEncoding encoding = SourceEncoding::windows_1251;
     int32_t running_count = 0;
     std::vector<GroupLine> group;
@@ -49,11 +51,12 @@ SourceEncoding sort_into_working_copy(const std::string& source_path, WorkingCop
         if (!decoder) {
             encoding = detect_source_encoding(source_bytes);
             decoder.emplace(encoding);
+            sort_key.emplace(*decoder);
         }
         for_each_line(source_text(source_bytes), [&](std::string_view line) {
             if (!starts_with_letter(line, letter))
                 return;
-            group.push_back({lower_headword(decoder->decode(line)), line});
+            group.push_back({sort_key->key(line), line});
             ++running_count;
             sink.process_pending_events();
         });
@@ -70,6 +73,18 @@ SourceEncoding sort_into_working_copy(const std::string& source_path, WorkingCop
         group.clear();
     }
     return encoding;
+}
+
+// Empties a store in place; its tables keep their fixed size.
+void clear_store(DictionaryStore& store) {
+    for (int32_t row = 1; row <= store.entry_count; ++row) {
+        store.entries[static_cast<std::size_t>(row)] = DictionaryEntry();
+    }
+    store.prefix_index.fill(PrefixSlot());
+    store.char_class.fill(0);
+    store.entry_count = 0;
+    store.records_left_out = 0;
+    store.lookup = LookupIndex();
 }
 
 void index_entry(DictionaryStore& store, int32_t row) {
@@ -92,12 +107,12 @@ void load_working_copy(DictionaryStore& store, const WorkingCopy& working_copy,
     TextDecoder decoder(encoding);
     for_each_line(copy, [&](std::string_view line) {
         if (store.entry_count < kMaxEntries) {
-            DictionaryRecord record = parse_record(decoder.decode(line));
+            const DictionaryRecord record = parse_record(line);
             const int32_t row = ++store.entry_count;
             DictionaryEntry& entry = store.entries[static_cast<std::size_t>(row)];
-            entry.word_eng = lower_headword(record.headword);
-            entry.word_rus = std::move(record.translation);
-            entry.word_translit = std::move(record.translit);
+            entry.word_eng = lower_headword(decoder.decode(record.headword));
+            entry.word_rus = decoder.decode(record.translation);
+            entry.word_translit = decoder.decode(record.translit);
             index_entry(store, row);
         } else {
             ++store.records_left_out;
@@ -122,7 +137,7 @@ bool load_dictionary_file(DictionaryStore& store, const std::string& source_path
         sink.dictionary_missing();
         return false;
     }
-    store = DictionaryStore();
+    clear_store(store);
     const WorkFolder folder(work_folder);
     WorkingCopy working_copy(folder.file(kWorkingCopyName));
     const SourceEncoding encoding = sort_into_working_copy(source_path, working_copy, sink);

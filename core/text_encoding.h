@@ -2,6 +2,7 @@
 
 #include <iconv.h>
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -20,10 +21,24 @@ bool starts_with_byte_order_mark(std::string_view bytes);
 // hold at least one multi-byte sequence; Windows-1251 otherwise.
 SourceEncoding detect_source_encoding(const std::string& bytes);
 
-// Turns text of one source encoding into UTF-8 through iconv. A byte that the
-// encoding cannot read is kept as the character of that byte value (for UTF-8
-// input, its Windows-1251 reading), so nothing of the source is dropped and
-// the result is always valid UTF-8.
+// The UTF-8 text of each of the 256 byte values, at most three bytes each.
+struct ByteTexts {
+    std::array<std::array<char, 3>, 256> bytes{};
+    std::array<uint8_t, 256> sizes{};
+
+    void set(unsigned char byte, const std::string& utf8);
+    // Appends the text of every byte of `source`.
+    void append_all(std::string_view source, std::string& out) const;
+};
+
+// Turns text of one source encoding into UTF-8. A byte that the encoding
+// cannot read is kept as the character of that byte value (for UTF-8 input,
+// its Windows-1251 reading), so nothing of the source is dropped and the
+// result is always valid UTF-8.
+//
+// iconv does every conversion. Windows-1251 maps byte by byte, so its 256
+// answers are asked once and reused: a dictionary is decoded twice per load
+// and asking iconv line by line would cost more than the rest of the load.
 class TextDecoder {
   public:
     explicit TextDecoder(SourceEncoding encoding);
@@ -31,16 +46,18 @@ class TextDecoder {
     TextDecoder(const TextDecoder&) = delete;
     TextDecoder& operator=(const TextDecoder&) = delete;
 
+    SourceEncoding encoding() const { return encoding_; }
     std::string decode(std::string_view bytes);
+    // UTF-8 of one Windows-1251 byte.
+    std::string windows_1251_text(unsigned char byte) const;
 
   private:
-    // Appends the reading of `bytes` by `converter`; returns how many bytes it
-    // took before the first one it could not convert.
-    static std::size_t convert(iconv_t converter, std::string_view bytes, std::string& out);
-    void append_undecodable_byte(unsigned char byte, std::string& out);
+    void decode_windows_1251(std::string_view bytes, std::string& out) const;
+    void decode_utf8(std::string_view bytes, std::string& out);
 
-    iconv_t converter_;       // from the source encoding to UTF-8
-    iconv_t byte_converter_;  // from Windows-1251, for bytes that are not UTF-8
+    SourceEncoding encoding_;
+    iconv_t utf8_converter_;  // UTF-8 to UTF-8: iconv checks every sequence on the way
+    ByteTexts byte_text_;
 };
 
 // The Windows-1251 byte of a code point, when the code page has one.
