@@ -1,0 +1,86 @@
+#include <QLabel>
+#include <QPushButton>
+#include <QtTest>
+
+#include "program_fixture.h"
+#include "ui_test.h"
+
+namespace {
+
+// Opens the statistics window through its menu item and returns its report.
+QString statistics_text(ProgramFixture& program, qreal* tab_stop = nullptr) {
+    QString text;
+    program.desktop.on_modal = [&](QDialog& dialog) {
+        auto* rtb1 = dialog.findChild<QTextEdit*>(QStringLiteral("RTB1"));
+        text = rtb1->toPlainText();
+        if (tab_stop) {
+            *tab_stop = rtb1->tabStopDistance();
+        }
+    };
+    program.trigger("Stat");
+    return text;
+}
+
+}  // namespace
+
+void UiTest::statisticsWindow_showsReportOfLastRun() {
+    ProgramFixture program;
+    program.desktop.windows_without_cyrillic << QStringLiteral("Form2");
+    QVERIFY(program.start());
+    qreal tab_stop = 0;
+    QCOMPARE(statistics_text(program, &tab_stop), QString());
+    QCOMPARE(tab_stop, 48.0);
+
+    program.box("RTF1").setPlainText(QStringLiteral("Hello the hello"));
+    program.trigger("tr1");
+    QCOMPARE(statistics_text(program), QStringLiteral("\nhello\t\t - \t2\nthe\t\t - \t1"));
+
+    // The window's own check chose translit; the main window stays Cyrillic.
+    program.box("RTF1").setPlainText(QStringLiteral("hello xyzzy"));
+    program.trigger("tr2");
+    QCOMPARE(program.translator_mode(), std::string("rus"));
+    QCOMPARE(statistics_text(program),
+             QStringLiteral("Slov neperevedeno 1\nIzvestnih perevedeno 1\n"
+                            "Neizvestnie/izvestnie 100%\n\n"
+                            "Slovo s perevodom\tKolichestvo povtorenij v tekste\n") +
+                 QString(60, QLatin1Char('-')) + QStringLiteral("\nhello\t\t - \t1"));
+}
+
+void UiTest::aboutBox_textsInBothScripts() {
+    for (const bool cyrillic : {true, false}) {
+        ProgramFixture program;
+        if (!cyrillic) {
+            program.desktop.windows_without_cyrillic << QStringLiteral("frmAbout");
+        }
+        QVERIFY(program.start());
+        QStringList texts;
+        int closed_by_keys = 0;
+        program.desktop.on_modal = [&](QDialog& about) {
+            texts << about.windowTitle();
+            for (const char* name : {"lblTitle", "lblVersion", "Label1", "Label2"}) {
+                texts << about.findChild<QLabel*>(QString::fromLatin1(name))->text();
+            }
+            QVERIFY(about.findChild<QPushButton*>(QStringLiteral("cmdOK"))->isDefault());
+            QVERIFY(!about.windowIcon().isNull());
+            for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
+                about.show();
+                QTest::keyClick(&about, key);
+                closed_by_keys += about.isVisible() ? 0 : 1;
+            }
+        };
+        QVERIFY(program.trigger("About"));
+        const QStringList expected = cyrillic
+                                         ? QStringList{QStringLiteral("О программе"),
+                                                       QStringLiteral("DavevUvuviru переводчик"),
+                                                       QStringLiteral("Версия 3.42 / 16.01.2006")}
+                                         : QStringList{QStringLiteral("O Programme"),
+                                                       QStringLiteral("VadazEdadiri perevodchik"),
+                                                       QStringLiteral("Versija 3.42 / 03.01.2006")};
+        const QStringList addresses{QStringLiteral("vorna@example.org"),
+                                    QStringLiteral("https://example.org/vorna")};
+        QCOMPARE(texts, expected + addresses);
+        QCOMPARE(closed_by_keys, 2);
+        // The box decides for itself; the main window's mode is untouched.
+        QCOMPARE(program.translator_mode(), std::string("rus"));
+    }
+}

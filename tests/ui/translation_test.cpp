@@ -1,0 +1,95 @@
+#include <QDir>
+#include <QTimer>
+#include <QtTest>
+
+#include "program_fixture.h"
+#include "ui_test.h"
+
+void UiTest::translateCommands_fillBoxAndPanels() {
+    ProgramFixture program;
+    QVERIFY(program.start());
+    program.box("RTF1").setPlainText(QStringLiteral("Hello, world!\n\nthe cat sat"));
+
+    QVERIFY(program.trigger("tr1"));
+    QCOMPARE(program.box("RTF2").toPlainText(), QStringLiteral("Привет, мир!\n\nэтот кот sat\n"));
+    QCOMPARE(program.panel("panel1"), QStringLiteral("Переведено: 100 %"));
+    QVERIFY(program.panel("panel2").startsWith(QStringLiteral("Прошло: ")));
+    QVERIFY(program.panel("panel2").endsWith(QStringLiteral(" сек.")));
+
+    QVERIFY(program.trigger("tr2"));
+    QCOMPARE(
+        program.box("RTF2").toPlainText(),
+        QStringLiteral("Hello - Привет\nworld - мир\n!\n\n\nthe - этот\ncat - кот\nsat - sat\n\n"));
+    // The run's temporary files are gone.
+    QCOMPARE(QDir(program.folder.path()).entryList(QDir::Files),
+             QStringList{QStringLiteral("qd.dat")});
+
+    // An empty source keeps RTF2 and panel 1, and still times the command.
+    program.box("RTF1").clear();
+    program.window->findChild<QLabel*>(QStringLiteral("panel2"))->clear();
+    QVERIFY(program.trigger("tr1"));
+    QVERIFY(program.box("RTF2").toPlainText().startsWith(QStringLiteral("Hello - Привет")));
+    QCOMPARE(program.panel("panel1"), QStringLiteral("Переведено: 100 %"));
+    QVERIFY(program.panel("panel2").startsWith(QStringLiteral("Прошло: ")));
+}
+
+void UiTest::functionKeys_runTheTranslations() {
+    ProgramFixture program;
+    program.desktop.windows_without_cyrillic << QStringLiteral("Form1");
+    QVERIFY(program.start());
+    program.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(program.window.get()));
+    program.box("RTF1").setPlainText(QStringLiteral("Hello"));
+
+    QTest::keyClick(program.window.get(), Qt::Key_F5);
+    QCOMPARE(program.box("RTF2").toPlainText(), QStringLiteral("Privet\n"));
+    QCOMPARE(program.panel("panel1"), QStringLiteral("Perevedeno: 100 %"));
+    QVERIFY(program.panel("panel2").endsWith(QStringLiteral(" sek.")));
+    QTest::keyClick(program.window.get(), Qt::Key_F6);
+    QCOMPARE(program.box("RTF2").toPlainText(), QStringLiteral("Hello - Privet\n\n"));
+    QTest::keyClick(program.window.get(), Qt::Key_F2, Qt::ControlModifier);
+    QVERIFY(program.box("RTF2").toPlainText().isEmpty());
+}
+
+void UiTest::secondCommandDuringRun_isIgnored() {
+    ProgramFixture program;
+    QVERIFY(program.start());
+    program.box("RTF1").setPlainText(QStringLiteral("hello world\nthe cat"));
+    bool ran_inside = false;
+    QTimer::singleShot(0, program.window.get(), [&] {
+        ran_inside = program.window->translator().run_in_progress;
+        program.trigger("tr2");  // would turn the output into a word list
+        program.trigger("ee");   // clearing the box does not touch the run
+    });
+    QVERIFY(program.trigger("tr1"));
+    QVERIFY(ran_inside);
+    QCOMPARE(program.box("RTF2").toPlainText(), QStringLiteral("привет мир\nэтот кот\n"));
+    QVERIFY(program.box("RTF1").toPlainText().isEmpty());
+}
+
+void UiTest::exitDuringRun_endsAfterRemovingTemporaryFiles() {
+    ProgramFixture program;
+    QVERIFY(program.start());
+    program.box("RTF1").setPlainText(QStringLiteral("hello\nworld\nthe cat"));
+    program.box("RTF2").setPlainText(QStringLiteral("earlier"));
+    QTimer::singleShot(0, program.window.get(), [&] {
+        QVERIFY(program.desktop.end_requests.empty());
+        program.trigger("Exit_point");
+    });
+    QVERIFY(program.trigger("tr1"));
+    QCOMPARE(program.desktop.end_requests, std::vector<int>{0});
+    QCOMPARE(program.box("RTF2").toPlainText(), QStringLiteral("earlier"));
+    QCOMPARE(QDir(program.folder.path()).entryList(QDir::Files),
+             QStringList{QStringLiteral("qd.dat")});
+}
+
+void UiTest::damagedDictionary_showsMessageAndEnds() {
+    ProgramFixture program;
+    QVERIFY(program.start());
+    program.session->store.prefix_index[26 * ('h' - 'a') + ('e' - 'a')].first_entry = -7;
+    program.box("RTF1").setPlainText(QStringLiteral("cat hello"));
+    QVERIFY(program.trigger("tr1"));
+    QCOMPARE(program.desktop.end_requests, std::vector<int>{1});
+    QCOMPARE(program.desktop.messages.size(), 1);
+    QVERIFY(program.desktop.messages[0].startsWith(QStringLiteral("Проблема с файлом словаря ")));
+}

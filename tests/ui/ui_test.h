@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QObject>
+
+// The windows, driven through their menu items, keys and dialog seams.
+class UiTest : public QObject {
+    Q_OBJECT
+
+  private Q_SLOTS:
+    // start-up and the main window
+    void missingDictionary_showsMessageAndEnds();
+    void recordsPastTheTable_areReportedAfterTheLoad();
+    void menuTree_captionsAndShortcuts_data();
+    void menuTree_captionsAndShortcuts();
+    void layoutRule_examples();
+    void layoutRule_followsWindowResize();
+
+    // translation
+    void translateCommands_fillBoxAndPanels();
+    void functionKeys_runTheTranslations();
+    void secondCommandDuringRun_isIgnored();
+    void exitDuringRun_endsAfterRemovingTemporaryFiles();
+    void damagedDictionary_showsMessageAndEnds();
+
+    // statistics and About
+    void statisticsWindow_showsReportOfLastRun();
+    void aboutBox_textsInBothScripts();
+
+    // file, clear and font commands
+    void saveAndOpen_keepFormattingAsRtf();
+    void failedSave_saysSoAndKeepsExistingFile();
+    void clearCommands_emptyTheirBoxes();
+    void fontCommand_appliesPropertiesInOrder();
+};

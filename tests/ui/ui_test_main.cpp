@@ -1,0 +1,5 @@
+#include <QtTest>
+
+#include "ui_test.h"
+
+QTEST_MAIN(UiTest)

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+#include <optional>
+
+class QDialog;
+class QWidget;
+
+namespace vorna::ui {
+
+// Everything the windows ask of the desktop that would block or end a test:
+// modal boxes and dialogs, the font check behind the Cyrillic check, and
+// ending the program. The program passes QtDesktopServices; tests pass a fake.
+class DesktopServices {
+  public:
+    virtual ~DesktopServices() = default;
+
+    // A modal message box with one OK button and the application's title.
+    // Lines of `text` may be joined by CR LF.
+    virtual void show_message(QWidget* parent, const QString& text) = 0;
+
+    // Empty when the user cancelled.
+    virtual QString open_file_name(QWidget* parent, const QString& title, const QString& filter,
+                                   const QString& start_path) = 0;
+    virtual QString save_file_name(QWidget* parent, const QString& title, const QString& filter,
+                                   const QString& start_path) = 0;
+
+    // nullopt when the user cancelled.
+    virtual std::optional<QFont> choose_font(QWidget* parent, const QFont& initial) = 0;
+
+    // Shows a modal window and returns when it has been closed.
+    virtual void run_modal(QDialog& dialog) = 0;
+
+    // The part of the Cyrillic check that a text round trip cannot answer:
+    // whether some installed font can draw Cyrillic. `window` names the
+    // window that asks, so a test can fail the check for one window alone.
+    virtual bool cyrillic_font_installed(const QString& window) = 0;
+
+    // Ends the program at once with the given exit status.
+    virtual void end_program(int exit_status) = 0;
+};
+
+// The real desktop: Qt's message box, file and font dialogs.
+class QtDesktopServices : public DesktopServices {
+  public:
+    void show_message(QWidget* parent, const QString& text) override;
+    QString open_file_name(QWidget* parent, const QString& title, const QString& filter,
+                           const QString& start_path) override;
+    QString save_file_name(QWidget* parent, const QString& title, const QString& filter,
+                           const QString& start_path) override;
+    std::optional<QFont> choose_font(QWidget* parent, const QFont& initial) override;
+    void run_modal(QDialog& dialog) override;
+    bool cyrillic_font_installed(const QString& window) override;
+    void end_program(int exit_status) override;
+
+    bool program_ended() const { return program_ended_; }
+    int exit_status() const { return exit_status_; }
+
+  private:
+    bool program_ended_ = false;
+    int exit_status_ = 0;
+};
+
+}  // namespace vorna::ui

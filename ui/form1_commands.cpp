@@ -1,0 +1,159 @@
+// The commands behind the main window's menu items.
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLocale>
+#include <QTextEdit>
+
+#include "core/run_figures.h"
+#include "ui/box_font.h"
+#include "ui/desktop_services.h"
+#include "ui/form1.h"
+#include "ui/form2.h"
+#include "ui/frm_about.h"
+#include "ui/rtf/document_files.h"
+#include "ui/session.h"
+#include "ui/window_texts.h"
+
+namespace vorna::ui {
+
+namespace {
+
+std::string decimal_separator() {
+    return QLocale::system().decimalPoint().toStdString();
+}
+
+}  // namespace
+
+void Form1::open_file() {
+    cd1_.filter = QString::fromStdString(session_.messages[1]);
+    const QString name =
+        services_.open_file_name(this, cd1_.title, file_dialog_filter(cd1_.filter), cd1_.file_name);
+    if (name.isEmpty()) {
+        return;
+    }
+    cd1_.file_name = name;
+    // A file that cannot be read leaves RTF1 as it was.
+    rtf::load_document_file(name, *rtf1_->document());
+}
+
+void Form1::save_translated() {
+    save_box(*rtf2_);
+}
+
+void Form1::save_original() {
+    save_box(*rtf1_);
+}
+
+void Form1::save_box(QTextEdit& box) {
+    cd1_.filter = QString::fromStdString(session_.messages[1]);
+    const QString name =
+        services_.save_file_name(this, cd1_.title, file_dialog_filter(cd1_.filter), cd1_.file_name);
+    if (name.isEmpty()) {
+        return;
+    }
+    cd1_.file_name = name;
+    if (!rtf::save_document_as_rtf(*box.document(), name)) {
+        services_.show_message(
+            this, kSaveFailedStart.in_script(cyrillic_shown()) + QDir::toNativeSeparators(name));
+    }
+}
+
+void Form1::exit_point() {
+    if (translator_.run_in_progress) {
+        // The run unwinds at its next event pump, removes its temporary
+        // files, and then the program ends.
+        exit_requested_ = true;
+        hide();
+        return;
+    }
+    services_.end_program(0);
+}
+
+void Form1::tr1() {
+    translate("");
+}
+
+void Form1::tr2() {
+    translate("\r\n");
+}
+
+void Form1::translate(const char* separator) {
+    if (translator_.run_in_progress) {
+        return;  // one run at a time; this command came from inside a run
+    }
+    QElapsedTimer clock;
+    clock.start();
+    translator_.type_of_translate = separator;
+    pacer_.reset();
+    std::optional<std::string> output;
+    try {
+        output = text_translate(translator_, *this, rtf1_->toPlainText().toStdString(),
+                                decimal_separator());
+    } catch (const DictionaryDamaged&) {
+        services_.end_program(1);
+        return;
+    } catch (const RunCancelled&) {
+        services_.end_program(0);
+        return;
+    }
+    if (output) {
+        QString text = QString::fromStdString(*output);
+        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        rtf2_->setPlainText(text);
+    }
+    const double seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
+    panel2_->setText(QString::fromStdString(
+        elapsed_panel_text(session_.messages, seconds, decimal_separator())));
+}
+
+void Form1::show_statistics() {
+    Form2 statistics(session_.store, translator_.unknown_word_count, services_, this);
+    services_.run_modal(statistics);
+}
+
+void Form1::show_about() {
+    FrmAbout about(services_, this);
+    services_.run_modal(about);
+}
+
+void Form1::clear_source() {
+    rtf1_->setPlainText(QString());
+}
+
+void Form1::clear_translation() {
+    rtf2_->setPlainText(QString());
+}
+
+void Form1::clear_both() {
+    clear_source();
+    clear_translation();
+}
+
+void Form1::choose_font() {
+    cd1_.flags = CommonDialog::kFontDialogFlags;
+    if (const std::optional<QFont> chosen = services_.choose_font(this, cd1_.font)) {
+        cd1_.font = *chosen;
+    }
+    // After a cancel the font the dialog still holds is given again.
+    apply_font_to_boxes(cd1_.font, *rtf1_, *rtf2_);
+}
+
+void Form1::show_progress(const std::string& text) {
+    panel1_->setText(QString::fromStdString(text));
+}
+
+void Form1::dictionary_damaged(const std::string& message) {
+    services_.show_message(this, QString::fromStdString(message));
+}
+
+void Form1::process_pending_events() {
+    if (!exit_requested_) {
+        pacer_.process_pending_events();
+    }
+    if (exit_requested_) {
+        throw RunCancelled();
+    }
+}
+
+}  // namespace vorna::ui

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+namespace vorna::ui {
+
+class DesktopServices;
+
+// frmAbout: the About box, made anew for every showing.
+class FrmAbout : public QDialog {
+  public:
+    FrmAbout(DesktopServices& services, QWidget* parent);
+
+  private:
+    QLabel* add_label(const char* name, const QString& text, double width, double height);
+};
+
+}  // namespace vorna::ui

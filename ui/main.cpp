@@ -1,0 +1,30 @@
+// vorna: the windows program. It starts on the loading window, which hands
+// over to the main window once the dictionary is in memory.
+#include <QApplication>
+#include <QFile>
+#include <memory>
+
+#include "ui/desktop_services.h"
+#include "ui/form1.h"
+#include "ui/form4.h"
+#include "ui/product_art.h"
+#include "ui/session.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("vorna"));
+    QApplication::setApplicationVersion(QStringLiteral("3.42"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("vorna"));
+    QApplication::setWindowIcon(vorna::ui::product_icon());
+
+    vorna::ui::QtDesktopServices services;
+    // qd.dat lives beside the program; the core opens files by local bytes.
+    vorna::ui::Session session(
+        QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
+    vorna::ui::Form4 loading(session, services);
+    const std::unique_ptr<vorna::ui::Form1> main_window = loading.start_up();
+    if (!main_window || services.program_ended()) {
+        return services.exit_status();
+    }
+    return QApplication::exec();
+}

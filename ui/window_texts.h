@@ -1,0 +1,90 @@
+#pragma once
+
+#include <QString>
+#include <array>
+
+namespace vorna::ui {
+
+// One interface text in its two scripts.
+struct ScriptedText {
+    const char* cyrillic;
+    const char* translit;
+
+    QString in_script(bool cyrillic_shown) const {
+        return QString::fromUtf8(cyrillic_shown ? cyrillic : translit);
+    }
+};
+
+// A menu item of the main window: object name, caption and shortcut.
+struct MenuItemText {
+    const char* name;
+    ScriptedText caption;
+    const char* shortcut;  // "" for none
+    const char* parent;    // "" for an item of the menu bar itself
+};
+
+// The fifteen menu items in menu order, `file` first and `About` last.
+inline constexpr std::array<MenuItemText, 15> kMenuItems = {{
+    {"file", {"Файл", "Fail"}, "", ""},
+    {"open_file", {"Открыть", "Otkritj"}, "Ctrl+O", "file"},
+    {"save_translated", {"Сохранить перевод", "Sohranitj perevod"}, "Ctrl+S", "file"},
+    {"save_original",
+     {"Сохранить переводимый текст", "Sohranitj perevodimoj tekst"},
+     "Ctrl+U",
+     "file"},
+    {"Exit_point", {"Выход", "Vihod"}, "Ctrl+Q", "file"},
+    {"Translate", {"Перевести", "Perevesti"}, "", ""},
+    {"tr1", {"Перевести текст-текст", "Perevesti tekst -> tekst"}, "F5", "Translate"},
+    {"tr2", {"Перевести текст-слово", "Perevesti tekst -> slovo"}, "F6", "Translate"},
+    {"Stat", {"Статистика", "Statistika"}, "", ""},
+    {"transl_windows", {"Окна переводов", "Okna perevodov"}, "", ""},
+    {"ee",
+     {"Очистить окно переводимого текста", "Ochistitj okno perevodimogo teksta"},
+     "Ctrl+F1",
+     "transl_windows"},
+    {"ww",
+     {"Очистить окно переведеного текста", "Ochistitj okno perevedjonnogo teksta"},
+     "Ctrl+F2",
+     "transl_windows"},
+    {"rrr", {"Очистить оба окна", "Ochistitj oba okna"}, "Ctrl+F3", "transl_windows"},
+    {"ii", {"Установить размер шрифта", "Ustanovitj razmer shrifta"}, "Ctrl+F6", "transl_windows"},
+    {"About", {"О программе", "O programme"}, "", ""},
+}};
+
+inline constexpr ScriptedText kSourceBoxToolTip = {"Скопируйте сюда переводимый текст.",
+                                                   "Skopirujte sjuda perevodimij tekst"};
+inline constexpr ScriptedText kTranslationBoxToolTip = {"Это переведенный текст",
+                                                        "Eto perevedjonnij tekst"};
+inline constexpr ScriptedText kMainWindowTitle = {"VORNA Переводчик v3.42",
+                                                  "VORNA Perevodchik v3.42"};
+
+// Texts with no translit form: they stay Cyrillic in both modes.
+inline constexpr const char* kFileDialogTitle = "Открыть файл для перевода";
+inline constexpr const char* kProgressPanelStart = "Прогресс %";
+inline constexpr const char* kElapsedPanelStart = "Прошло:";
+
+// Shown in mode "cyr" right after the main window's check failed.
+inline constexpr const char* kTranslitWarning =
+    "Programma ne obnaruzhila podderzhku russkogo jazika.\r\n"
+    "Interfeis, soobshenija i perevedjonnij tekst\r\n"
+    "budut preobrazovani v translit avtomaticheski.";
+
+// Our own messages, in the script of the window that shows them.
+inline constexpr ScriptedText kRecordsLeftOutStart = {
+    "Словарь больше 60000 записей. Не загружено записей: ",
+    "Slovarj boljshe 60000 zapisej. Ne zagruzheno zapisej: "};
+inline constexpr ScriptedText kSaveFailedStart = {"Не удалось сохранить файл ",
+                                                  "Ne udalosj sohranitj fail "};
+inline constexpr ScriptedText kProductLine = {"© 2005 VORNA — бесплатная программа",
+                                              "(c) 2005 VORNA - besplatnaja programma"};
+
+// The About box.
+inline constexpr ScriptedText kAboutTitle = {"О программе", "O Programme"};
+inline constexpr ScriptedText kAboutProductTitle = {"DavevUvuviru переводчик",
+                                                    "VadazEdadiri perevodchik"};
+inline constexpr ScriptedText kAboutVersion = {"Версия 3.42 / 16.01.2006",
+                                               "Versija 3.42 / 03.01.2006"};
+inline constexpr const char* kContactAddress = "vorna@example.org";
+inline constexpr const char* kWebAddress = "https://example.org/vorna";
+
+}  // namespace vorna::ui
