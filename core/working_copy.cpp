@@ -35,6 +35,7 @@ bool write_file(const std::string& path, int flags, const std::string& bytes) {
 
 WorkingCopy::WorkingCopy(std::string path) : path_(std::move(path)) {
     in_memory_ = !write_file(path_, O_CREAT | O_TRUNC, {});
+    removed_ = in_memory_;  // what could not be made is not ours to delete
 }
 
 WorkingCopy::~WorkingCopy() {

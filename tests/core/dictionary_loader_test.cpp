@@ -256,6 +256,14 @@ TEST(dictionary_loader, utf8_dictionaries_load_with_and_without_byte_order_mark)
     }
 }
 
+TEST(dictionary_loader, working_copy_that_cannot_be_written_keeps_the_load_whole) {
+    TempFolder folder;
+    std::filesystem::create_directory(folder.file("qd1.dat"));  // not even root writes this
+    auto loaded = load(folder, "cat,kot,kot\r\nbig,bolshoj,bolshoj\r\n");
+    EXPECT_EQ(headwords(loaded->store), (std::vector<std::string>{"big", "cat"}));
+    EXPECT_TRUE(std::filesystem::is_directory(folder.file("qd1.dat")));
+}
+
 TEST(dictionary_loader, two_stores_load_side_by_side) {
     TempFolder first_folder, second_folder;
     auto first = load(first_folder, "one,1,1\r\n");
