@@ -32,7 +32,10 @@ struct ImportFigures {
 // inflected forms added, the commonest words kept within `limit`.
 class Importer {
   public:
+    // The word lists are only referred to: they must outlive the importer.
     Importer(const WordRanks& ranks, const WordUsage& usage, Overrides overrides);
+    Importer(WordRanks&&, const WordUsage&, Overrides) = delete;
+    Importer(const WordRanks&, WordUsage&&, Overrides) = delete;
 
     void add_articles(const std::vector<DictdArticle>& articles);
 

@@ -40,15 +40,15 @@ std::string without_brackets_and_labels(const std::string& text) {
 // Words that open a description of use ("указывает на ...", "употр. перед
 // ...") rather than a translation.
 bool is_description(const std::string& candidate) {
-    static const std::array<const char*, 38> kOpenings = {
-        "напр",      "противопол",    "как прил",       "как сущ",      "указыва",
-        "употр",     "служ",          "выража",         "передаёт",     "передает",
-        "частица",   "вспомогательн", "модальн",        "соединительн", "противительн",
-        "присоедин", "в сложных",     "форма",          "прошедшее",    "настоящее",
-        "будущее",   "причастие",     "ставится",       "обозначает",   "образует",
-        "означает",  "усилительн",    "вводит",         "эмфатическ",   "буква",
-        "название",  "сокр",          "неопределённ",   "определённ",   "союз",
-        "предлог",   "местоимение",   "долженствование"};
+    static const std::array<const char*, 36> kOpenings = {
+        "напр",           "противопол",   "указыва",      "употр",     "служ",
+        "выража",         "передаёт",     "передает",     "частица",   "вспомогательн",
+        "модальн",        "соединительн", "противительн", "присоедин", "в сложных",
+        "форма",          "прошедшее",    "настоящее",    "будущее",   "причастие",
+        "ставится",       "обозначает",   "образует",     "означает",  "усилительн",
+        "вводит",         "эмфатическ",   "буква",        "название",  "сокр",
+        "неопределённ",   "определённ",   "союз",         "предлог",   "местоимение",
+        "долженствование"};
     for (const char* opening : kOpenings) {
         if (candidate.rfind(opening, 0) == 0) {
             return true;
@@ -120,6 +120,17 @@ bool ends_in_pointer(const std::string& head) {
         }
     }
     return false;
+}
+
+// "как сущ. каждый": the note on how the word is used goes, the translation stays.
+std::string without_use_note(const std::string& piece) {
+    static const std::array<const char*, 3> kNotes = {"как сущ.", "как прил.", "как нареч."};
+    for (const char* note : kNotes) {
+        if (piece.rfind(note, 0) == 0) {
+            return piece.substr(std::string(note).size());
+        }
+    }
+    return piece;
 }
 
 bool only_russian_words(const std::string& text) {
@@ -231,13 +242,13 @@ std::optional<std::string> short_translation(const std::string& sense_text) {
                 break;  // an example: the Russian that follows translates the example
             }
         }
-        std::string head = russian_head(piece);
+        std::string head = russian_head(without_use_note(piece));
         // "долженствование: I must go" names a use, it does not translate.
         if (head.size() < piece.size() && piece[head.size()] == ':') {
             continue;
         }
         // Of "ровный, гладкий" only the first synonym: the output is word by word.
-        std::string first = split(head, ',').front();
+        std::string first = split(tidy(head), ',').front();
         const std::size_t and_so_on = first.find(" и т.");
         if (and_so_on != std::string::npos) {
             first.erase(and_so_on);

@@ -1,0 +1,236 @@
+#include <gtest/gtest.h>
+#include <zlib.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "core/dictionary_loader.h"
+#include "core/dictionary_store.h"
+#include "dictd_source.h"
+#include "importer.h"
+#include "qd_writer.h"
+#include "silent_load_sink.h"
+#include "test_folder.h"
+#include "translit.h"
+
+using namespace qd_import;
+
+namespace {
+
+// Articles in the shape the real package has: markers, transcriptions,
+// labels, examples, references.
+const std::vector<DictdArticle> kArticles = {
+    {"cat",
+     "cat\n   _I  [kæt]\n      1. _n.\n         1) кот; кошка; tom cat кот\n"
+     "         2) _зоол. животное семейства кошачьих\n      2. _v.\n         1) бить плетью\n"
+     "   _II [kæt] _n. (_сокр. от caterpillar tractor) _ам. _разг.\n         1) трактор\n"},
+    {"even",
+     "even\n   _I  [↗i:vɜn] _n. _поэт. вечер\n   _II [↗i:vɜn]\n      1. _a.\n"
+     "         1) ровный, гладкий\n      2. _adv.\n         1) даже; even if даже если\n"},
+    {"go", "go\n   [gɘʊ]\n   1. _v. (went; gone)\n      1) идти, ходить\n   2. _n. ход\n"},
+    {"went", "went\n   [wɛnt] _p. от go 1\n"},
+    {"have", "have\n   [hæv] _v. (had)\n   1) иметь; обладать\n"},
+    {"has", "has\n   [hæz] (полная форма) 3-е л. ед. ч.\nнастоящего времени гл. to have\n"},
+    {"loop", "loop\n   = noose\n"},
+    {"noose", "noose\n   см. loop\n"},
+    {"mr.", "Mr.\n   [↗mɪstɜ] _сокр. от mister 1\n"},
+    {"mister", "mister\n   [↗mɪstɜ] _n. господин (_сокр. Mr.)\n"},
+    {"to",
+     "to\n   [tʊ:] (полная форма)\n   1. _prep.\n      1) указывает на направление к, в, на\n"},
+    {"stop",
+     "stop\n   [stɔp]\n   1. _v.\n      1) останавливать; stop the car остановите машину\n"},
+    {"big", "big\n   [bɪg] _a.\n   1) большой, крупный\n"},
+    {"child", "child\n   [tʃaɪld] _n. (_pl. children)\n   1) ребёнок, дитя\n"},
+    {"a priori", "a priori\n   [↗ɛɪpraɪ↗ɔ:raɪ] _лат. _adv. априори\n"},
+    {"'tis", "'tis\n   [tɪz] _сокр. от it is\n"},
+    {"say",
+     "say\n   [sɛɪ]\n   1. _v. (said)\n      1) говорить, сказать; to say no\n"
+     "         а) отрицать;\n         б) отказать\n"},
+};
+
+WordRanks ranks_of(const std::map<std::string, int>& levels) {
+    WordRanks ranks;
+    for (const auto& [word, level] : levels) {
+        ranks.add(word, level);
+    }
+    return ranks;
+}
+
+std::map<std::string, std::string> translations(const std::vector<QdRecord>& records) {
+    std::map<std::string, std::string> out;
+    for (const QdRecord& record : records) {
+        out[record.headword] = record.translation;
+    }
+    return out;
+}
+
+struct ImportRun {
+    std::map<std::string, std::string> by_headword;
+    ImportFigures figures;
+};
+
+ImportRun import(const WordRanks& ranks, const WordUsage& usage, Overrides overrides = {},
+                 std::size_t limit = kDefaultRecordLimit) {
+    Importer importer(ranks, usage, std::move(overrides));
+    importer.add_articles(kArticles);
+    ImportRun run;
+    run.by_headword = translations(importer.records(limit, run.figures));
+    return run;
+}
+
+}  // namespace
+
+TEST(qd_import, picks_a_short_first_sense_without_labels_or_examples) {
+    const auto run = import(WordRanks{}, WordUsage{});
+    EXPECT_EQ(run.by_headword.at("cat"), "кот");
+    EXPECT_EQ(run.by_headword.at("have"), "иметь");
+    // The poetic homograph stands first in the source; the plain one wins.
+    EXPECT_EQ(run.by_headword.at("even"), "ровный");
+    // The sense's own line, not the sub-senses of its example phrase.
+    EXPECT_EQ(run.by_headword.at("say"), "говорить");
+    // Descriptions of use, phrases and keys a word lookup never meets are left out.
+    EXPECT_EQ(run.by_headword.count("to"), 0u);
+    EXPECT_EQ(run.by_headword.count("a priori"), 0u);
+    EXPECT_EQ(run.by_headword.count("'tis"), 0u);
+}
+
+TEST(qd_import, prefers_the_part_of_speech_the_word_is_mostly_used_as) {
+    WordUsage usage;
+    usage.set_tagged_count("even", PartOfSpeech::adverb, 20);
+    usage.set_tagged_count("even", PartOfSpeech::adjective, 3);
+    EXPECT_EQ(import(WordRanks{}, usage).by_headword.at("even"), "даже");
+}
+
+TEST(qd_import, follows_references_and_stops_circular_ones) {
+    const auto run = import(WordRanks{}, WordUsage{});
+    EXPECT_EQ(run.by_headword.at("went"), "идти");  // "_p. от go 1": the verb group
+    EXPECT_EQ(run.by_headword.at("has"), "иметь");  // "гл. to have"
+    EXPECT_EQ(run.by_headword.at("mr."), "господин");
+    EXPECT_EQ(run.by_headword.at("mr"), "господин");  // a lookup never sees the dot
+    EXPECT_EQ(run.by_headword.count("loop"), 0u);
+    EXPECT_EQ(run.by_headword.count("noose"), 0u);
+}
+
+TEST(qd_import, adds_inflected_forms_the_word_list_confirms) {
+    WordUsage usage;
+    usage.add_irregular_form({"children", "child", PartOfSpeech::noun});
+    usage.add_irregular_form({"gone", "go", PartOfSpeech::verb});
+    const auto run = import(ranks_of({{"cats", 20},
+                                      {"catted", 80},
+                                      {"stopped", 20},
+                                      {"stopping", 20},
+                                      {"stops", 20},
+                                      {"bigger", 20},
+                                      {"biggest", 20},
+                                      {"children", 10},
+                                      {"gone", 10},
+                                      {"goes", 10},
+                                      {"cat's", 35}}),
+                            usage);
+    const std::map<std::string, std::string> expected = {{"cats", "кот"},
+                                                         {"catted", "бить плетью"},
+                                                         {"stopped", "останавливать"},
+                                                         {"stopping", "останавливать"},
+                                                         {"stops", "останавливать"},
+                                                         {"bigger", "большой"},
+                                                         {"biggest", "большой"},
+                                                         {"children", "ребёнок"},
+                                                         {"gone", "идти"},
+                                                         {"goes", "ход"},
+                                                         {"cat's", "кот"}};
+    for (const auto& [form, translation] : expected) {
+        EXPECT_EQ(run.by_headword.count(form) ? run.by_headword.at(form) : "(none)", translation)
+            << form;
+    }
+    // Spellings the list does not confirm are not invented.
+    for (const char* unconfirmed : {"stoped", "catts", "biger", "childs", "haves"}) {
+        EXPECT_EQ(run.by_headword.count(unconfirmed), 0u) << unconfirmed;
+    }
+}
+
+TEST(qd_import, keeps_the_commonest_words_within_the_limit) {
+    const auto ranks = ranks_of({{"cat", 10}, {"cats", 10}, {"go", 20}, {"big", 35}, {"have", 50}});
+    const auto run = import(ranks, WordUsage{}, {}, 3);
+    EXPECT_EQ(run.by_headword.size(), 3u);
+    EXPECT_EQ(run.by_headword.count("cat"), 1u);
+    EXPECT_EQ(run.by_headword.count("cats"), 1u);
+    EXPECT_EQ(run.by_headword.count("go"), 1u);
+    EXPECT_GT(run.figures.left_out, 0u);
+}
+
+TEST(qd_import, overrides_win_and_reach_references) {
+    const auto run =
+        import(WordRanks{}, WordUsage{}, {{"to", "к"}, {"go", "идти, ехать"}, {"new", "новый"}});
+    EXPECT_EQ(run.by_headword.at("to"), "к");
+    EXPECT_EQ(run.by_headword.at("went"), "идти, ехать");
+    EXPECT_EQ(run.by_headword.at("new"), "новый");
+}
+
+TEST(qd_import, writes_lines_with_commas_quoted_and_no_stray_quote) {
+    EXPECT_EQ(qd_line({"cat", "кот"}), "cat,кот,kot");
+    EXPECT_EQ(qd_line({"at", "в, у"}), "at,\"в, у\",\"v, u\"");
+    EXPECT_EQ(qd_line({"bar", "\"цветной\" барьер, граница"}),
+              "bar,\"«цветной» барьер, граница\",\"«cvetnoj» barjer, granica\"");
+    EXPECT_EQ(qd_line({"tab", "  раз\tдва\r\n"}), "tab,раз два,raz dva");
+}
+
+TEST(qd_import, transliterates_by_the_programs_own_scheme) {
+    EXPECT_EQ(transliterate("Сохранить"), "Sohranitj");
+    EXPECT_EQ(transliterate("неправильный"), "nepraviljnij");
+    EXPECT_EQ(transliterate("Версия"), "Versija");
+    EXPECT_EQ(transliterate("Ёж, щёки, объём, цех, Юла, Щука, Ъ"),
+              "Jozh, shjoki, objom, ceh, Jula, Shuka, ");
+    EXPECT_EQ(transliterate("эхо-камера 2"), "eho-kamera 2");
+}
+
+TEST(qd_import, reads_dictd_index_and_compressed_data) {
+    TestFolder folder;
+    const std::string data = "cat\n   _n. кот\ndog\n   _n. собака\n";
+    const gzFile gz = gzopen(folder.file("t.dict.dz").c_str(), "wb");
+    ASSERT_NE(gz, nullptr);
+    gzwrite(gz, data.data(), static_cast<unsigned>(data.size()));
+    gzclose(gz);
+    // Offsets and lengths in bytes, in dictd's base-64 digits: 0 = "A", 18 = "S", 24 = "Y".
+    folder.write("t.index", "00-database-short\tA\tB\ncat\tA\tS\ndog\tS\tY\n");
+    const auto articles = read_dictd(folder.file("t.index"), folder.file("t.dict.dz"));
+    ASSERT_EQ(articles.size(), 2u);
+    EXPECT_EQ(articles[0].key, "cat");
+    EXPECT_EQ(articles[0].text, "cat\n   _n. кот\n");
+    EXPECT_EQ(articles[1].text, "dog\n   _n. собака\n");
+
+    folder.write("bad.index", "cat\tA\t//\n");
+    EXPECT_THROW(read_dictd(folder.file("bad.index"), folder.file("t.dict.dz")),
+                 std::runtime_error);
+    EXPECT_THROW(read_dictd(folder.file("none.index"), folder.file("t.dict.dz")),
+                 std::runtime_error);
+}
+
+TEST(qd_import, output_loads_in_the_programs_loader_unshifted) {
+    WordUsage usage;
+    usage.add_irregular_form({"children", "child", PartOfSpeech::noun});
+    const WordRanks ranks = ranks_of({{"cats", 20}, {"children", 10}});
+    Importer importer(ranks, usage,
+                      {{"at", "в, у"}, {"bar", "\"цветной\" барьер"}, {"about", "о, об, около"}});
+    importer.add_articles(kArticles);
+    ImportFigures figures;
+    const auto records = importer.records(kDefaultRecordLimit, figures);
+
+    TestFolder folder;
+    const auto written = write_qd_file(folder.file("qd.dat"), records);
+    EXPECT_EQ(written.written, records.size());
+    const std::string bytes = folder.read("qd.dat");
+    EXPECT_NE(bytes.find("cat,\xEA\xEE\xF2,kot\r\n"), std::string::npos);  // Windows-1251, CR LF
+
+    vorna::DictionaryStore store;
+    SilentLoadSink sink;
+    ASSERT_TRUE(vorna::load_dictionary(store, folder.path(), sink));
+    ASSERT_EQ(store.entry_count, static_cast<int32_t>(records.size()));
+    const auto expected = translations(records);
+    for (int32_t row = 1; row <= store.entry_count; ++row) {
+        const auto& entry = store.entries[static_cast<std::size_t>(row)];
+        ASSERT_EQ(expected.count(entry.word_eng), 1u) << entry.word_eng;
+        EXPECT_EQ(entry.word_rus, field_safe(expected.at(entry.word_eng))) << entry.word_eng;
+        EXPECT_EQ(entry.word_translit, transliterate(entry.word_rus)) << entry.word_eng;
+    }
+}
