@@ -73,12 +73,5 @@ TEST(text_encoding, decoding_keeps_every_byte) {
     EXPECT_EQ(utf8.decode("\xD0\xBA\xEA\xD0"), u8"ккР");
 }
 
-TEST(text_encoding, windows_1251_bytes_of_code_points) {
-    EXPECT_EQ(windows_1251_byte('z'), 'z');
-    EXPECT_EQ(windows_1251_byte(0x044F), 0xFF);  // я
-    EXPECT_EQ(windows_1251_byte(0x0401), 0xA8);  // Ё
-    EXPECT_EQ(windows_1251_byte(0x4E2D), std::nullopt);
-}
-
 }  // namespace
 }  // namespace vorna

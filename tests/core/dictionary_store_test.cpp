@@ -23,20 +23,6 @@ TEST(dictionary_store, prefix_slot_of_letter_pairs_and_odd_prefixes) {
     EXPECT_LT(prefix_slot(""), 0);
 }
 
-TEST(dictionary_store, char_classes_mark_exactly_the_word_characters) {
-    DictionaryStore store;
-    build_char_classes(store);
-    int marked = 0;
-    for (uint32_t code = 1; code < kCharClassSize; ++code) {
-        const bool expected = (code >= 'A' && code <= 'Z') || (code >= 'a' && code <= 'z') ||
-                              code == '\'' || code == '-';
-        EXPECT_EQ(is_word_character(store, code), expected) << code;
-        marked += is_word_character(store, code) ? 1 : 0;
-    }
-    EXPECT_EQ(marked, 54);
-    EXPECT_FALSE(is_word_character(store, 0));
-}
-
 TEST(dictionary_store, gaps_carry_the_last_entry_forward) {
     DictionaryStore store;
     auto slot = [&](const char* pair) -> PrefixSlot& {
