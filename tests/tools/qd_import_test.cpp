@@ -41,6 +41,8 @@ const std::vector<DictdArticle> kArticles = {
     {"stop",
      "stop\n   [stɔp]\n   1. _v.\n      1) останавливать; stop the car остановите машину\n"},
     {"big", "big\n   [bɪg] _a.\n   1) большой, крупный\n"},
+    {"hop", "hop\n   [hɔp] _v. прыгать\n"},
+    {"hope", "hope\n   [hɘʊp] _v. надеяться\n"},
     {"child", "child\n   [tʃaɪld] _n. (_pl. children)\n   1) ребёнок, дитя\n"},
     {"a priori", "a priori\n   [↗ɛɪpraɪ↗ɔ:raɪ] _лат. _adv. априори\n"},
     {"'tis", "'tis\n   [tɪz] _сокр. от it is\n"},
@@ -126,7 +128,9 @@ TEST(qd_import, adds_inflected_forms_the_word_list_confirms) {
                                       {"children", 10},
                                       {"gone", 10},
                                       {"goes", 10},
-                                      {"cat's", 35}}),
+                                      {"cat's", 35},
+                                      {"hoped", 10},
+                                      {"hopped", 20}}),
                             usage);
     const std::map<std::string, std::string> expected = {{"cats", "кот"},
                                                          {"catted", "бить плетью"},
@@ -138,7 +142,9 @@ TEST(qd_import, adds_inflected_forms_the_word_list_confirms) {
                                                          {"children", "ребёнок"},
                                                          {"gone", "идти"},
                                                          {"goes", "ход"},
-                                                         {"cat's", "кот"}};
+                                                         {"cat's", "кот"},
+                                                         {"hoped", "надеяться"},
+                                                         {"hopped", "прыгать"}};
     for (const auto& [form, translation] : expected) {
         EXPECT_EQ(run.by_headword.count(form) ? run.by_headword.at(form) : "(none)", translation)
             << form;

@@ -234,6 +234,16 @@ void Importer::add_forms(std::vector<Ranked>& ranked,
             has_part(entries_.at(base), PartOfSpeech::noun) ? PartOfSpeech::noun
                                                             : PartOfSpeech::unknown);
         const Entry& entry = entries_.at(base);
+        // "hoped" and "hoping" are forms of "hope", not of "hop" (which gives
+        // "hopped"): leave such spellings to the word with the final e.
+        const bool has_e_twin = base.back() != 'e' && entries_.count(base + "e") > 0;
+        const auto add_unless_e_twin = [&](const std::string& form, PartOfSpeech part) {
+            if (has_e_twin && (form == base + "ed" || form == base + "ing" || form == base + "er" ||
+                               form == base + "est")) {
+                return;
+            }
+            add(form, base, part);
+        };
         if (has_part(entry, PartOfSpeech::noun)) {
             for (const std::string& form : plural_or_third_person(base)) {
                 add(form, base, PartOfSpeech::noun);
@@ -243,13 +253,13 @@ void Importer::add_forms(std::vector<Ranked>& ranked,
             for (const auto& forms :
                  {plural_or_third_person(base), past_forms(base), ing_forms(base)}) {
                 for (const std::string& form : forms) {
-                    add(form, base, PartOfSpeech::verb);
+                    add_unless_e_twin(form, PartOfSpeech::verb);
                 }
             }
         }
         if (has_part(entry, PartOfSpeech::adjective)) {
             for (const std::string& form : comparison_forms(base)) {
-                add(form, base, PartOfSpeech::adjective);
+                add_unless_e_twin(form, PartOfSpeech::adjective);
             }
         }
     }

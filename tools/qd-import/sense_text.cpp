@@ -249,9 +249,11 @@ std::optional<std::string> short_translation(const std::string& sense_text) {
         }
         // Of "ровный, гладкий" only the first synonym: the output is word by word.
         std::string first = split(tidy(head), ',').front();
-        const std::size_t and_so_on = first.find(" и т.");
-        if (and_so_on != std::string::npos) {
-            first.erase(and_so_on);
+        for (const char* and_so_on : {" и т.", " и пр", " и др"}) {
+            const std::size_t at = first.find(and_so_on);
+            if (at != std::string::npos) {
+                first.erase(at);
+            }
         }
         if (ends_in_pointer(tidy(head))) {
             continue;
