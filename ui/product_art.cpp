@@ -1,6 +1,7 @@
 #include "ui/product_art.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -86,13 +87,20 @@ QImage product_picture() {
     painter.fillRect(image.rect(), background);
     draw_product_icon(painter, QRectF(8, 8, 44, 44));
 
+    // The name gets the largest size that fits beside the icon.
+    const QRectF name_area(58, 8, 72, 28);
     QFont name_font(QStringLiteral("DejaVu Sans"));
-    name_font.setPixelSize(22);
     name_font.setBold(true);
+    for (int pixels = 22; pixels > 8; --pixels) {
+        name_font.setPixelSize(pixels);
+        if (QFontMetricsF(name_font).horizontalAdvance(QStringLiteral("VORNA")) <=
+            name_area.width()) {
+            break;
+        }
+    }
     painter.setFont(name_font);
     painter.setPen(QColor(0x1a, 0x3f, 0x85));
-    painter.drawText(QRectF(58, 8, 75, 28), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("VORNA"));
+    painter.drawText(name_area, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("VORNA"));
     QFont tag_font(QStringLiteral("DejaVu Sans"));
     tag_font.setPixelSize(10);
     painter.setFont(tag_font);
