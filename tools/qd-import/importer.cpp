@@ -244,7 +244,12 @@ void Importer::add_forms(std::vector<Ranked>& ranked,
             }
             add(form, base, part);
         };
-        if (has_part(entry, PartOfSpeech::noun)) {
+        // "puts" is more often the verb than the plural of the noun "put":
+        // an -s form takes the part of speech its base is mostly used as.
+        if (has_part(entry, PartOfSpeech::noun) &&
+            (!has_part(entry, PartOfSpeech::verb) ||
+             usage_.tagged_count(base, PartOfSpeech::noun) >=
+                 usage_.tagged_count(base, PartOfSpeech::verb))) {
             for (const std::string& form : plural_or_third_person(base)) {
                 add(form, base, PartOfSpeech::noun);
             }
