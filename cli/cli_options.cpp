@@ -1,0 +1,89 @@
+#include "cli/cli_options.h"
+
+#include <algorithm>
+
+namespace vorna::cli {
+
+namespace {
+
+std::string text(bool translit, const char* cyrillic, const char* latin) {
+    return translit ? latin : cyrillic;
+}
+
+}  // namespace
+
+ParsedOptions parse_options(const std::vector<std::string>& arguments) {
+    ParsedOptions parsed;
+    CliOptions& options = parsed.options;
+    options.translit =
+        std::find(arguments.begin(), arguments.end(), "--translit") != arguments.end();
+    const bool t = options.translit;
+    bool seen_input = false;
+    for (std::size_t i = 0; i < arguments.size() && parsed.error.empty(); ++i) {
+        const std::string& argument = arguments[i];
+        const auto take_value = [&](std::string& target) {
+            if (i + 1 >= arguments.size()) {
+                parsed.error = text(t, "параметру ", "parametru ") + argument +
+                               text(t, " нужно значение", " nuzhno znachenie");
+                return;
+            }
+            target = arguments[++i];
+        };
+        if (argument == "--help" || argument == "-h") {
+            options.help = true;
+        } else if (argument == "--word-list") {
+            options.word_list = true;
+        } else if (argument == "--translit") {
+            continue;
+        } else if (argument == "--crlf") {
+            options.crlf = true;
+        } else if (argument == "--dictionary") {
+            take_value(options.dictionary_path);
+        } else if (argument == "--stats") {
+            take_value(options.stats_path.emplace());
+        } else if (argument == "-o") {
+            take_value(options.output_path.emplace());
+        } else if (argument == "-" || argument.empty() || argument[0] != '-') {
+            if (seen_input) {
+                parsed.error = text(t, "лишний аргумент: ", "lishnij argument: ") + argument;
+            }
+            seen_input = true;
+            if (argument != "-")
+                options.input_path = argument;
+        } else {
+            parsed.error = text(t, "неизвестный параметр: ", "neizvestnij parametr: ") + argument;
+        }
+    }
+    if (!parsed.error.empty())
+        parsed.error += text(t, " (см. --help)", " (sm. --help)");
+    return parsed;
+}
+
+std::string help_text(bool translit) {
+    if (translit) {
+        return "Ispoljzovanie: vorna-translate [parametri] [FAIL]\n"
+               "Perevodit anglijskij tekst (UTF-8) iz FAILA ili standartnogo vvoda poslovno na "
+               "russkij.\n"
+               "  --dictionary PUTJ  fail slovarja (po umolchaniju qd.dat rjadom s programmoj)\n"
+               "  --word-list        spisok \"slovo - perevod\" vmesto teksta\n"
+               "  --translit         perevod, statistika i soobshenija translitom\n"
+               "  --stats PUTJ|-     zapisatj statistiku v fail ili (-) v potok oshibok\n"
+               "  --crlf             stroki vivoda okanchivajutsja CR LF (inache LF)\n"
+               "  -o PUTJ            zapisatj perevod v fail (inache v standartnij vivod)\n"
+               "Kodi vihoda: 0 uspeh, 1 net slovarja, 2 oshibka parametrov ili vhodnogo teksta,\n"
+               "3 ne udajotsja zapisatj rezuljtat.\n";
+    }
+    return "Использование: vorna-translate [параметры] [ФАЙЛ]\n"
+           "Переводит английский текст (UTF-8) из ФАЙЛА или стандартного ввода пословно на "
+           "русский.\n"
+           "  --dictionary ПУТЬ  файл словаря (по умолчанию qd.dat рядом с программой)\n"
+           "  --word-list        список \"слово - перевод\" вместо текста\n"
+           "  --translit         перевод, статистика и сообщения транслитом\n"
+           "  --stats ПУТЬ|-     записать статистику в файл или (-) в поток ошибок\n"
+           "  --crlf             строки вывода оканчиваются CR LF (иначе LF)\n"
+           "  -o ПУТЬ            записать перевод в файл (иначе в стандартный вывод)\n"
+           "Коды выхода: 0 успех, 1 нет словаря, 2 ошибка параметров или входного текста,\n"
+           "3 не удаётся записать результат.\n";
+}
+
+}  // namespace vorna::cli

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vorna::cli {
+
+struct CliOptions {
+    std::string dictionary_path;  // "" = qd.dat beside the program
+    bool word_list = false;
+    bool translit = false;
+    std::optional<std::string> stats_path;  // "-" = standard error
+    bool crlf = false;
+    std::optional<std::string> output_path;  // none = standard output
+    std::optional<std::string> input_path;   // none = standard input
+    bool help = false;
+};
+
+struct ParsedOptions {
+    CliOptions options;
+    std::string error;  // a one-line usage error, or "" when the arguments are fine
+};
+
+ParsedOptions parse_options(const std::vector<std::string>& arguments);
+
+// The --help text, in the script the other messages use.
+std::string help_text(bool translit);
+
+}  // namespace vorna::cli
