@@ -78,6 +78,7 @@ class Form1 : public QMainWindow, private TranslationHost {
     QLabel* panel1_;
     QLabel* panel2_;
     bool exit_requested_ = false;
+    bool translation_command_running_ = false;
 };
 
 }  // namespace vorna::ui

@@ -23,6 +23,18 @@ std::string decimal_separator() {
     return QLocale::system().decimalPoint().toStdString();
 }
 
+// The run ends every line with CR LF; a text box wants LF alone.
+std::string without_carriage_returns(std::string text) {
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) {
+            text[kept++] = text[i];
+        }
+    }
+    text.resize(kept);
+    return text;
+}
+
 }  // namespace
 
 void Form1::open_file() {
@@ -79,9 +91,10 @@ void Form1::tr2() {
 }
 
 void Form1::translate(const char* separator) {
-    if (translator_.run_in_progress) {
+    if (translation_command_running_) {
         return;  // one run at a time; this command came from inside a run
     }
+    translation_command_running_ = true;
     QElapsedTimer clock;
     clock.start();
     translator_.type_of_translate = separator;
@@ -91,20 +104,28 @@ void Form1::translate(const char* separator) {
         output = text_translate(translator_, *this, rtf1_->toPlainText().toStdString(),
                                 decimal_separator());
     } catch (const DictionaryDamaged&) {
+        translation_command_running_ = false;
         services_.end_program(1);
         return;
     } catch (const RunCancelled&) {
+        translation_command_running_ = false;
         services_.end_program(0);
         return;
     }
     if (output) {
-        QString text = QString::fromStdString(*output);
-        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        // The hand-over of a long text is cut in two by turns of the event
+        // loop, so the window never stands still for long.
+        pacer_.reset();
+        pacer_.process_pending_events();
+        const QString text = QString::fromStdString(without_carriage_returns(*output));
+        pacer_.reset();
+        pacer_.process_pending_events();
         rtf2_->setPlainText(text);
     }
     const double seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
     panel2_->setText(QString::fromStdString(
         elapsed_panel_text(session_.messages, seconds, decimal_separator())));
+    translation_command_running_ = false;
 }
 
 void Form1::show_statistics() {
