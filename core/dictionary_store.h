@@ -22,7 +22,6 @@ struct DictionaryEntry {
     std::string word_eng;  // headword, lower-cased at load
     std::string word_rus;  // translation in Cyrillic, UTF-8
     std::string word_translit;
-    int32_t repeat_count = 0;
 };
 
 struct PrefixSlot {
@@ -33,9 +32,13 @@ struct PrefixSlot {
 // The whole vocabulary in memory. The caller owns it; nothing here is global,
 // so several stores can live side by side.
 struct DictionaryStore {
-    DictionaryStore() : entries(kEntryRows) {}
+    DictionaryStore() : entries(kEntryRows), repeat_count(kEntryRows, 0) {}
 
     std::vector<DictionaryEntry> entries;  // always kEntryRows rows
+    // The occurrence counter of each row. It is the entry table's fourth
+    // column, kept apart so that counting a word does not pull the row's
+    // strings into the cache.
+    std::vector<int32_t> repeat_count;
     std::array<PrefixSlot, kPrefixSlots> prefix_index{};
     std::array<uint8_t, kCharClassSize> char_class{};
     int32_t entry_count = 0;       // rows 1..entry_count are filled

@@ -6,14 +6,14 @@ namespace vorna {
 
 // Lets long core work hand control back to the host's event loop.
 class EventPump {
-public:
+  public:
     virtual ~EventPump() = default;
     virtual void process_pending_events() = 0;
 };
 
 // What load_dictionary tells its host, in the order it happens.
 class LoadProgressSink : public EventPump {
-public:
+  public:
     virtual void dictionary_missing() = 0;
     virtual void letter_done(char letter, int32_t running_count) = 0;
     virtual void indexing_started() = 0;

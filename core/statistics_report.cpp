@@ -43,15 +43,17 @@ std::string statistics_report(const DictionaryStore& store, int32_t unknown_word
                               bool cyrillic_labels, const std::string& decimal_separator) {
     std::string list;
     int64_t known_total = 0;
-    for (const DictionaryEntry& entry : store.entries) {
-        if (entry.repeat_count == 0)
+    for (std::size_t row = 0; row < store.entries.size(); ++row) {
+        const int32_t count = store.repeat_count[row];
+        const DictionaryEntry& entry = store.entries[row];
+        if (count == 0)
             continue;
         list += kCrLf;
         list += entry.word_eng;
         list += count_code_points(entry.word_eng) < kLongHeadword ? "\t\t" : "\t";
         list += " - \t";
-        list += std::to_string(entry.repeat_count);
-        known_total += entry.repeat_count;
+        list += std::to_string(count);
+        known_total += count;
     }
     if (unknown_word_count == 0)
         return list;

@@ -9,7 +9,7 @@ namespace vorna {
 
 // What a translation run needs of its host besides the event pump.
 class TranslationHost : public EventPump {
-public:
+  public:
     // Progress of the run after every line: slot 4, the figure and " %".
     virtual void show_progress(const std::string& text) = 0;
     // Shows the damaged-dictionary message. The run is abandoned right after
@@ -19,14 +19,14 @@ public:
 
 // Thrown after the host has been told about a damaged dictionary.
 class DictionaryDamaged : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 // Thrown by a host's process_pending_events when the user ended the program
 // during a run; the run unwinds and removes its temporary files.
 class RunCancelled : public std::runtime_error {
-public:
+  public:
     RunCancelled() : std::runtime_error("translation run cancelled") {}
 };
 

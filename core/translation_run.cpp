@@ -44,8 +44,7 @@ class TemporaryFile {
 
 void reset_counters(Translator& translator) {
     translator.unknown_word_count = 0;
-    for (DictionaryEntry& entry : translator.store.entries)
-        entry.repeat_count = 0;
+    std::fill(translator.store.repeat_count.begin(), translator.store.repeat_count.end(), 0);
 }
 
 // Writes the source text with every line ended by CR LF. A line break at the
@@ -90,48 +89,66 @@ int64_t count_memory_lines(const std::string& text) {
 
 // Writes the source text with every line ended by CR LF. A line break at the
 // very end of the text does not start a further line.
-bool save_source_text(const std::string& source_text, const std::string& path) {
+void save_source_text(const std::string& source_text, const std::string& path) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     MemoryLines lines(source_text);
     for (std::string_view line; lines.next(line);)
         out << line << kCrLf;
-    out.flush();
-    return static_cast<bool>(out);
 }
 
-// Every line in temp1.txt ends in CR LF; only that pair is taken off.
-bool read_crlf_line(std::istream& in, std::string& line) {
-    if (!std::getline(in, line))
-        return false;
-    if (!line.empty() && line.back() == '\r')
-        line.pop_back();
-    return true;
-}
+// temp2.txt follows the output as it grows, a large piece at a time.
+class OutputFile {
+  public:
+    explicit OutputFile(const std::string& path) : out_(path, std::ios::binary | std::ios::trunc) {}
 
-int64_t count_lines(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    char buffer[1 << 16];
-    int64_t lines = 0;
-    char last = '\n';
-    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
-        const std::string_view chunk(buffer, static_cast<std::size_t>(in.gcount()));
-        for (char c : chunk)
-            lines += c == '\n';
-        last = chunk.back();
+    void catch_up(const std::string& output) {
+        if (output.size() - written_ >= kPiece)
+            finish(output);
     }
-    return lines + (last != '\n');
-}
+    void finish(const std::string& output) {
+        out_.write(output.data() + written_,
+                   static_cast<std::streamsize>(output.size() - written_));
+        written_ = output.size();
+    }
+
+  private:
+    static constexpr std::size_t kPiece = 1 << 20;
+    std::ofstream out_;
+    std::size_t written_ = 0;
+};
 
 bool has_fewer_than_two_characters(const std::string& line) {
     return line.size() < 2 || (line.size() <= 4 && count_code_points(line) < 2);
 }
 
 // "Переведено: 33.33 %" — the share of lines done, cut after two decimals.
-std::string progress_text(const Translator& translator, int64_t line_number, int64_t line_count,
-                          const std::string& decimal_separator) {
-    return translator.messages[4] +
-           format_number(progress_percent(line_number, line_count), 15, decimal_separator) + " %";
-}
+// The host hears of it when the figure changes, which keeps the panel exact
+// after every line without rebuilding the same text thousands of times.
+class ProgressReport {
+  public:
+    ProgressReport(const Translator& translator, TranslationHost& host,
+                   const std::string& decimal_separator, int64_t line_count)
+        : translator_(translator),
+          host_(host),
+          decimal_separator_(decimal_separator),
+          line_count_(line_count) {}
+
+    void line_done(int64_t line_number) {
+        const double percent = progress_percent(line_number, line_count_);
+        if (percent == shown_)
+            return;
+        shown_ = percent;
+        host_.show_progress(translator_.messages[4] +
+                            format_number(percent, 15, decimal_separator_) + " %");
+    }
+
+  private:
+    const Translator& translator_;
+    TranslationHost& host_;
+    const std::string& decimal_separator_;
+    int64_t line_count_;
+    double shown_ = -1;
+};
 
 // The translation pass: one output line per source line, progress after each.
 struct LinePass {
@@ -142,6 +159,7 @@ struct LinePass {
 
     template <typename ReadLine, typename WriteLine>
     void run(ReadLine read_line, WriteLine write_line) const {
+        ProgressReport progress(translator, host, decimal_separator, line_count);
         std::string line;
         std::string translated;
         for (int64_t line_number = 1; read_line(line); ++line_number) {
@@ -154,19 +172,10 @@ struct LinePass {
                 write_line(translated);
             }
             host.process_pending_events();
-            host.show_progress(
-                progress_text(translator, line_number, line_count, decimal_separator));
+            progress.line_done(line_number);
         }
     }
 };
-
-std::string read_whole_file(const std::string& path) {
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
-    std::string contents(static_cast<std::size_t>(std::max<std::streamoff>(in.tellg(), 0)), '\0');
-    in.seekg(0);
-    in.read(contents.data(), static_cast<std::streamsize>(contents.size()));
-    return contents;
-}
 
 }  // namespace
 
@@ -178,32 +187,30 @@ std::optional<std::string> text_translate(Translator& translator, TranslationHos
     const RunInProgress busy(translator);
     reset_counters(translator);
 
+    // temp1.txt and temp2.txt are the run's files of record, as they always
+    // were; the lines themselves are taken from the text in memory, where they
+    // are the same, so the text is neither read back nor split twice. A folder
+    // that cannot be written therefore never stops a run.
     const WorkFolder folder(translator.work_folder.empty() ? translator.application_folder
                                                            : translator.work_folder);
     const TemporaryFile source_file(folder.file("temp1.txt"));
-    if (!save_source_text(source_text, source_file.path())) {
-        // Nowhere to put the working files: translate from memory instead of failing.
-        MemoryLines lines(source_text);
-        std::string output;
-        const LinePass pass{translator, host, decimal_separator, count_memory_lines(source_text)};
-        if (pass.line_count == 0)
-            return std::nullopt;
-        pass.run([&](std::string& line) { return lines.next(line); },
-                 [&](const std::string& line) { (output += line) += kCrLf; });
-        return output;
-    }
-    const LinePass pass{translator, host, decimal_separator, count_lines(source_file.path())};
+    save_source_text(source_text, source_file.path());
+    const LinePass pass{translator, host, decimal_separator, count_memory_lines(source_text)};
     if (pass.line_count == 0)
         return std::nullopt;
 
     const TemporaryFile output_file(folder.file("temp2.txt"));
-    {
-        std::ifstream in(source_file.path(), std::ios::binary);
-        std::ofstream out(output_file.path(), std::ios::binary | std::ios::trunc);
-        pass.run([&](std::string& line) { return read_crlf_line(in, line); },
-                 [&](const std::string& line) { out << line << kCrLf; });
-    }
-    return read_whole_file(output_file.path());
+    OutputFile out(output_file.path());
+    std::string output;
+    output.reserve(source_text.size() + source_text.size() / 2);
+    MemoryLines lines(source_text);
+    pass.run([&](std::string& line) { return lines.next(line); },
+             [&](const std::string& line) {
+                 (output += line) += kCrLf;
+                 out.catch_up(output);
+             });
+    out.finish(output);
+    return output;
 }
 
 }  // namespace vorna

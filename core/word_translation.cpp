@@ -1,14 +1,14 @@
 #include <algorithm>
 
 #include "core/text_case.h"
-#include "core/translator.h"
+#include "core/word_lookup.h"
 
 namespace vorna {
 
 namespace {
 
 // Words that are not looked up at all leave no trace: no count, no text.
-bool is_looked_up(const std::string& word, int32_t length) {
+bool is_looked_up(std::string_view word, int32_t length) {
     if (length < 2)
         return false;
     return std::count(word.begin(), word.end(), '-') < 2 &&
@@ -30,7 +30,7 @@ bool row_in_table(int32_t row) {
 
 // The reference lookup: every row of the stretch in turn, handing control to
 // the host after each row that does not match.
-int32_t scan_stretch(const Translator& translator, TranslationHost& host, const std::string& key,
+int32_t scan_stretch(const Translator& translator, TranslationHost& host, std::string_view key,
                      int32_t first, int32_t last) {
     for (int32_t row = first; row <= last; ++row) {
         if (!row_in_table(row))
@@ -45,7 +45,7 @@ int32_t scan_stretch(const Translator& translator, TranslationHost& host, const 
 }
 
 // Same answer as scan_stretch, from the hash built at load.
-int32_t find_in_stretch(const Translator& translator, TranslationHost& host, const std::string& key,
+int32_t find_in_stretch(const Translator& translator, TranslationHost& host, std::string_view key,
                         int32_t first, int32_t last) {
     if (first > last)
         return 0;
@@ -57,44 +57,85 @@ int32_t find_in_stretch(const Translator& translator, TranslationHost& host, con
     return row;
 }
 
+bool starts_with_capital(std::string_view word) {
+    return !word.empty() && word[0] >= 'A' && word[0] <= 'Z';
+}
+
 }  // namespace
+
+WordLookup look_up_word(Translator& translator, TranslationHost& host, std::string_view word,
+                        int32_t length) {
+    if (!is_looked_up(word, length) || word.size() < 2)
+        return {};
+    // Words hold only ASCII letters, apostrophes and hyphens; short keys stay
+    // on the stack.
+    char key_buffer[64];
+    std::string long_key;
+    char* key = key_buffer;
+    if (word.size() > sizeof key_buffer) {
+        long_key.resize(word.size());
+        key = long_key.data();
+    }
+    for (std::size_t i = 0; i < word.size(); ++i) {
+        const char c = word[i];
+        key[i] = c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
+    }
+    const std::string_view key_view(key, word.size());
+    // The prefix slot rule, on the two ASCII characters at hand.
+    const int32_t slot = 26 * (key[0] - 97) + (key[1] - 97);
+    if (slot < 0)
+        return {};
+    if (slot >= kPrefixSlots)
+        report_damaged_dictionary(translator, host);
+
+    const PrefixSlot& stretch = translator.store.prefix_index[static_cast<std::size_t>(slot)];
+    const bool use_scan = translator.use_literal_scan || !translator.store.lookup.is_built();
+    const int32_t row =
+        use_scan
+            ? scan_stretch(translator, host, key_view, stretch.first_entry, stretch.last_entry)
+            : find_in_stretch(translator, host, key_view, stretch.first_entry, stretch.last_entry);
+    if (row == 0) {
+        ++translator.unknown_word_count;
+        return {WordLookup::Outcome::unknown, 0};
+    }
+    ++translator.store.repeat_count[static_cast<std::size_t>(row)];
+    return {WordLookup::Outcome::found, row};
+}
+
+void append_word_result(std::string& out, const Translator& translator, std::string_view word,
+                        const WordLookup& lookup) {
+    if (!translator.type_of_translate.empty())
+        (out += word) += " - ";
+    switch (lookup.outcome) {
+        case WordLookup::Outcome::not_looked_up:
+            return;
+        case WordLookup::Outcome::unknown:
+            out += word;
+            return;
+        case WordLookup::Outcome::found: {
+            const DictionaryEntry& entry =
+                translator.store.entries[static_cast<std::size_t>(lookup.row)];
+            const std::string& translation =
+                translator.interface_mode == kModeRus ? entry.word_rus : entry.word_translit;
+            if (translation.empty())
+                return;
+            if (!starts_with_capital(word)) {
+                out += translation;
+                return;
+            }
+            std::string raised = translation;
+            raise_first_letter(raised);
+            out += raised;
+            return;
+        }
+    }
+}
 
 void word_translate(Translator& translator, TranslationHost& host, std::string& word,
                     std::string& result, int32_t length) {
     result.clear();
-    if (is_looked_up(word, length)) {
-        std::string key = word;
-        for (char& c : key) {
-            if (c >= 'A' && c <= 'Z')
-                c = static_cast<char>(c + 32);
-        }
-        const int32_t slot = prefix_slot(key);
-        if (slot >= 0) {
-            if (slot >= kPrefixSlots)
-                report_damaged_dictionary(translator, host);
-            const PrefixSlot& stretch =
-                translator.store.prefix_index[static_cast<std::size_t>(slot)];
-            const bool use_scan =
-                translator.use_literal_scan || !translator.store.lookup.is_built();
-            const int32_t row = use_scan ? scan_stretch(translator, host, key, stretch.first_entry,
-                                                        stretch.last_entry)
-                                         : find_in_stretch(translator, host, key,
-                                                           stretch.first_entry, stretch.last_entry);
-            if (row > 0) {
-                DictionaryEntry& entry = translator.store.entries[static_cast<std::size_t>(row)];
-                result =
-                    translator.interface_mode == kModeRus ? entry.word_rus : entry.word_translit;
-                ++entry.repeat_count;
-                if (!result.empty() && word[0] >= 'A' && word[0] <= 'Z')
-                    raise_first_letter(result);
-            } else {
-                result = word;
-                ++translator.unknown_word_count;
-            }
-        }
-    }
-    if (!translator.type_of_translate.empty())
-        result = word + " - " + result;
+    const WordLookup lookup = look_up_word(translator, host, word, length);
+    append_word_result(result, translator, word, lookup);
     word.clear();
 }
 

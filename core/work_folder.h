@@ -8,7 +8,7 @@ namespace vorna {
 // folder when it can be written, otherwise a private folder made under the
 // system's temporary directory and removed again when this object goes.
 class WorkFolder {
-public:
+  public:
     explicit WorkFolder(const std::string& application_folder);
     ~WorkFolder();
     WorkFolder(const WorkFolder&) = delete;
@@ -17,7 +17,7 @@ public:
     const std::string& path() const { return path_; }
     std::string file(const std::string& name) const { return path_ + "/" + name; }
 
-private:
+  private:
     std::string path_;
     bool is_private_ = false;
 };

@@ -1,6 +1,5 @@
 #include "prose_generator.h"
 
-#include <cmath>
 #include <random>
 
 namespace vorna::bench {
@@ -22,8 +21,12 @@ std::string made_up_word(std::mt19937& random) {
 std::string generate_prose(const std::vector<std::string>& vocabulary, std::size_t bytes,
                            uint32_t seed) {
     std::mt19937 random(seed);
-    // Zipf-like: the rank is drawn from an exponential spread over the list.
-    std::exponential_distribution<double> rank(8.0 / static_cast<double>(vocabulary.size()));
+    // Zipf's law, as in real prose: the word of rank r comes with weight 1/r,
+    // so a hundred words make up about half of the text.
+    std::vector<double> weights(vocabulary.size());
+    for (std::size_t r = 0; r < weights.size(); ++r)
+        weights[r] = 1.0 / static_cast<double>(r + 1);
+    std::discrete_distribution<std::size_t> rank(weights.begin(), weights.end());
     std::string text;
     text.reserve(bytes + 256);
     bool sentence_start = true;
@@ -32,7 +35,7 @@ std::string generate_prose(const std::vector<std::string>& vocabulary, std::size
         std::string word;
         const auto kind = random() % 100;
         if (kind < 85 && !vocabulary.empty()) {
-            word = vocabulary[static_cast<std::size_t>(rank(random)) % vocabulary.size()];
+            word = vocabulary[rank(random)];
         } else if (kind < 95) {
             word = made_up_word(random);
         } else {

@@ -18,12 +18,13 @@ struct Row {
 // without going through files.
 inline void fill_store(DictionaryStore& store, const std::vector<Row>& rows) {
     store.entries.assign(kEntryRows, DictionaryEntry{});
+    store.repeat_count.assign(kEntryRows, 0);
     store.prefix_index.fill(PrefixSlot{});
     store.entry_count = 0;
     for (const Row& row : rows) {
         const int32_t n = ++store.entry_count;
         DictionaryEntry& entry = store.entries[static_cast<std::size_t>(n)];
-        entry = {lower_headword(row.eng), row.rus, row.translit, 0};
+        entry = {lower_headword(row.eng), row.rus, row.translit};
         if (count_code_points(entry.word_eng) < 2)
             continue;
         const int32_t slot = prefix_slot(entry.word_eng);
@@ -70,9 +71,9 @@ struct EngineFixture {
         return result;
     }
     int32_t count_of(const std::string& headword) const {
-        for (const DictionaryEntry& entry : store.entries) {
-            if (entry.word_eng == headword)
-                return entry.repeat_count;
+        for (std::size_t row = 0; row < store.entries.size(); ++row) {
+            if (store.entries[row].word_eng == headword)
+                return store.repeat_count[row];
         }
         return -1;
     }

@@ -49,7 +49,7 @@ TEST(lookup_index, answers_exactly_as_the_literal_scan_of_the_stretch) {
         }
         ASSERT_EQ(fast.translator.unknown_word_count, scan.translator.unknown_word_count);
         for (std::size_t row = 0; row <= size; ++row) {
-            ASSERT_EQ(fast.store.entries[row].repeat_count, scan.store.entries[row].repeat_count);
+            ASSERT_EQ(fast.store.repeat_count[row], scan.store.repeat_count[row]);
         }
     }
 }

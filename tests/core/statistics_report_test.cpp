@@ -14,7 +14,7 @@ std::string report_after(int32_t unknown, std::vector<std::pair<std::string, int
         rows.push_back({word, "x", "x"});
     testing::fill_store(store, rows);
     for (std::size_t i = 0; i < counts.size(); ++i)
-        store.entries[i + 1].repeat_count = counts[i].second;
+        store.repeat_count[i + 1] = counts[i].second;
     return statistics_report(store, unknown, cyrillic, ".");
 }
 

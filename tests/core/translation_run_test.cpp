@@ -90,9 +90,11 @@ TEST(text_translate, long_lines_and_many_lines_keep_every_character_and_exact_pr
     for (int i = 0; i < 300000; ++i)
         many += i % 2 ? "dog\n" : "ёж\n";
     const auto output = f.run(many);
-    EXPECT_EQ(f.host.progress.size(), 300001u);
+    // One report each time the figure changes: 0, 0.01, ... 100.
+    EXPECT_EQ(f.host.progress.size(), 1 + 10001u);
     EXPECT_EQ(f.host.progress[1], "Переведено: 0 %");
-    EXPECT_EQ(f.host.progress[1 + 29999], "Переведено: 10 %");
+    EXPECT_EQ(f.host.progress[2], "Переведено: 0.01 %");
+    EXPECT_EQ(f.host.progress[1 + 1000], "Переведено: 10 %");
     EXPECT_EQ(f.host.progress.back(), "Переведено: 100 %");
     EXPECT_EQ(f.count_of("dog"), 150000);
     EXPECT_EQ(output->size(),

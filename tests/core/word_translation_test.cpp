@@ -71,8 +71,8 @@ TEST(word_translate, empties_the_word_in_every_case) {
 TEST(word_translate, the_lower_of_two_equal_headwords_wins) {
     EngineFixture f({{"cat", "первая", "pervaja"}, {"Cat", "вторая", "vtoraja"}});
     EXPECT_EQ(f.word("cat"), "первая");
-    EXPECT_EQ(f.store.entries[1].repeat_count, 1);
-    EXPECT_EQ(f.store.entries[2].repeat_count, 0);
+    EXPECT_EQ(f.store.repeat_count[1], 1);
+    EXPECT_EQ(f.store.repeat_count[2], 0);
 }
 
 TEST(word_translate, a_damaged_index_is_reported_with_the_dictionary_path) {
