@@ -79,6 +79,8 @@ void UiTest::exitDuringRun_endsAfterRemovingTemporaryFiles() {
     QVERIFY(program.trigger("tr1"));
     QCOMPARE(program.desktop.end_requests, std::vector<int>{0});
     QCOMPARE(program.box("RTF2").toPlainText(), QStringLiteral("earlier"));
+    program.window->close();  // the frame's close button ends the program too
+    QCOMPARE(program.desktop.end_requests, (std::vector<int>{0, 0}));
     QCOMPARE(QDir(program.folder.path()).entryList(QDir::Files),
              QStringList{QStringLiteral("qd.dat")});
 }
