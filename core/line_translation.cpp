@@ -10,62 +10,100 @@ bool starts_code_point(char byte) {
     return (static_cast<unsigned char>(byte) & 0xC0) != 0x80;
 }
 
+// Byte offset just past the first `characters` characters of the line.
+std::size_t end_of_characters(std::string_view line, int32_t characters) {
+    if (static_cast<std::size_t>(characters) >= line.size())
+        return line.size();
+    int32_t seen = 0;
+    for (std::size_t end = 0; end < line.size(); ++end) {
+        if (starts_code_point(line[end]) && seen++ == characters)
+            return end;
+    }
+    return line.size();
+}
+
+// Cuts the line into its words and makes their keys. Bytes are examined
+// directly: word characters are all ASCII, and every byte of a multi-byte
+// UTF-8 sequence is >= 0x80, hence a separator, so separators pass through
+// byte for byte.
+void find_words(const DictionaryStore& store, std::string_view line, LineWorkspace& workspace) {
+    workspace.words.clear();
+    workspace.keys.clear();
+    std::size_t start = 0;
+    bool in_word = false;
+    for (std::size_t pos = 0; pos <= line.size(); ++pos) {
+        const auto code = pos < line.size() ? static_cast<unsigned char>(line[pos]) : 0;
+        const bool word_character = code < 0x80 && is_word_character(store, code);
+        if (word_character == in_word)
+            continue;
+        in_word = word_character;
+        if (word_character) {
+            start = pos;
+            continue;
+        }
+        const std::string_view word = line.substr(start, pos - start);
+        const std::size_t key_offset = workspace.keys.size();
+        const WordKey key = make_word_key(word, static_cast<int32_t>(word.size()), workspace.keys);
+        workspace.words.push_back({start, pos, key_offset, key.looked_up, key.hash});
+    }
+}
+
+// The dictionary is far larger than the processor's caches and the words of a
+// text are looked up all over it, so memory is asked for a few words ahead of
+// the one being translated. Hints only: results do not change.
+void prefetch_ahead(const Translator& translator, std::size_t i) {
+    constexpr std::size_t kSlotsAhead = 8;
+    constexpr std::size_t kTextsAhead = 4;
+    const auto& words = translator.workspace.words;
+    const LookupIndex& index = translator.store.lookup;
+    if (i == 0) {
+        for (std::size_t j = 0; j < kSlotsAhead && j < words.size(); ++j)
+            index.prefetch(words[j].hash);
+    }
+    if (i + kSlotsAhead < words.size())
+        index.prefetch(words[i + kSlotsAhead].hash);
+    if (i + kTextsAhead < words.size())
+        index.prefetch_texts(words[i + kTextsAhead].hash);
+}
+
 }  // namespace
 
-// Bytes are scanned directly: word characters are all ASCII, and every byte
-// of a multi-byte UTF-8 sequence is >= 0x80, hence a separator, so separator
-// runs are copied through byte for byte. Each word's result is appended to
-// the output as it is made, without a copy of its own.
 void text_line_translate(Translator& translator, TranslationHost& host,
                          const std::string& text_line_eng, int32_t len_eng,
                          std::string& text_line_rus) {
     text_line_rus.clear();
     if (len_eng <= 0)
         return;
-    const std::string_view line = text_line_eng;
+    // Only the first len_eng characters are scanned.
+    const std::string_view line =
+        std::string_view(text_line_eng).substr(0, end_of_characters(text_line_eng, len_eng));
     const std::string& separator = translator.type_of_translate;
     const bool text_output = separator.empty();
 
-    // Only the first len_eng characters are scanned.
-    std::size_t end = line.size();
-    if (static_cast<std::size_t>(len_eng) < line.size()) {
-        int32_t characters = 0;
-        for (end = 0; end < line.size(); ++end) {
-            if (starts_code_point(line[end]) && characters++ == len_eng)
-                break;
-        }
-    }
+    LineWorkspace& workspace = translator.workspace;
+    find_words(translator.store, line, workspace);
+    const bool prefetch = !translator.use_literal_scan && translator.store.lookup.is_built();
 
-    const auto add_word = [&](std::size_t start, std::size_t stop) {
-        const std::string_view word = line.substr(start, stop - start);
+    std::size_t done = 0;  // everything before this offset is rendered
+    for (std::size_t i = 0; i < workspace.words.size(); ++i) {
+        const LineWorkspace::Word& span = workspace.words[i];
+        // Separators before the first word and between words stand only in text output.
+        if (text_output)
+            text_line_rus.append(line, done, span.start - done);
+        if (prefetch)
+            prefetch_ahead(translator, i);
+        const std::string_view word = line.substr(span.start, span.end - span.start);
+        const std::string_view key =
+            std::string_view(workspace.keys).substr(span.key_offset, word.size());
         const WordLookup lookup =
-            look_up_word(translator, host, word, static_cast<int32_t>(word.size()));
+            look_up_key(translator, host, key, WordKey{span.looked_up, span.hash});
         append_word_result(text_line_rus, translator, word, lookup);
         text_line_rus += separator;
-    };
-
-    std::size_t run_start = 0;
-    bool in_word = false;
-    for (std::size_t pos = 0; pos < end; ++pos) {
-        const auto code = static_cast<unsigned char>(line[pos]);
-        const bool word_character = code < 0x80 && is_word_character(translator.store, code);
-        if (word_character == in_word)
-            continue;
-        if (in_word) {
-            add_word(run_start, pos);
-        } else if (text_output) {
-            text_line_rus.append(line, run_start, pos - run_start);
-        }
-        run_start = pos;
-        in_word = word_character;
+        done = span.end;
     }
-    if (run_start == end)
-        return;
-    if (in_word) {
-        add_word(run_start, end);
-    } else {
-        (text_line_rus.append(line, run_start, end - run_start)) += separator;
-    }
+    // A separator run that ends the line belongs to both outputs.
+    if (done < line.size())
+        (text_line_rus.append(line, done, line.size() - done)) += separator;
 }
 
 }  // namespace vorna

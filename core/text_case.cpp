@@ -98,17 +98,22 @@ std::string lower_headword(const std::string& utf8) {
     return out;
 }
 
-void raise_first_letter(std::string& utf8) {
-    if (utf8.empty())
+void raise_first_letter(std::string& utf8, std::size_t from) {
+    if (from >= utf8.size())
         return;
-    std::size_t end = 0;
+    const auto first = static_cast<unsigned char>(utf8[from]);
+    if (first >= 'a' && first <= 'z') {  // the common case, in place
+        utf8[from] = static_cast<char>(first - 32);
+        return;
+    }
+    std::size_t end = from;
     const uint32_t c = next_code_point(utf8, end);
     const uint32_t upper = upper_code_point(c);
     if (upper == c)
         return;
-    std::string first;
-    append_code_point(first, upper);
-    utf8.replace(0, end, first);
+    std::string raised;
+    append_code_point(raised, upper);
+    utf8.replace(from, end - from, raised);
 }
 
 bool is_valid_utf8(const std::string& bytes) {
@@ -123,10 +128,10 @@ bool is_valid_utf8(const std::string& bytes) {
     return true;
 }
 
-std::size_t count_code_points(const std::string& utf8) {
+std::size_t count_code_points(std::string_view utf8) {
     std::size_t count = 0;
-    for (std::size_t pos = 0; pos < utf8.size(); ++count)
-        next_code_point(utf8, pos);
+    for (const char byte : utf8)
+        count += (static_cast<unsigned char>(byte) & 0xC0) != 0x80;
     return count;
 }
 

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace vorna {
 
@@ -10,12 +11,14 @@ namespace vorna {
 // the rest) to their small letters. Everything else is left as it is.
 std::string lower_headword(const std::string& utf8);
 
-// Raises a first a-z, а-я or ё to its capital; any other first character
-// (a capital, a digit, a bracket, another script) is left as it is.
-void raise_first_letter(std::string& utf8);
+// Raises the character at byte offset `from` when it is a-z, а-я or ё; any
+// other character (a capital, a digit, a bracket, another script) is left as
+// it is.
+void raise_first_letter(std::string& utf8, std::size_t from = 0);
 
-// Number of code points in valid UTF-8; stray bytes count one each.
-std::size_t count_code_points(const std::string& utf8);
+// Number of characters: every byte that does not continue a UTF-8 sequence
+// starts one. For valid UTF-8 this is the number of code points.
+std::size_t count_code_points(std::string_view utf8);
 
 // Decodes the code point starting at `pos` and advances `pos` past it. A byte
 // that starts no valid sequence decodes as itself, so no input is lost.

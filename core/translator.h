@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/dictionary_store.h"
+#include "core/line_workspace.h"
 #include "core/message_table.h"
 #include "core/translation_host.h"
 
@@ -24,6 +25,7 @@ struct Translator {
     int32_t unknown_word_count = 0;
     bool use_literal_scan = false;  // the reference lookup, for tests and benchmarks
     bool run_in_progress = false;
+    LineWorkspace workspace;
 };
 
 // Translates one word as line translation cut it out. `word` is emptied;

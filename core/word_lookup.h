@@ -8,18 +8,35 @@
 
 namespace vorna {
 
+// A word made ready for the lookup: its key in small letters and the key's
+// hash. `looked_up` is false when the skip rules leave the word alone.
+struct WordKey {
+    bool looked_up = false;
+    uint32_t hash = 0;
+};
+
+// Writes the key of `word` to the end of `keys` and returns what it found.
+// Words hold only ASCII letters, apostrophes and hyphens, so lower-casing is
+// one pass that also checks the skip rules.
+WordKey make_word_key(std::string_view word, int32_t length, std::string& keys);
+
 // What looking a word up came to; the counters are already updated.
 struct WordLookup {
     enum class Outcome { not_looked_up, found, unknown };
     Outcome outcome = Outcome::not_looked_up;
     int32_t row = 0;  // the entry found
+    // The translations of that entry, when the index handed them over.
+    bool has_text = false;
+    std::string_view word_rus;
+    std::string_view word_translit;
 };
 
-// The lookup half of word translation: skip rules, key, prefix slot, the
-// stretch of the slot, and the counting. Throws DictionaryDamaged after
-// telling the host when the index points outside the table.
-WordLookup look_up_word(Translator& translator, TranslationHost& host, std::string_view word,
-                        int32_t length);
+// The lookup half of word translation: prefix slot, the stretch of the slot,
+// and the counting, for a key made by make_word_key. Throws
+// DictionaryDamaged after telling the host when the index points outside the
+// table.
+WordLookup look_up_key(Translator& translator, TranslationHost& host, std::string_view key,
+                       const WordKey& word_key);
 
 // The rendering half: appends what stands for the word in the output (the
 // translation in the mode's script with a raised first letter, the word

@@ -7,14 +7,6 @@ namespace vorna {
 
 namespace {
 
-// Words that are not looked up at all leave no trace: no count, no text.
-bool is_looked_up(std::string_view word, int32_t length) {
-    if (length < 2)
-        return false;
-    return std::count(word.begin(), word.end(), '-') < 2 &&
-           std::count(word.begin(), word.end(), '\'') < 2;
-}
-
 [[noreturn]] void report_damaged_dictionary(const Translator& translator, TranslationHost& host) {
     const std::string message = translator.messages[5] + "\r\n" + translator.application_folder +
                                 "/qd.dat " + translator.messages[6];
@@ -45,16 +37,18 @@ int32_t scan_stretch(const Translator& translator, TranslationHost& host, std::s
 }
 
 // Same answer as scan_stretch, from the hash built at load.
-int32_t find_in_stretch(const Translator& translator, TranslationHost& host, std::string_view key,
-                        int32_t first, int32_t last) {
+LookupIndex::Match find_in_stretch(const Translator& translator, TranslationHost& host,
+                                   std::string_view key, uint32_t hash, int32_t first,
+                                   int32_t last) {
     if (first > last)
-        return 0;
+        return {};
     if (!row_in_table(first))
         report_damaged_dictionary(translator, host);
-    const int32_t row = translator.store.lookup.find(key, first, std::min(last, kMaxEntries));
-    if (row == 0 && last > kMaxEntries)
+    const LookupIndex::Match match = translator.store.lookup.find(
+        translator.store.entries, key, hash, first, std::min(last, kMaxEntries));
+    if (match.row == 0 && last > kMaxEntries)
         report_damaged_dictionary(translator, host);
-    return row;
+    return match;
 }
 
 bool starts_with_capital(std::string_view word) {
@@ -63,24 +57,29 @@ bool starts_with_capital(std::string_view word) {
 
 }  // namespace
 
-WordLookup look_up_word(Translator& translator, TranslationHost& host, std::string_view word,
-                        int32_t length) {
-    if (!is_looked_up(word, length) || word.size() < 2)
+WordKey make_word_key(std::string_view word, int32_t length, std::string& keys) {
+    if (length < 2 || word.size() < 2)
         return {};
-    // Words hold only ASCII letters, apostrophes and hyphens; short keys stay
-    // on the stack.
-    char key_buffer[64];
-    std::string long_key;
-    char* key = key_buffer;
-    if (word.size() > sizeof key_buffer) {
-        long_key.resize(word.size());
-        key = long_key.data();
-    }
+    const std::size_t start = keys.size();
+    keys.resize(start + word.size());
+    char* key = keys.data() + start;
+    int hyphens = 0;
+    int apostrophes = 0;
     for (std::size_t i = 0; i < word.size(); ++i) {
         const char c = word[i];
+        hyphens += c == '-';
+        apostrophes += c == '\'';
         key[i] = c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
     }
-    const std::string_view key_view(key, word.size());
+    if (hyphens >= 2 || apostrophes >= 2)
+        return {};  // words that are not looked up leave no trace
+    return {true, LookupIndex::hash_of(std::string_view(key, word.size()))};
+}
+
+WordLookup look_up_key(Translator& translator, TranslationHost& host, std::string_view key,
+                       const WordKey& word_key) {
+    if (!word_key.looked_up)
+        return {};
     // The prefix slot rule, on the two ASCII characters at hand.
     const int32_t slot = 26 * (key[0] - 97) + (key[1] - 97);
     if (slot < 0)
@@ -90,16 +89,21 @@ WordLookup look_up_word(Translator& translator, TranslationHost& host, std::stri
 
     const PrefixSlot& stretch = translator.store.prefix_index[static_cast<std::size_t>(slot)];
     const bool use_scan = translator.use_literal_scan || !translator.store.lookup.is_built();
-    const int32_t row =
-        use_scan
-            ? scan_stretch(translator, host, key_view, stretch.first_entry, stretch.last_entry)
-            : find_in_stretch(translator, host, key_view, stretch.first_entry, stretch.last_entry);
-    if (row == 0) {
+    const LookupIndex::Match match =
+        use_scan ? LookupIndex::Match{scan_stretch(translator, host, key, stretch.first_entry,
+                                                   stretch.last_entry),
+                                      false,
+                                      {},
+                                      {}}
+                 : find_in_stretch(translator, host, key, word_key.hash, stretch.first_entry,
+                                   stretch.last_entry);
+    if (match.row == 0) {
         ++translator.unknown_word_count;
-        return {WordLookup::Outcome::unknown, 0};
+        return {WordLookup::Outcome::unknown, 0, false, {}, {}};
     }
-    ++translator.store.repeat_count[static_cast<std::size_t>(row)];
-    return {WordLookup::Outcome::found, row};
+    ++translator.store.repeat_count[static_cast<std::size_t>(match.row)];
+    return {WordLookup::Outcome::found, match.row, match.has_text, match.word_rus,
+            match.word_translit};
 }
 
 void append_word_result(std::string& out, const Translator& translator, std::string_view word,
@@ -113,19 +117,18 @@ void append_word_result(std::string& out, const Translator& translator, std::str
             out += word;
             return;
         case WordLookup::Outcome::found: {
+            const bool rus = translator.interface_mode == kModeRus;
             const DictionaryEntry& entry =
                 translator.store.entries[static_cast<std::size_t>(lookup.row)];
-            const std::string& translation =
-                translator.interface_mode == kModeRus ? entry.word_rus : entry.word_translit;
+            const std::string_view translation =
+                lookup.has_text ? (rus ? lookup.word_rus : lookup.word_translit)
+                                : std::string_view(rus ? entry.word_rus : entry.word_translit);
             if (translation.empty())
                 return;
-            if (!starts_with_capital(word)) {
-                out += translation;
-                return;
-            }
-            std::string raised = translation;
-            raise_first_letter(raised);
-            out += raised;
+            const std::size_t start = out.size();
+            out += translation;
+            if (starts_with_capital(word))
+                raise_first_letter(out, start);
             return;
         }
     }
@@ -134,7 +137,9 @@ void append_word_result(std::string& out, const Translator& translator, std::str
 void word_translate(Translator& translator, TranslationHost& host, std::string& word,
                     std::string& result, int32_t length) {
     result.clear();
-    const WordLookup lookup = look_up_word(translator, host, word, length);
+    std::string key;
+    const WordKey word_key = make_word_key(word, length, key);
+    const WordLookup lookup = look_up_key(translator, host, key, word_key);
     append_word_result(result, translator, word, lookup);
     word.clear();
 }

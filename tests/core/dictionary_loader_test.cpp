@@ -98,7 +98,7 @@ TEST(dictionary_loader, accepted_lines_become_sorted_entries) {
     // One-letter words are stored but reach no slot; the rest are found.
     EXPECT_EQ(scan_slot(store, "cat"), 2);
     EXPECT_EQ(scan_slot(store, "dog"), 4);
-    EXPECT_EQ(store.lookup.find("cat", 1, 5), 2);
+    EXPECT_EQ(store.lookup.find(store.entries, "cat", 1, 5).row, 2);
     EXPECT_EQ(slot_of(store, "aa").first_entry, 0);
 
     // 26 letters in order with the running count, then indexing, nothing else.
