@@ -98,7 +98,8 @@ void text_line_translate(Translator& translator, TranslationHost& host,
         const WordLookup lookup =
             look_up_key(translator, host, key, WordKey{span.looked_up, span.hash});
         append_word_result(text_line_rus, translator, word, lookup);
-        text_line_rus += separator;
+        if (!text_output)
+            text_line_rus += separator;
         done = span.end;
     }
     // A separator run that ends the line belongs to both outputs.

@@ -91,9 +91,16 @@ int64_t count_memory_lines(const std::string& text) {
 // very end of the text does not start a further line.
 void save_source_text(const std::string& source_text, const std::string& path) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    std::string piece;
     MemoryLines lines(source_text);
-    for (std::string_view line; lines.next(line);)
-        out << line << kCrLf;
+    for (std::string_view line; lines.next(line);) {
+        (piece += line) += kCrLf;
+        if (piece.size() >= (1 << 20)) {
+            out.write(piece.data(), static_cast<std::streamsize>(piece.size()));
+            piece.clear();
+        }
+    }
+    out.write(piece.data(), static_cast<std::streamsize>(piece.size()));
 }
 
 // temp2.txt follows the output as it grows, a large piece at a time.

@@ -61,12 +61,12 @@ WordKey make_word_key(std::string_view word, int32_t length, std::string& keys) 
     if (length < 2 || word.size() < 2)
         return {};
     const std::size_t start = keys.size();
-    keys.resize(start + word.size());
+    keys.append(word);
     char* key = keys.data() + start;
     int hyphens = 0;
     int apostrophes = 0;
     for (std::size_t i = 0; i < word.size(); ++i) {
-        const char c = word[i];
+        const char c = key[i];
         hyphens += c == '-';
         apostrophes += c == '\'';
         key[i] = c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;

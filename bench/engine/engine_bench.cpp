@@ -72,13 +72,29 @@ std::size_t tokenise_only(const DictionaryStore& store, const std::string& text)
     return words + out.size();
 }
 
+std::string read_file(const char* path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// A real text repeated up to about `bytes`.
+std::string repeated(const std::string& text, std::size_t bytes) {
+    std::string out;
+    while (!text.empty() && out.size() < bytes)
+        out += text + "\n";
+    return out;
+}
+
 }  // namespace
 
-int main() {
+// engine_bench [DICTIONARY [TEXT]]: a generated 60,000-entry dictionary and
+// generated prose by default; a real qd.dat and a real text when given.
+int main(int argc, char** argv) {
     const fs::path folder =
         fs::temp_directory_path() / ("vorna-engine-bench-" + std::to_string(getpid()));
     fs::create_directories(folder);
-    std::ofstream(folder / "qd.dat", std::ios::binary) << bench::generate_dictionary(60000, 7);
+    std::ofstream(folder / "qd.dat", std::ios::binary)
+        << (argc > 1 ? read_file(argv[1]) : bench::generate_dictionary(60000, 7));
 
     DictionaryStore store;
     NoLoadReports load_sink;
@@ -88,7 +104,8 @@ int main() {
         vocabulary.push_back(store.entries[static_cast<std::size_t>(row)].word_eng);
     }
     std::shuffle(vocabulary.begin(), vocabulary.end(), std::mt19937(3));  // rank != alphabet
-    const std::string text = bench::generate_prose(vocabulary, 5 << 20, 11);
+    const std::string text = argc > 2 ? repeated(read_file(argv[2]), 5 << 20)
+                                      : bench::generate_prose(vocabulary, 5 << 20, 11);
     const double megabytes = static_cast<double>(text.size()) / (1 << 20);
 
     MessageTable messages;
