@@ -11,6 +11,7 @@
 #include "cli/cli_options.h"
 #include "core/dictionary_loader.h"
 #include "core/message_table.h"
+#include "core/silent_host.h"
 #include "core/statistics_report.h"
 #include "core/text_case.h"
 #include "core/translator.h"
@@ -24,17 +25,11 @@ enum ExitCode { kSuccess = 0, kNoDictionary = 1, kBadInput = 2, kCannotWrite = 3
 
 constexpr const char* kProgram = "vorna-translate: ";
 
-class QuietLoad : public LoadProgressSink {
+class QuietLoad : public SilentLoadProgress {
   public:
     explicit QuietLoad(bool translit) : translit_(translit) {}
-    void process_pending_events() override {}
-    void dictionary_missing() override {}
-    void letter_done(char, int32_t) override {}
-    void indexing_started() override {}
     void records_left_out(int32_t count) override {
-        std::cerr << kProgram
-                  << (translit_ ? "slovarj slishkom velik, ne zagruzheno zapisej: "
-                                : "словарь слишком велик, не загружено записей: ")
+        std::cerr << kProgram << (translit_ ? kRecordsLeftOutTranslit : kRecordsLeftOutCyrillic)
                   << count << '\n';
     }
 
@@ -42,10 +37,8 @@ class QuietLoad : public LoadProgressSink {
     bool translit_;
 };
 
-class QuietRun : public TranslationHost {
+class QuietRun : public SilentTranslationHost {
   public:
-    void process_pending_events() override {}
-    void show_progress(const std::string&) override {}
     void dictionary_damaged(const std::string& message) override {
         std::string one_line = message;
         for (char& c : one_line) {

@@ -19,6 +19,12 @@ struct MessageTable {
     const std::string& operator[](int index) const;
 };
 
+// Said after a load that had to leave records out, before their number.
+inline constexpr const char* kRecordsLeftOutCyrillic =
+    "Словарь больше 60000 записей. Не загружено записей: ";
+inline constexpr const char* kRecordsLeftOutTranslit =
+    "Slovarj boljshe 60000 zapisej. Ne zagruzheno zapisej: ";
+
 // Slots 0..4 for the loading window, in the script its own check chose.
 void fill_loading_messages(MessageTable& table, bool cyrillic_shown);
 // Slots 0..6 for everything after the main window's load.

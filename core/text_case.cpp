@@ -32,7 +32,7 @@ bool is_continuation(unsigned char byte) {
 
 }  // namespace
 
-uint32_t next_code_point(const std::string& utf8, std::size_t& pos) {
+uint32_t next_code_point(std::string_view utf8, std::size_t& pos) {
     const auto lead = static_cast<unsigned char>(utf8[pos]);
     std::size_t length = 1;
     uint32_t code = lead;

@@ -22,7 +22,7 @@ std::size_t count_code_points(std::string_view utf8);
 
 // Decodes the code point starting at `pos` and advances `pos` past it. A byte
 // that starts no valid sequence decodes as itself, so no input is lost.
-uint32_t next_code_point(const std::string& utf8, std::size_t& pos);
+uint32_t next_code_point(std::string_view utf8, std::size_t& pos);
 
 // True when every byte belongs to a well-formed UTF-8 sequence.
 bool is_valid_utf8(const std::string& bytes);

@@ -3,6 +3,8 @@
 #include <QString>
 #include <array>
 
+#include "core/message_table.h"
+
 namespace vorna::ui {
 
 // One interface text in its two scripts.
@@ -70,9 +72,8 @@ inline constexpr const char* kTranslitWarning =
     "budut preobrazovani v translit avtomaticheski.";
 
 // Our own messages, in the script of the window that shows them.
-inline constexpr ScriptedText kRecordsLeftOutStart = {
-    "Словарь больше 60000 записей. Не загружено записей: ",
-    "Slovarj boljshe 60000 zapisej. Ne zagruzheno zapisej: "};
+inline constexpr ScriptedText kRecordsLeftOutStart = {kRecordsLeftOutCyrillic,
+                                                      kRecordsLeftOutTranslit};
 inline constexpr ScriptedText kSaveFailedStart = {"Не удалось сохранить файл ",
                                                   "Ne udalosj sohranitj fail "};
 inline constexpr ScriptedText kProductLine = {"© 2005 VORNA — бесплатная программа",

@@ -14,6 +14,7 @@
 
 #include "common/dictionary_generator.h"
 #include "core/dictionary_loader.h"
+#include "core/silent_host.h"
 #include "core/translator.h"
 #include "prose_generator.h"
 
@@ -21,15 +22,6 @@ namespace fs = std::filesystem;
 using namespace vorna;
 
 namespace {
-
-class NoLoadReports : public LoadProgressSink {
-  public:
-    void process_pending_events() override {}
-    void dictionary_missing() override {}
-    void letter_done(char, int32_t) override {}
-    void indexing_started() override {}
-    void records_left_out(int32_t) override {}
-};
 
 // Counts what a window would be sent, so the calls are not optimised away.
 class CountingHost : public TranslationHost {
@@ -97,7 +89,7 @@ int main(int argc, char** argv) {
         << (argc > 1 ? read_file(argv[1]) : bench::generate_dictionary(60000, 7));
 
     DictionaryStore store;
-    NoLoadReports load_sink;
+    SilentLoadProgress load_sink;
     load_dictionary(store, folder.string(), load_sink);
     std::vector<std::string> vocabulary;
     for (int32_t row = 1; row <= store.entry_count; ++row) {

@@ -6,28 +6,13 @@
 #include <sstream>
 
 #include "core/dictionary_loader.h"
+#include "core/silent_host.h"
 #include "core/translator.h"
 
 namespace vorna {
 namespace {
 
 namespace fs = std::filesystem;
-
-class NoLoadReports : public LoadProgressSink {
-  public:
-    void process_pending_events() override {}
-    void dictionary_missing() override {}
-    void letter_done(char, int32_t) override {}
-    void indexing_started() override {}
-    void records_left_out(int32_t) override {}
-};
-
-class NoRunReports : public TranslationHost {
-  public:
-    void process_pending_events() override {}
-    void show_progress(const std::string&) override {}
-    void dictionary_damaged(const std::string&) override {}
-};
 
 class CliTest : public ::testing::Test {
   protected:
@@ -62,13 +47,13 @@ class CliTest : public ::testing::Test {
     // What the windows' run gives for the same text.
     std::string run_in_process(const std::string& text, bool word_list) const {
         DictionaryStore store;
-        NoLoadReports load_sink;
+        SilentLoadProgress load_sink;
         load_dictionary(store, folder_.string(), load_sink);
         MessageTable messages;
         Translator translator(store, messages, folder_.string());
         translator.interface_mode = kModeRus;
         translator.type_of_translate = word_list ? "\r\n" : "";
-        NoRunReports host;
+        SilentTranslationHost host;
         return text_translate(translator, host, text, ".").value_or("");
     }
 

@@ -1,13 +1,11 @@
 #pragma once
 
-#include "core/load_progress.h"
+#include "core/silent_host.h"
 
-class SilentLoadSink : public vorna::LoadProgressSink {
+// Remembers only whether the dictionary was missing and what was left out.
+class SilentLoadSink : public vorna::SilentLoadProgress {
   public:
-    void process_pending_events() override {}
     void dictionary_missing() override { missing = true; }
-    void letter_done(char, int32_t) override {}
-    void indexing_started() override {}
     void records_left_out(int32_t count) override { left_out = count; }
 
     bool missing = false;

@@ -5,13 +5,13 @@
 #include <string>
 #include <string_view>
 
+#include "core/text_case.h"
+
 namespace qd_import {
 
-// Decodes the code point at `pos` and advances `pos` past it. A byte that
-// starts no valid sequence decodes as itself.
-uint32_t next_code_point(std::string_view text, std::size_t& pos);
-
-void append_code_point(std::string& out, uint32_t code_point);
+// UTF-8 decoding and encoding are the core's.
+using vorna::append_code_point;
+using vorna::next_code_point;
 
 // а-я, ё and their capitals: the letters the translations are written in.
 inline bool is_cyrillic_letter(uint32_t c) {
