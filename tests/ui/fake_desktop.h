@@ -20,7 +20,7 @@ class FakeDesktop : public vorna::ui::DesktopServices {
     QStringList messages;
     std::deque<QString> next_file_names;  // an empty name answers as a cancel
     std::vector<FileQuestion> file_questions;
-    std::deque<std::optional<QFont>> next_fonts;
+    std::deque<std::optional<QFont>> next_fonts;  // none left answers as a cancel
     QSet<QString> windows_without_cyrillic;
     std::function<void(QDialog&)> on_modal;  // inspects a modal window instead of running it
     std::vector<int> end_requests;
@@ -28,20 +28,14 @@ class FakeDesktop : public vorna::ui::DesktopServices {
     void show_message(QWidget*, const QString& text) override { messages << text; }
     QString open_file_name(QWidget*, const QString& title, const QString& filter,
                            const QString&) override {
-        return next_file_name(title, filter);
+        file_questions.push_back({title, filter});
+        return take(next_file_names);
     }
-    QString save_file_name(QWidget*, const QString& title, const QString& filter,
-                           const QString&) override {
-        return next_file_name(title, filter);
+    QString save_file_name(QWidget* parent, const QString& title, const QString& filter,
+                           const QString& name) override {
+        return open_file_name(parent, title, filter, name);
     }
-    std::optional<QFont> choose_font(QWidget*, const QFont&) override {
-        if (next_fonts.empty()) {
-            return std::nullopt;
-        }
-        std::optional<QFont> font = next_fonts.front();
-        next_fonts.pop_front();
-        return font;
-    }
+    std::optional<QFont> choose_font(QWidget*, const QFont&) override { return take(next_fonts); }
     void run_modal(QDialog& dialog) override {
         if (on_modal) {
             on_modal(dialog);
@@ -53,13 +47,13 @@ class FakeDesktop : public vorna::ui::DesktopServices {
     void end_program(int exit_status) override { end_requests.push_back(exit_status); }
 
   private:
-    QString next_file_name(const QString& title, const QString& filter) {
-        file_questions.push_back({title, filter});
-        if (next_file_names.empty()) {
-            return QString();
+    template <typename Answer>
+    static Answer take(std::deque<Answer>& answers) {
+        if (answers.empty()) {
+            return Answer();
         }
-        QString name = next_file_names.front();
-        next_file_names.pop_front();
-        return name;
+        Answer answer = answers.front();
+        answers.pop_front();
+        return answer;
     }
 };

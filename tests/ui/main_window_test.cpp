@@ -1,7 +1,7 @@
+#include <QMenu>
 #include <QMenuBar>
 #include <QtTest>
 
-#include "core/message_table.h"
 #include "program_fixture.h"
 #include "ui/box_layout.h"
 #include "ui_test.h"
@@ -41,28 +41,29 @@ void UiTest::menuTree_captionsAndShortcuts_data() {
 void UiTest::menuTree_captionsAndShortcuts() {
     QFETCH(bool, cyrillic);
     struct Item {
-        const char* name;
+        const char* path;  // menu bar item, or its submenu and item
         const char* cyrillic;
         const char* translit;
         const char* keys;
     };
     const Item items[] = {
         {"file", "Файл", "Fail", ""},
-        {"open_file", "Открыть", "Otkritj", "Ctrl+O"},
-        {"save_translated", "Сохранить перевод", "Sohranitj perevod", "Ctrl+S"},
-        {"save_original", "Сохранить переводимый текст", "Sohranitj perevodimoj tekst", "Ctrl+U"},
-        {"Exit_point", "Выход", "Vihod", "Ctrl+Q"},
+        {"file/open_file", "Открыть", "Otkritj", "Ctrl+O"},
+        {"file/save_translated", "Сохранить перевод", "Sohranitj perevod", "Ctrl+S"},
+        {"file/save_original", "Сохранить переводимый текст", "Sohranitj perevodimoj tekst",
+         "Ctrl+U"},
+        {"file/Exit_point", "Выход", "Vihod", "Ctrl+Q"},
         {"Translate", "Перевести", "Perevesti", ""},
-        {"tr1", "Перевести текст-текст", "Perevesti tekst -> tekst", "F5"},
-        {"tr2", "Перевести текст-слово", "Perevesti tekst -> slovo", "F6"},
+        {"Translate/tr1", "Перевести текст-текст", "Perevesti tekst -> tekst", "F5"},
+        {"Translate/tr2", "Перевести текст-слово", "Perevesti tekst -> slovo", "F6"},
         {"Stat", "Статистика", "Statistika", ""},
         {"transl_windows", "Окна переводов", "Okna perevodov", ""},
-        {"ee", "Очистить окно переводимого текста", "Ochistitj okno perevodimogo teksta",
-         "Ctrl+F1"},
-        {"ww", "Очистить окно переведеного текста", "Ochistitj okno perevedjonnogo teksta",
-         "Ctrl+F2"},
-        {"rrr", "Очистить оба окна", "Ochistitj oba okna", "Ctrl+F3"},
-        {"ii", "Установить размер шрифта", "Ustanovitj razmer shrifta", "Ctrl+F6"},
+        {"transl_windows/ee", "Очистить окно переводимого текста",
+         "Ochistitj okno perevodimogo teksta", "Ctrl+F1"},
+        {"transl_windows/ww", "Очистить окно переведеного текста",
+         "Ochistitj okno perevedjonnogo teksta", "Ctrl+F2"},
+        {"transl_windows/rrr", "Очистить оба окна", "Ochistitj oba okna", "Ctrl+F3"},
+        {"transl_windows/ii", "Установить размер шрифта", "Ustanovitj razmer shrifta", "Ctrl+F6"},
         {"About", "О программе", "O programme", ""},
     };
     ProgramFixture program;
@@ -71,21 +72,25 @@ void UiTest::menuTree_captionsAndShortcuts() {
     }
     QVERIFY(program.start());
 
+    QStringList expected_tree, tree;
     for (const Item& item : items) {
-        QAction* action = program.action(item.name);
-        QVERIFY2(action, item.name);
+        expected_tree << QString::fromLatin1(item.path);
+        QAction* action =
+            program.action(QString::fromLatin1(item.path).section(QLatin1Char('/'), -1));
+        QVERIFY2(action, item.path);
         QVERIFY(action->isEnabled() && action->isVisible() && !action->isChecked());
         QCOMPARE(action->text(), QString::fromUtf8(cyrillic ? item.cyrillic : item.translit));
         QCOMPARE(action->shortcut(), QKeySequence(QString::fromLatin1(item.keys)));
     }
-    QStringList bar;
-    for (QAction* action : program.window->menuBar()->actions()) {
-        bar << action->objectName();
+    for (QAction* top : program.window->menuBar()->actions()) {
+        tree << top->objectName();
+        for (QAction* sub : top->menu() ? top->menu()->actions() : QList<QAction*>()) {
+            tree << top->objectName() + QLatin1Char('/') + sub->objectName();
+        }
     }
-    QCOMPARE(bar, (QStringList{QStringLiteral("file"), QStringLiteral("Translate"),
-                               QStringLiteral("Stat"), QStringLiteral("transl_windows"),
-                               QStringLiteral("About")}));
+    QCOMPARE(tree, expected_tree);
 
+    // Texts without a translit form stay Cyrillic in both scripts.
     QVERIFY(program.box("RTF1").toPlainText().isEmpty());
     QCOMPARE(program.panel("panel1"), QStringLiteral("Прогресс %"));
     QCOMPARE(program.panel("panel2"), QStringLiteral("Прошло:"));
@@ -96,6 +101,8 @@ void UiTest::menuTree_captionsAndShortcuts() {
         QCOMPARE(program.translator_mode(), std::string("rus"));
         QVERIFY(program.desktop.messages.isEmpty());
         QCOMPARE(program.window->windowTitle(), QStringLiteral("VORNA Переводчик v3.42"));
+        QCOMPARE(program.box("RTF1").toolTip(),
+                 QStringLiteral("Скопируйте сюда переводимый текст."));
         QCOMPARE(program.desktop.file_questions.at(0).filter, QStringLiteral("Файлы RTF (*.*)"));
     } else {
         QCOMPARE(program.translator_mode(), std::string("cyr"));
@@ -112,50 +119,39 @@ void UiTest::menuTree_captionsAndShortcuts() {
     }
 }
 
-void UiTest::layoutRule_examples() {
-    using vorna::ui::BoxGeometry;
-    using vorna::ui::lay_out_boxes;
-    const BoxGeometry design{9915, 2775, 9915, 3015, 2820};
-
-    const BoxGeometry usual = lay_out_boxes(design, 10080, 6915);
-    QCOMPARE(usual.width1, 9950.0);
-    QCOMPARE(usual.width2, 9950.0);
-    QCOMPARE(usual.height1, 2977.5);
-    QCOMPARE(usual.height2, 2977.5);
-    QCOMPARE(usual.top2, 2977.5);
-
-    const BoxGeometry too_low = lay_out_boxes(usual, 5000, 959);
-    QCOMPARE(too_low.width1, 4870.0);
-    QCOMPARE(too_low.height1, 2977.5);
-    QCOMPARE(too_low.height2, 2977.5);
-    QCOMPARE(too_low.top2, 2977.5);
-    const BoxGeometry zero_high = lay_out_boxes(usual, 130, 960);
-    QCOMPARE(zero_high.height1, 0.0);
-    QCOMPARE(zero_high.width1, 0.0);
-    QCOMPARE(zero_high.top2, 0.0);
-
-    const BoxGeometry too_narrow = lay_out_boxes(usual, 129, 4000);
-    QCOMPARE(too_narrow.width1, 9950.0);
-    QCOMPARE(too_narrow.width2, 9950.0);
-    QCOMPARE(too_narrow.height1, 1520.0);
-}
-
 void UiTest::layoutRule_followsWindowResize() {
+    using vorna::ui::BoxGeometry;
+    // Successive outer sizes in twips, each laid out over the one before.
+    const struct {
+        double outer_width, outer_height;
+        BoxGeometry boxes;
+    } steps[] = {
+        // Too low: the heights stay and RTF2 moves to the unchanged RTF1.
+        {10080, 959, {9950, 2775, 9950, 3015, 2775}},
+        {10080, 6915, {9950, 2977.5, 9950, 2977.5, 2977.5}},
+        {129, 4000, {9950, 1520, 9950, 1520, 1520}},  // too narrow: the widths stay
+        {130, 960, {0, 0, 0, 0, 0}},
+    };
+    BoxGeometry boxes{9915, 2775, 9915, 3015, 2820};  // as designed
+    for (const auto& step : steps) {
+        boxes = vorna::ui::lay_out_boxes(boxes, step.outer_width, step.outer_height);
+        QCOMPARE(boxes.width1, step.boxes.width1);
+        QCOMPARE(boxes.height1, step.boxes.height1);
+        QCOMPARE(boxes.width2, step.boxes.width2);
+        QCOMPARE(boxes.height2, step.boxes.height2);
+        QCOMPARE(boxes.top2, step.boxes.top2);
+    }
+
     ProgramFixture program;
     QVERIFY(program.start());
+    const auto geometries = [&] {
+        return std::make_pair(program.box("RTF1").geometry(), program.box("RTF2").geometry());
+    };
     // The rule reads the outer size, frame included.
     const QSize frame = program.window->frameGeometry().size() - program.window->size();
     program.window->resize(QSize(672, 461) - frame);
     QTRY_COMPARE(program.window->frameGeometry().size(), QSize(672, 461));
-    QCOMPARE(program.window->box_geometry().width1, 9950.0);
-    QCOMPARE(program.window->box_geometry().height2, 2977.5);
-    QTextEdit& rtf1 = program.box("RTF1");
-    QTextEdit& rtf2 = program.box("RTF2");
-    QCOMPARE(rtf1.geometry(), QRect(0, 0, 663, 199));
-    QCOMPARE(rtf2.geometry(), QRect(0, 199, 663, 199));
-
-    // A window dragged too low: the heights stay, the widths follow.
-    program.window->lay_out(5000, 959);
-    QCOMPARE(rtf1.geometry(), QRect(0, 0, 325, 199));
-    QCOMPARE(rtf2.geometry(), QRect(0, 199, 325, 199));
+    QCOMPARE(geometries(), std::make_pair(QRect(0, 0, 663, 199), QRect(0, 199, 663, 199)));
+    program.window->lay_out(5000, 959);  // dragged too low: the heights stay
+    QCOMPARE(geometries(), std::make_pair(QRect(0, 0, 325, 199), QRect(0, 199, 325, 199)));
 }

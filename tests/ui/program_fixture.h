@@ -40,9 +40,7 @@ struct ProgramFixture {
         return window != nullptr;
     }
 
-    QAction* action(const char* name) const {
-        return window->findChild<QAction*>(QString::fromLatin1(name));
-    }
+    QAction* action(const QString& name) const { return window->findChild<QAction*>(name); }
     QTextEdit& box(const char* name) const {
         return *window->findChild<QTextEdit*>(QString::fromLatin1(name));
     }
@@ -52,7 +50,7 @@ struct ProgramFixture {
     std::string translator_mode() const { return window->translator().interface_mode; }
     // Triggers a menu item as a click would, after checking it can be clicked.
     bool trigger(const char* name) const {
-        QAction* item = action(name);
+        QAction* item = action(QString::fromLatin1(name));
         if (!item || !item->isEnabled() || !item->isVisible()) {
             return false;
         }

@@ -12,7 +12,6 @@ class UiTest : public QObject {
     void recordsPastTheTable_areReportedAfterTheLoad();
     void menuTree_captionsAndShortcuts_data();
     void menuTree_captionsAndShortcuts();
-    void layoutRule_examples();
     void layoutRule_followsWindowResize();
 
     // translation
@@ -27,8 +26,7 @@ class UiTest : public QObject {
     void aboutBox_textsInBothScripts();
 
     // file, clear and font commands
-    void saveAndOpen_keepFormattingAsRtf();
-    void failedSave_saysSoAndKeepsExistingFile();
+    void saveAndOpen_keepFormattingAsRtfAndReportFailedSave();
     void clearCommands_emptyTheirBoxes();
     void fontCommand_appliesPropertiesInOrder();
 };
