@@ -2,9 +2,9 @@
 #include "document_runs.h"
 #include "ui/rtf/rtf_writer.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QTextCursor>
 
 #include <gtest/gtest.h>
 
@@ -22,7 +22,7 @@ class document_files : public ::testing::Test {
         return file.fileName();
     }
 
-    QByteArray contents(const QString& file_path) const {
+    static QByteArray contents(const QString& file_path) {
         QFile file(file_path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
@@ -30,17 +30,12 @@ class document_files : public ::testing::Test {
     QTemporaryDir folder_;
 };
 
-TEST_F(document_files, rtfFileKeepsItsFormatting) {
+TEST_F(document_files, rtfByItsOpeningOtherwisePlainTextInUtf8OrWindows1251) {
     QTextDocument document;
     ASSERT_TRUE(load_document_file(write("doc.txt", R"({\rtf1 {\b bold} plain})"), document));
-    const auto runs = testing::paragraphs_of(document).at(0);
-    ASSERT_EQ(runs.size(), 2u);
-    EXPECT_TRUE(runs[0].bold);
     EXPECT_EQ(document.toPlainText(), QStringLiteral("bold plain"));
-}
+    EXPECT_TRUE(testing::paragraphs_of(document).at(0).at(0).bold);
 
-TEST_F(document_files, plainTextIsUtf8WhenValidOtherwiseWindows1251) {
-    QTextDocument document;
     ASSERT_TRUE(
         load_document_file(write("u.txt", "\xEF\xBB\xBFПривет\r\nмир\n{\\rtf later"), document));
     EXPECT_EQ(document.toPlainText(), QStringLiteral("Привет\nмир\n{\\rtf later"));
@@ -51,22 +46,18 @@ TEST_F(document_files, plainTextIsUtf8WhenValidOtherwiseWindows1251) {
     EXPECT_EQ(document.toPlainText(), QStringLiteral("Привет ёлка"));
 }
 
-TEST_F(document_files, emptyAndBinaryFilesLoad) {
+TEST_F(document_files, emptyAndBinaryFilesLoadButUnreadableOnesLeaveTheDocumentAlone) {
     QTextDocument document;
     document.setPlainText(QStringLiteral("old"));
     ASSERT_TRUE(load_document_file(write("empty", QByteArray()), document));
     EXPECT_TRUE(document.isEmpty());
 
     QByteArray binary;
-    for (int i = 0; i < 4096; ++i) {
+    for (int i = 0; i < 4096; ++i)
         binary += static_cast<char>((i * 7919) % 256);
-    }
     EXPECT_TRUE(load_document_file(write("binary", binary), document));
     EXPECT_FALSE(document.isEmpty());
-}
 
-TEST_F(document_files, unreadableFileLeavesTheDocumentAlone) {
-    QTextDocument document;
     document.setPlainText(QStringLiteral("keep me"));
     EXPECT_FALSE(load_document_file(path("missing.rtf"), document));
     EXPECT_FALSE(load_document_file(folder_.path(), document));  // a folder
@@ -79,12 +70,7 @@ TEST_F(document_files, saveWritesRtfWhateverTheNameAndReplacesTheFile) {
     const QString target = write("notes.txt", "old contents");
     ASSERT_TRUE(save_document_as_rtf(document, target));
     EXPECT_EQ(contents(target), write_rtf(document));
-
-    QTextDocument loaded;
-    ASSERT_TRUE(load_document_file(target, loaded));
-    EXPECT_EQ(loaded.toPlainText(), document.toPlainText());
-    EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files),
-              QStringList{QStringLiteral("notes.txt")});
+    EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files), QStringList{"notes.txt"});
 }
 
 TEST_F(document_files, failedSaveLeavesTheTargetUntouched) {
@@ -98,9 +84,8 @@ TEST_F(document_files, failedSaveLeavesTheTargetUntouched) {
     const bool saved = save_document_as_rtf(document, target);
     QFile::setPermissions(folder_.path(),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    if (saved) {
+    if (saved)
         GTEST_SKIP() << "running as root: a read-only folder is still writable";
-    }
     EXPECT_EQ(contents(target), QByteArray("original"));
 }
 

@@ -16,15 +16,16 @@ namespace vorna::rtf::testing {
 // document's default font, so documents can be compared run by run.
 struct TextRun {
     QString text;
-    bool bold = false;
-    bool italic = false;
-    bool underline = false;
-    bool strike = false;
+    bool bold = false, italic = false, underline = false, strike = false;
     QString family;
     double points = 0;
     QColor colour;  // invalid: the automatic colour
 
-    bool operator==(const TextRun& other) const;
+    // The format in words, e.g. "bold DejaVu Sans 12pt #ff0000"; describe() puts the
+    // quoted text before it.
+    QString format_name() const;
+    QString describe() const { return QLatin1Char('"') + text + "\" " + format_name(); }
+    bool operator==(const TextRun& other) const { return describe() == other.describe(); }
 };
 void PrintTo(const TextRun& run, std::ostream* out);
 
@@ -32,7 +33,5 @@ using Paragraph = std::vector<TextRun>;
 
 // The document's paragraphs, each as runs; neighbouring fragments of one format are merged.
 std::vector<Paragraph> paragraphs_of(const QTextDocument& document);
-
-QByteArray read_test_file(const QString& relative_path);
 
 }  // namespace vorna::rtf::testing
