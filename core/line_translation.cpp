@@ -1,5 +1,6 @@
 #include <string_view>
 
+#include "core/line_translation.h"
 #include "core/word_lookup.h"
 
 namespace vorna {
@@ -68,15 +69,8 @@ void prefetch_ahead(const Translator& translator, std::size_t i) {
 
 }  // namespace
 
-void text_line_translate(Translator& translator, TranslationHost& host,
-                         const std::string& text_line_eng, int32_t len_eng,
-                         std::string& text_line_rus) {
-    text_line_rus.clear();
-    if (len_eng <= 0)
-        return;
-    // Only the first len_eng characters are scanned.
-    const std::string_view line =
-        std::string_view(text_line_eng).substr(0, end_of_characters(text_line_eng, len_eng));
+void append_translated_line(Translator& translator, TranslationHost& host, std::string_view line,
+                            std::string& out) {
     const std::string& separator = translator.type_of_translate;
     const bool text_output = separator.empty();
 
@@ -88,8 +82,8 @@ void text_line_translate(Translator& translator, TranslationHost& host,
     for (std::size_t i = 0; i < workspace.words.size(); ++i) {
         const LineWorkspace::Word& span = workspace.words[i];
         // Separators before the first word and between words stand only in text output.
-        if (text_output)
-            text_line_rus.append(line, done, span.start - done);
+        if (text_output && span.start > done)
+            out.append(line, done, span.start - done);
         if (prefetch)
             prefetch_ahead(translator, i);
         const std::string_view word = line.substr(span.start, span.end - span.start);
@@ -97,14 +91,26 @@ void text_line_translate(Translator& translator, TranslationHost& host,
             std::string_view(workspace.keys).substr(span.key_offset, word.size());
         const WordLookup lookup =
             look_up_key(translator, host, key, WordKey{span.looked_up, span.hash});
-        append_word_result(text_line_rus, translator, word, lookup);
+        append_word_result(out, translator, word, lookup);
         if (!text_output)
-            text_line_rus += separator;
+            out += separator;
         done = span.end;
     }
     // A separator run that ends the line belongs to both outputs.
     if (done < line.size())
-        (text_line_rus.append(line, done, line.size() - done)) += separator;
+        (out.append(line, done, line.size() - done)) += separator;
+}
+
+void text_line_translate(Translator& translator, TranslationHost& host,
+                         const std::string& text_line_eng, int32_t len_eng,
+                         std::string& text_line_rus) {
+    text_line_rus.clear();
+    if (len_eng <= 0)
+        return;
+    // Only the first len_eng characters are scanned.
+    const std::string_view line =
+        std::string_view(text_line_eng).substr(0, end_of_characters(text_line_eng, len_eng));
+    append_translated_line(translator, host, line, text_line_rus);
 }
 
 }  // namespace vorna

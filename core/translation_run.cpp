@@ -4,6 +4,7 @@
 #include <fstream>
 #include <string_view>
 
+#include "core/line_translation.h"
 #include "core/run_figures.h"
 #include "core/text_case.h"
 #include "core/translator.h"
@@ -67,13 +68,6 @@ class MemoryLines {
             line_feed == std::string_view::npos ? std::string_view() : rest_.substr(line_feed + 1);
         return true;
     }
-    bool next(std::string& line) {
-        std::string_view view;
-        if (!next(view))
-            return false;
-        line.assign(view);
-        return true;
-    }
 
   private:
     std::string_view rest_;
@@ -124,7 +118,7 @@ class OutputFile {
     std::size_t written_ = 0;
 };
 
-bool has_fewer_than_two_characters(const std::string& line) {
+bool has_fewer_than_two_characters(std::string_view line) {
     return line.size() < 2 || (line.size() <= 4 && count_code_points(line) < 2);
 }
 
@@ -157,33 +151,6 @@ class ProgressReport {
     double shown_ = -1;
 };
 
-// The translation pass: one output line per source line, progress after each.
-struct LinePass {
-    Translator& translator;
-    TranslationHost& host;
-    const std::string& decimal_separator;
-    int64_t line_count;
-
-    template <typename ReadLine, typename WriteLine>
-    void run(ReadLine read_line, WriteLine write_line) const {
-        ProgressReport progress(translator, host, decimal_separator, line_count);
-        std::string line;
-        std::string translated;
-        for (int64_t line_number = 1; read_line(line); ++line_number) {
-            if (has_fewer_than_two_characters(line)) {
-                write_line(line);
-            } else {
-                const auto length =
-                    static_cast<int32_t>(std::min<std::size_t>(count_code_points(line), INT32_MAX));
-                text_line_translate(translator, host, line, length, translated);
-                write_line(translated);
-            }
-            host.process_pending_events();
-            progress.line_done(line_number);
-        }
-    }
-};
-
 }  // namespace
 
 std::optional<std::string> text_translate(Translator& translator, TranslationHost& host,
@@ -202,20 +169,30 @@ std::optional<std::string> text_translate(Translator& translator, TranslationHos
                                                            : translator.work_folder);
     const TemporaryFile source_file(folder.file("temp1.txt"));
     save_source_text(source_text, source_file.path());
-    const LinePass pass{translator, host, decimal_separator, count_memory_lines(source_text)};
-    if (pass.line_count == 0)
+    const int64_t line_count = count_memory_lines(source_text);
+    if (line_count == 0)
         return std::nullopt;
 
     const TemporaryFile output_file(folder.file("temp2.txt"));
     OutputFile out(output_file.path());
     std::string output;
     output.reserve(source_text.size() + source_text.size() / 2);
+    ProgressReport progress(translator, host, decimal_separator, line_count);
     MemoryLines lines(source_text);
-    pass.run([&](std::string& line) { return lines.next(line); },
-             [&](const std::string& line) {
-                 (output += line) += kCrLf;
-                 out.catch_up(output);
-             });
+    std::string_view line;
+    for (int64_t line_number = 1; lines.next(line); ++line_number) {
+        if (has_fewer_than_two_characters(line)) {
+            output += line;
+        } else {
+            // Every character of the line is scanned: its length in bytes is
+            // never below its length in characters.
+            append_translated_line(translator, host, line, output);
+        }
+        output += kCrLf;
+        out.catch_up(output);
+        host.process_pending_events();
+        progress.line_done(line_number);
+    }
     out.finish(output);
     return output;
 }
