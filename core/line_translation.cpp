@@ -73,6 +73,7 @@ void append_translated_line(Translator& translator, TranslationHost& host, std::
                             std::string& out) {
     const std::string& separator = translator.type_of_translate;
     const bool text_output = separator.empty();
+    const bool rus = translator.interface_mode == kModeRus;
 
     LineWorkspace& workspace = translator.workspace;
     find_words(translator.store, line, workspace);
@@ -82,8 +83,13 @@ void append_translated_line(Translator& translator, TranslationHost& host, std::
     for (std::size_t i = 0; i < workspace.words.size(); ++i) {
         const LineWorkspace::Word& span = workspace.words[i];
         // Separators before the first word and between words stand only in text output.
-        if (text_output && span.start > done)
-            out.append(line, done, span.start - done);
+        if (text_output && span.start > done) {
+            if (span.start - done == 1) {
+                out += line[done];  // the usual single blank, without a call
+            } else {
+                out.append(line, done, span.start - done);
+            }
+        }
         if (prefetch)
             prefetch_ahead(translator, i);
         const std::string_view word = line.substr(span.start, span.end - span.start);
@@ -91,7 +97,7 @@ void append_translated_line(Translator& translator, TranslationHost& host, std::
             std::string_view(workspace.keys).substr(span.key_offset, word.size());
         const WordLookup lookup =
             look_up_key(translator, host, key, WordKey{span.looked_up, span.hash});
-        append_word_result(out, translator, word, lookup);
+        append_word_result(out, translator, word, lookup, rus);
         if (!text_output)
             out += separator;
         done = span.end;

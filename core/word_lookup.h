@@ -41,7 +41,8 @@ WordLookup look_up_key(Translator& translator, TranslationHost& host, std::strin
 // The rendering half: appends what stands for the word in the output (the
 // translation in the mode's script with a raised first letter, the word
 // itself, or nothing), in the word-list form when a separator is set.
+// `rus` is the mode's choice of script, worked out once by the caller.
 void append_word_result(std::string& out, const Translator& translator, std::string_view word,
-                        const WordLookup& lookup);
+                        const WordLookup& lookup, bool rus);
 
 }  // namespace vorna

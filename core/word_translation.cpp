@@ -107,7 +107,7 @@ WordLookup look_up_key(Translator& translator, TranslationHost& host, std::strin
 }
 
 void append_word_result(std::string& out, const Translator& translator, std::string_view word,
-                        const WordLookup& lookup) {
+                        const WordLookup& lookup, bool rus) {
     if (!translator.type_of_translate.empty())
         (out += word) += " - ";
     switch (lookup.outcome) {
@@ -117,7 +117,6 @@ void append_word_result(std::string& out, const Translator& translator, std::str
             out += word;
             return;
         case WordLookup::Outcome::found: {
-            const bool rus = translator.interface_mode == kModeRus;
             const DictionaryEntry& entry =
                 translator.store.entries[static_cast<std::size_t>(lookup.row)];
             const std::string_view translation =
@@ -140,7 +139,7 @@ void word_translate(Translator& translator, TranslationHost& host, std::string& 
     std::string key;
     const WordKey word_key = make_word_key(word, length, key);
     const WordLookup lookup = look_up_key(translator, host, key, word_key);
-    append_word_result(result, translator, word, lookup);
+    append_word_result(result, translator, word, lookup, translator.interface_mode == kModeRus);
     word.clear();
 }
 
