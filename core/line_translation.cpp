@@ -30,18 +30,20 @@ std::size_t end_of_characters(std::string_view line, int32_t characters) {
 void find_words(const DictionaryStore& store, std::string_view line, LineWorkspace& workspace) {
     workspace.words.clear();
     workspace.keys.clear();
-    std::size_t start = 0;
-    bool in_word = false;
-    for (std::size_t pos = 0; pos <= line.size(); ++pos) {
-        const auto code = pos < line.size() ? static_cast<unsigned char>(line[pos]) : 0;
-        const bool word_character = code < 0x80 && is_word_character(store, code);
-        if (word_character == in_word)
-            continue;
-        in_word = word_character;
-        if (word_character) {
-            start = pos;
-            continue;
-        }
+    const auto is_word_byte = [&store](char byte) {
+        const auto code = static_cast<unsigned char>(byte);
+        return code < 0x80 && store.char_class[code] == 1;
+    };
+    const std::size_t size = line.size();
+    std::size_t pos = 0;
+    while (pos < size) {
+        while (pos < size && !is_word_byte(line[pos]))
+            ++pos;
+        if (pos == size)
+            break;
+        const std::size_t start = pos;
+        while (pos < size && is_word_byte(line[pos]))
+            ++pos;
         const std::string_view word = line.substr(start, pos - start);
         const std::size_t key_offset = workspace.keys.size();
         const WordKey key = make_word_key(word, static_cast<int32_t>(word.size()), workspace.keys);
