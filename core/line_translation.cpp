@@ -29,7 +29,8 @@ std::size_t end_of_characters(std::string_view line, int32_t characters) {
 // byte for byte.
 void find_words(const DictionaryStore& store, std::string_view line, LineWorkspace& workspace) {
     workspace.words.clear();
-    workspace.keys.clear();
+    if (workspace.keys.size() < line.size())
+        workspace.keys.resize(line.size());
     const auto is_word_byte = [&store](char byte) {
         const auto code = static_cast<unsigned char>(byte);
         return code < 0x80 && store.char_class[code] == 1;
@@ -45,9 +46,9 @@ void find_words(const DictionaryStore& store, std::string_view line, LineWorkspa
         while (pos < size && is_word_byte(line[pos]))
             ++pos;
         const std::string_view word = line.substr(start, pos - start);
-        const std::size_t key_offset = workspace.keys.size();
-        const WordKey key = make_word_key(word, static_cast<int32_t>(word.size()), workspace.keys);
-        workspace.words.push_back({start, pos, key_offset, key.looked_up, key.hash});
+        const WordKey key =
+            make_word_key(word, static_cast<int32_t>(word.size()), workspace.keys.data() + start);
+        workspace.words.push_back({start, pos, key.looked_up, key.hash});
     }
 }
 
@@ -96,7 +97,7 @@ void append_translated_line(Translator& translator, TranslationHost& host, std::
             prefetch_ahead(translator, i);
         const std::string_view word = line.substr(span.start, span.end - span.start);
         const std::string_view key =
-            std::string_view(workspace.keys).substr(span.key_offset, word.size());
+            std::string_view(workspace.keys).substr(span.start, word.size());
         const WordLookup lookup =
             look_up_key(translator, host, key, WordKey{span.looked_up, span.hash});
         append_word_result(out, translator, word, lookup, rus);

@@ -12,12 +12,11 @@ struct LineWorkspace {
     struct Word {
         std::size_t start = 0;  // byte offsets in the line
         std::size_t end = 0;
-        std::size_t key_offset = 0;  // of its key in `keys`
         bool looked_up = false;
         uint32_t hash = 0;
     };
     std::vector<Word> words;
-    std::string keys;  // the lower-cased words back to back
+    std::string keys;  // the line with its words lower-cased, at the same offsets
 };
 
 }  // namespace vorna

@@ -6,27 +6,6 @@
 
 namespace vorna {
 
-// Keys are short words, so eight bytes are mixed at a time with a multiply;
-// the library's general-purpose string hash costs several times as much here.
-uint32_t LookupIndex::hash_of(std::string_view key) {
-    constexpr uint64_t kMultiplier = 0x9E3779B97F4A7C15u;
-    uint64_t hash = key.size() * kMultiplier;
-    std::size_t pos = 0;
-    for (; pos + 8 <= key.size(); pos += 8) {
-        uint64_t chunk;
-        std::memcpy(&chunk, key.data() + pos, 8);
-        hash = (hash ^ chunk) * kMultiplier;
-        hash ^= hash >> 29;
-    }
-    if (pos < key.size()) {
-        uint64_t chunk = 0;
-        std::memcpy(&chunk, key.data() + pos, key.size() - pos);
-        hash = (hash ^ chunk) * kMultiplier;
-        hash ^= hash >> 29;
-    }
-    return static_cast<uint32_t>(hash >> 32);
-}
-
 namespace {
 
 std::size_t table_size_for(int32_t entry_count) {
@@ -38,19 +17,9 @@ std::size_t table_size_for(int32_t entry_count) {
 
 }  // namespace
 
-LookupIndex::TextLengths LookupIndex::lengths_at(uint32_t offset) const {
-    TextLengths lengths;
-    std::memcpy(&lengths, texts_.data() + offset, sizeof lengths);
-    return lengths;
-}
-
-std::string_view LookupIndex::key_of(const std::vector<DictionaryEntry>* entries,
-                                     const Slot& slot) const {
-    if (slot.text_offset == kNoText) {
-        return (*entries)[static_cast<std::size_t>(slot.first_row)].word_eng;
-    }
-    return std::string_view(texts_).substr(slot.text_offset + sizeof(TextLengths),
-                                           lengths_at(slot.text_offset).key);
+std::string_view LookupIndex::entry_headword(const std::vector<DictionaryEntry>& entries,
+                                             int32_t row) {
+    return entries[static_cast<std::size_t>(row)].word_eng;
 }
 
 void LookupIndex::build(const std::vector<DictionaryEntry>& entries, int32_t entry_count) {
@@ -86,57 +55,9 @@ void LookupIndex::build(const std::vector<DictionaryEntry>& entries, int32_t ent
     built_ = true;
 }
 
-std::size_t LookupIndex::find_slot(const std::vector<DictionaryEntry>* entries,
-                                   std::string_view key, uint32_t hash) const {
-    const std::size_t mask = slots_.size() - 1;
-    for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
-        const Slot& slot = slots_[i];
-        if (slot.first_row == 0)
-            return i;
-        if (slot.hash == hash && key_of(entries, slot) == key)
-            return i;
-    }
-}
-
 LookupIndex::Match LookupIndex::find(const std::vector<DictionaryEntry>& entries,
                                      std::string_view key, int32_t first, int32_t last) const {
     return find(entries, key, hash_of(key), first, last);
-}
-
-LookupIndex::Match LookupIndex::find(const std::vector<DictionaryEntry>& entries,
-                                     std::string_view key, uint32_t hash, int32_t first,
-                                     int32_t last) const {
-    if (slots_.empty())
-        return {};
-    const Slot& slot = slots_[find_slot(&entries, key, hash)];
-    for (int32_t row = slot.first_row; row != 0 && row <= last;
-         row = next_same_headword_[static_cast<std::size_t>(row)]) {
-        if (row < first)
-            continue;
-        if (row != slot.first_row || slot.text_offset == kNoText)
-            return {row, false, {}, {}};
-        const TextLengths lengths = lengths_at(slot.text_offset);
-        const std::string_view texts =
-            std::string_view(texts_).substr(slot.text_offset + sizeof(TextLengths) + lengths.key);
-        return {row, true, texts.substr(0, lengths.rus),
-                texts.substr(lengths.rus, lengths.translit)};
-    }
-    return {};
-}
-
-void LookupIndex::prefetch(uint32_t hash) const {
-    if (slots_.empty())
-        return;
-    __builtin_prefetch(&slots_[hash & (slots_.size() - 1)]);
-}
-
-void LookupIndex::prefetch_texts(uint32_t hash) const {
-    if (slots_.empty())
-        return;
-    const Slot& slot = slots_[hash & (slots_.size() - 1)];
-    if (slot.first_row != 0 && slot.text_offset != kNoText) {
-        __builtin_prefetch(texts_.data() + slot.text_offset);
-    }
 }
 
 }  // namespace vorna

@@ -73,21 +73,15 @@ class MemoryLines {
     std::string_view rest_;
 };
 
-int64_t count_memory_lines(const std::string& text) {
-    MemoryLines lines(text);
-    int64_t count = 0;
-    for (std::string_view line; lines.next(line);)
-        ++count;
-    return count;
-}
-
-// Writes the source text with every line ended by CR LF. A line break at the
-// very end of the text does not start a further line.
-void save_source_text(const std::string& source_text, const std::string& path) {
+// Writes the source text with every line ended by CR LF and returns the
+// number of lines. A line break at the very end of the text does not start a
+// further line.
+int64_t save_source_text(const std::string& source_text, const std::string& path) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     std::string piece;
     MemoryLines lines(source_text);
-    for (std::string_view line; lines.next(line);) {
+    int64_t count = 0;
+    for (std::string_view line; lines.next(line); ++count) {
         (piece += line) += kCrLf;
         if (piece.size() >= (1 << 20)) {
             out.write(piece.data(), static_cast<std::streamsize>(piece.size()));
@@ -95,6 +89,7 @@ void save_source_text(const std::string& source_text, const std::string& path) {
         }
     }
     out.write(piece.data(), static_cast<std::streamsize>(piece.size()));
+    return count;
 }
 
 // temp2.txt follows the output as it grows, a large piece at a time.
@@ -168,8 +163,7 @@ std::optional<std::string> text_translate(Translator& translator, TranslationHos
     const WorkFolder folder(translator.work_folder.empty() ? translator.application_folder
                                                            : translator.work_folder);
     const TemporaryFile source_file(folder.file("temp1.txt"));
-    save_source_text(source_text, source_file.path());
-    const int64_t line_count = count_memory_lines(source_text);
+    const int64_t line_count = save_source_text(source_text, source_file.path());
     if (line_count == 0)
         return std::nullopt;
 

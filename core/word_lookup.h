@@ -15,10 +15,24 @@ struct WordKey {
     uint32_t hash = 0;
 };
 
-// Writes the key of `word` to the end of `keys` and returns what it found.
-// Words hold only ASCII letters, apostrophes and hyphens, so lower-casing is
-// one pass that also checks the skip rules.
-WordKey make_word_key(std::string_view word, int32_t length, std::string& keys);
+// Writes the key of `word` to `key` (room for word.size() characters) and
+// returns what it found. Words hold only ASCII letters, apostrophes and
+// hyphens, so lower-casing is one pass that also checks the skip rules.
+inline WordKey make_word_key(std::string_view word, int32_t length, char* key) {
+    if (length < 2 || word.size() < 2)
+        return {};
+    int hyphens = 0;
+    int apostrophes = 0;
+    for (std::size_t i = 0; i < word.size(); ++i) {
+        const char c = word[i];
+        hyphens += c == '-';
+        apostrophes += c == '\'';
+        key[i] = c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
+    }
+    if (hyphens >= 2 || apostrophes >= 2)
+        return {};  // words that are not looked up leave no trace
+    return {true, LookupIndex::hash_of(std::string_view(key, word.size()))};
+}
 
 // What looking a word up came to; the counters are already updated.
 struct WordLookup {

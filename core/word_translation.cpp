@@ -57,25 +57,6 @@ bool starts_with_capital(std::string_view word) {
 
 }  // namespace
 
-WordKey make_word_key(std::string_view word, int32_t length, std::string& keys) {
-    if (length < 2 || word.size() < 2)
-        return {};
-    const std::size_t start = keys.size();
-    keys.append(word);
-    char* key = keys.data() + start;
-    int hyphens = 0;
-    int apostrophes = 0;
-    for (std::size_t i = 0; i < word.size(); ++i) {
-        const char c = key[i];
-        hyphens += c == '-';
-        apostrophes += c == '\'';
-        key[i] = c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
-    }
-    if (hyphens >= 2 || apostrophes >= 2)
-        return {};  // words that are not looked up leave no trace
-    return {true, LookupIndex::hash_of(std::string_view(key, word.size()))};
-}
-
 WordLookup look_up_key(Translator& translator, TranslationHost& host, std::string_view key,
                        const WordKey& word_key) {
     if (!word_key.looked_up)
@@ -136,8 +117,8 @@ void append_word_result(std::string& out, const Translator& translator, std::str
 void word_translate(Translator& translator, TranslationHost& host, std::string& word,
                     std::string& result, int32_t length) {
     result.clear();
-    std::string key;
-    const WordKey word_key = make_word_key(word, length, key);
+    std::string key(word.size(), '\0');
+    const WordKey word_key = make_word_key(word, length, key.data());
     const WordLookup lookup = look_up_key(translator, host, key, word_key);
     append_word_result(result, translator, word, lookup, translator.interface_mode == kModeRus);
     word.clear();
