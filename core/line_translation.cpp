@@ -53,16 +53,21 @@ void find_words(const DictionaryStore& store, std::string_view line, LineWorkspa
 }
 
 // The dictionary is far larger than the processor's caches and the words of a
-// text are looked up all over it, so memory is asked for a few words ahead of
-// the one being translated. Hints only: results do not change.
-void prefetch_ahead(const Translator& translator, std::size_t i) {
-    constexpr std::size_t kSlotsAhead = 8;
-    constexpr std::size_t kTextsAhead = 4;
-    const auto& words = translator.workspace.words;
-    const LookupIndex& index = translator.store.lookup;
-    if (i == 0) {
-        for (std::size_t j = 0; j < kSlotsAhead && j < words.size(); ++j)
-            index.prefetch(words[j].hash);
+// text are looked up all over it, so its memory is asked for ahead of use:
+// the slots of a line's first words while the line before is translated, then
+// within the line a few words ahead. Hints only: results do not change.
+constexpr std::size_t kSlotsAhead = 16;
+constexpr std::size_t kTextsAhead = 3;
+
+bool prefetching(const Translator& translator) {
+    return !translator.use_literal_scan && translator.store.lookup.is_built();
+}
+
+void prefetch_ahead(const LookupIndex& index, const LineWorkspace& workspace, std::size_t i) {
+    const auto& words = workspace.words;
+    if (i == 0) {  // the slots are near by now: the texts of the first words
+        for (std::size_t j = 0; j < kTextsAhead && j < words.size(); ++j)
+            index.prefetch_texts(words[j].hash);
     }
     if (i + kSlotsAhead < words.size())
         index.prefetch(words[i + kSlotsAhead].hash);
@@ -72,15 +77,20 @@ void prefetch_ahead(const Translator& translator, std::size_t i) {
 
 }  // namespace
 
-void append_translated_line(Translator& translator, TranslationHost& host, std::string_view line,
-                            std::string& out) {
+void prepare_line(const Translator& translator, std::string_view line, LineWorkspace& workspace) {
+    find_words(translator.store, line, workspace);
+    if (!prefetching(translator))
+        return;
+    for (std::size_t j = 0; j < kSlotsAhead && j < workspace.words.size(); ++j)
+        translator.store.lookup.prefetch(workspace.words[j].hash);
+}
+
+void render_line(Translator& translator, TranslationHost& host, std::string_view line,
+                 const LineWorkspace& workspace, std::string& out) {
     const std::string& separator = translator.type_of_translate;
     const bool text_output = separator.empty();
     const bool rus = translator.interface_mode == kModeRus;
-
-    LineWorkspace& workspace = translator.workspace;
-    find_words(translator.store, line, workspace);
-    const bool prefetch = !translator.use_literal_scan && translator.store.lookup.is_built();
+    const bool prefetch = prefetching(translator);
 
     std::size_t done = 0;  // everything before this offset is rendered
     for (std::size_t i = 0; i < workspace.words.size(); ++i) {
@@ -94,7 +104,7 @@ void append_translated_line(Translator& translator, TranslationHost& host, std::
             }
         }
         if (prefetch)
-            prefetch_ahead(translator, i);
+            prefetch_ahead(translator.store.lookup, workspace, i);
         const std::string_view word = line.substr(span.start, span.end - span.start);
         const std::string_view key =
             std::string_view(workspace.keys).substr(span.start, word.size());
@@ -119,7 +129,9 @@ void text_line_translate(Translator& translator, TranslationHost& host,
     // Only the first len_eng characters are scanned.
     const std::string_view line =
         std::string_view(text_line_eng).substr(0, end_of_characters(text_line_eng, len_eng));
-    append_translated_line(translator, host, line, text_line_rus);
+    LineWorkspace& workspace = translator.workspaces[0];
+    prepare_line(translator, line, workspace);
+    render_line(translator, host, line, workspace, text_line_rus);
 }
 
 }  // namespace vorna

@@ -174,18 +174,27 @@ std::optional<std::string> text_translate(Translator& translator, TranslationHos
     ProgressReport progress(translator, host, decimal_separator, line_count);
     MemoryLines lines(source_text);
     std::string_view line;
-    for (int64_t line_number = 1; lines.next(line); ++line_number) {
+    std::string_view next_line;
+    bool has_line = lines.next(line);
+    std::size_t current = 0;  // the workspace holding `line`, prepared when it has words
+    if (has_line && !has_fewer_than_two_characters(line))
+        prepare_line(translator, line, translator.workspaces[current]);
+    for (int64_t line_number = 1; has_line; ++line_number) {
+        const bool has_next = lines.next(next_line);
+        if (has_next && !has_fewer_than_two_characters(next_line))
+            prepare_line(translator, next_line, translator.workspaces[1 - current]);
         if (has_fewer_than_two_characters(line)) {
             output += line;
         } else {
-            // Every character of the line is scanned: its length in bytes is
-            // never below its length in characters.
-            append_translated_line(translator, host, line, output);
+            render_line(translator, host, line, translator.workspaces[current], output);
         }
         output += kCrLf;
         out.catch_up(output);
         host.process_pending_events();
         progress.line_done(line_number);
+        line = next_line;
+        has_line = has_next;
+        current = 1 - current;
     }
     out.finish(output);
     return output;

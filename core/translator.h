@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -25,7 +26,9 @@ struct Translator {
     int32_t unknown_word_count = 0;
     bool use_literal_scan = false;  // the reference lookup, for tests and benchmarks
     bool run_in_progress = false;
-    LineWorkspace workspace;
+    // Reused from line to line; two, so the next line can be prepared while
+    // this one is translated.
+    std::array<LineWorkspace, 2> workspaces;
 };
 
 // Translates one word as line translation cut it out. `word` is emptied;
