@@ -8,16 +8,37 @@ namespace {
 using testing::EngineFixture;
 using testing::small_dictionary;
 
-TEST(text_line_translate, text_output_keeps_every_separator_in_place) {
+// Each line in both outputs: separators stay in place in the text; the word
+// list has a line per word and keeps only a separator run that ends the line.
+TEST(text_line_translate, renders_words_and_separators_in_both_outputs) {
+    const struct {
+        const char* line;
+        const char* text;
+        const char* word_list;
+    } cases[] = {
+        {"Hello, cat!", "Привет, кошка!", "Hello - Привет\r\ncat - кошка\r\n!\r\n"},
+        {"The cat, the dog.", "Этот кошка, этот собака.",
+         "The - Этот\r\ncat - кошка\r\nthe - этот\r\ndog - собака\r\n.\r\n"},
+        {"  see 2 cats", "  see 2 cats", "see - see\r\ncats - cats\r\n"},
+        {"cat123dog", "кошка123собака", "cat - кошка\r\ndog - собака\r\n"},
+        {"Кот и cat", "Кот и кошка", "cat - кошка\r\n"},
+        {"I am here", " являюсь здесь", "I - \r\nam - являюсь\r\nhere - здесь\r\n"},
+        {"  a cat", "   кошка", "a - \r\ncat - кошка\r\n"},
+        {"a - b", "  ", "a - \r\n- - \r\nb - \r\n"},
+        {"x rock'n'roll y", "  ", "x - \r\nrock'n'roll - \r\ny - \r\n"},
+        {"(see below)", "(see below)", "see - see\r\nbelow - below\r\n)\r\n"},
+        {"am 999.", "являюсь 999.", "am - являюсь\r\n 999.\r\n"},
+        {"am 999 here", "являюсь 999 здесь", "am - являюсь\r\nhere - здесь\r\n"},
+        {"123", "123", "123\r\n"},
+        {"...", "...", "...\r\n"},
+    };
     EngineFixture f(small_dictionary());
-    EXPECT_EQ(f.line("Hello, cat!"), "Привет, кошка!");
-    EXPECT_EQ(f.line("  see 2 cats"), "  see 2 cats");
-    EXPECT_EQ(f.line("cat123dog"), "кошка123собака");
-    EXPECT_EQ(f.line("Кот и cat"), "Кот и кошка");
-    EXPECT_EQ(f.line("I am here"), " являюсь здесь");
-    EXPECT_EQ(f.line("a - b"), "  ");
-    EXPECT_EQ(f.line("x rock'n'roll y"), "  ");
-    EXPECT_EQ(f.line("..."), "...");
+    for (const auto& c : cases) {
+        f.translator.type_of_translate = "";
+        EXPECT_EQ(f.line(c.line), c.text) << c.line;
+        f.translator.type_of_translate = "\r\n";
+        EXPECT_EQ(f.line(c.line), c.word_list) << c.line;
+    }
 }
 
 TEST(text_line_translate, any_other_character_passes_through_untouched) {
@@ -26,19 +47,6 @@ TEST(text_line_translate, any_other_character_passes_through_untouched) {
     EXPECT_EQ(f.line(odd + "cat" + odd), odd + "кошка" + odd);
     const std::string broken = "\xFF\xC3 cat \xE2\x82";  // not UTF-8 at all
     EXPECT_EQ(f.line(broken), "\xFF\xC3 кошка \xE2\x82");
-}
-
-TEST(text_line_translate, word_list_gives_a_line_per_word_and_the_closing_separators) {
-    EngineFixture f(small_dictionary());
-    f.translator.type_of_translate = "\r\n";
-    EXPECT_EQ(f.line("The cat, the dog."),
-              "The - Этот\r\ncat - кошка\r\nthe - этот\r\ndog - собака\r\n.\r\n");
-    EXPECT_EQ(f.line("  a cat"), "a - \r\ncat - кошка\r\n");
-    EXPECT_EQ(f.line("(see below)"), "see - see\r\nbelow - below\r\n)\r\n");
-    EXPECT_EQ(f.line("am 999 here"), "am - являюсь\r\nhere - здесь\r\n");
-    EXPECT_EQ(f.line("am 999."), "am - являюсь\r\n 999.\r\n");
-    EXPECT_EQ(f.line("123"), "123\r\n");
-    EXPECT_EQ(f.line("a - b"), "a - \r\n- - \r\nb - \r\n");
 }
 
 TEST(text_line_translate, scans_only_the_characters_it_is_given) {
