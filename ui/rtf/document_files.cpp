@@ -51,7 +51,9 @@ bool load_document_file(const QString& path, QTextDocument& document) {
 
 bool save_document_as_rtf(const QTextDocument& document, const QString& path) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    // Unbuffered, so that a write the disk refuses shows up here and not in a
+    // flush whose failure the commit would not notice.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         return false;
     }
     const QByteArray rtf = write_rtf(document);

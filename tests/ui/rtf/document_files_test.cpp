@@ -7,6 +7,9 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
 
 namespace vorna::rtf {
 namespace {
@@ -79,13 +82,19 @@ TEST_F(document_files, failedSaveLeavesTheTargetUntouched) {
     EXPECT_FALSE(save_document_as_rtf(document, path("no-such-folder/out.rtf")));
     EXPECT_FALSE(save_document_as_rtf(document, folder_.path()));
 
-    const QString target = write("locked.rtf", "original");
-    QFile::setPermissions(folder_.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    // A write that fails half-way: a file size limit stops the new text after
+    // a few bytes, for root as for anyone, as a full disk would.
+    const QString target = write("kept.rtf", "original");
+    rlimit saved_limit{};
+    getrlimit(RLIMIT_FSIZE, &saved_limit);
+    const auto saved_signal = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small_limit = saved_limit;
+    small_limit.rlim_cur = 16;
+    setrlimit(RLIMIT_FSIZE, &small_limit);
     const bool saved = save_document_as_rtf(document, target);
-    QFile::setPermissions(folder_.path(),
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    if (saved)
-        GTEST_SKIP() << "running as root: a read-only folder is still writable";
+    setrlimit(RLIMIT_FSIZE, &saved_limit);
+    std::signal(SIGXFSZ, saved_signal);
+    EXPECT_FALSE(saved);
     EXPECT_EQ(contents(target), QByteArray("original"));
 }
 
