@@ -93,16 +93,7 @@ bool read_input(const CliOptions& options, std::string& text) {
 }
 
 std::string with_line_ends(std::string text, bool crlf) {
-    if (crlf)
-        return text;
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-            continue;
-        out += text[i];
-    }
-    return out;
+    return crlf ? text : with_lf_line_ends(std::move(text));
 }
 
 // Writes through a temporary file beside the target, so a failed write never

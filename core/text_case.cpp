@@ -116,6 +116,16 @@ void raise_first_letter(std::string& utf8, std::size_t from) {
     utf8.replace(from, end - from, raised);
 }
 
+std::string with_lf_line_ends(std::string text) {
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n'))
+            text[kept++] = text[i];
+    }
+    text.resize(kept);
+    return text;
+}
+
 bool is_valid_utf8(const std::string& bytes) {
     for (std::size_t pos = 0; pos < bytes.size();) {
         const std::size_t start = pos;

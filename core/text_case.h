@@ -24,6 +24,9 @@ std::size_t count_code_points(std::string_view utf8);
 // that starts no valid sequence decodes as itself, so no input is lost.
 uint32_t next_code_point(std::string_view utf8, std::size_t& pos);
 
+// Every CR LF pair becomes a lone LF; a lone CR stays.
+std::string with_lf_line_ends(std::string text);
+
 // True when every byte belongs to a well-formed UTF-8 sequence.
 bool is_valid_utf8(const std::string& bytes);
 

@@ -3,9 +3,11 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLocale>
+#include <QTextDocument>
 #include <QTextEdit>
 
 #include "core/run_figures.h"
+#include "core/text_case.h"
 #include "ui/box_font.h"
 #include "ui/desktop_services.h"
 #include "ui/form1.h"
@@ -23,16 +25,23 @@ std::string decimal_separator() {
     return QLocale::system().decimalPoint().toStdString();
 }
 
-// The run ends every line with CR LF; a text box wants LF alone.
-std::string without_carriage_returns(std::string text) {
-    std::size_t kept = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) {
-            text[kept++] = text[i];
+// The box's text as the run reads it: paragraphs and line breaks become line
+// feeds. Unlike toPlainText(), no-break spaces stay what they are.
+std::string source_text_of(const QTextDocument& document) {
+    QString text = document.toRawText();
+    for (QChar& c : text) {
+        switch (c.unicode()) {
+            case QChar::ParagraphSeparator:
+            case QChar::LineSeparator:
+            case 0xFDD0:  // start and end of a frame, such as a table
+            case 0xFDD1:
+                c = u'\n';
+                break;
+            default:
+                break;
         }
     }
-    text.resize(kept);
-    return text;
+    return text.toStdString();
 }
 
 }  // namespace
@@ -101,7 +110,7 @@ void Form1::translate(const char* separator) {
     pacer_.reset();
     std::optional<std::string> output;
     try {
-        output = text_translate(translator_, *this, rtf1_->toPlainText().toStdString(),
+        output = text_translate(translator_, *this, source_text_of(*rtf1_->document()),
                                 decimal_separator());
     } catch (const DictionaryDamaged&) {
         translation_command_running_ = false;
@@ -117,7 +126,7 @@ void Form1::translate(const char* separator) {
         // loop, so the window never stands still for long.
         pacer_.reset();
         pacer_.process_pending_events();
-        const QString text = QString::fromStdString(without_carriage_returns(*output));
+        const QString text = QString::fromStdString(with_lf_line_ends(*output));
         pacer_.reset();
         pacer_.process_pending_events();
         rtf2_->setPlainText(text);

@@ -8,10 +8,12 @@
 void UiTest::translateCommands_fillBoxAndPanels() {
     ProgramFixture program;
     QVERIFY(program.start());
-    program.box("RTF1").setPlainText(QStringLiteral("Hello, world!\n\nthe cat sat"));
+    program.box("RTF1").setPlainText(QStringLiteral("Hello, world!\n\nthe cat\u00A0sat"));
 
     QVERIFY(program.trigger("tr1"));
     QCOMPARE(program.box("RTF2").toPlainText(), QStringLiteral("Привет, мир!\n\nэтот кот sat\n"));
+    // The no-break space comes through as itself (toPlainText shows it as a blank).
+    QVERIFY(program.box("RTF2").document()->toRawText().contains(QStringLiteral("кот\u00A0sat")));
     QCOMPARE(program.panel("panel1"), QStringLiteral("Переведено: 100 %"));
     QVERIFY(program.panel("panel2").startsWith(QStringLiteral("Прошло: ")));
     QVERIFY(program.panel("panel2").endsWith(QStringLiteral(" сек.")));
