@@ -18,16 +18,14 @@ bool row_in_table(int32_t row) {
     return row >= 0 && row <= kMaxEntries;
 }
 
-// Row numbers found are never 0: row 0 is never loaded.
-
 // The reference lookup: every row of the stretch in turn, handing control to
-// the host after each row that does not match.
+// the host after each row that does not match. Returns 0 when nothing matched
+// (row 0 is never loaded, so it is never a match).
 int32_t scan_stretch(const Translator& translator, TranslationHost& host, std::string_view key,
                      int32_t first, int32_t last) {
     for (int32_t row = first; row <= last; ++row) {
         if (!row_in_table(row))
             report_damaged_dictionary(translator, host);
-        // Row 0 is never loaded, so it never matches.
         if (row > 0 && translator.store.entries[static_cast<std::size_t>(row)].word_eng == key) {
             return row;
         }
