@@ -96,18 +96,33 @@ std::string with_line_ends(std::string text, bool crlf) {
     return crlf ? text : with_lf_line_ends(std::move(text));
 }
 
+bool write_in_place(const std::string& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << bytes;
+    out.flush();
+    return static_cast<bool>(out);
+}
+
 // Writes through a temporary file beside the target, so a failed write never
-// leaves a half-written file behind.
-bool write_file(const std::string& path, const std::string& bytes) {
+// leaves a half-written file behind. A device or a pipe (/dev/stdout, a FIFO)
+// is written to as it is: renaming over it would replace it with a file. A
+// symbolic link keeps pointing where it did: the file it names is replaced.
+bool write_file(const std::string& given_path, const std::string& bytes) {
+    std::error_code ignored;
+    const fs::file_status status = fs::status(given_path, ignored);
+    if (fs::exists(status) && !fs::is_regular_file(status))
+        return write_in_place(given_path, bytes);
+    std::string path = given_path;
+    if (fs::is_symlink(fs::symlink_status(given_path, ignored))) {
+        std::error_code unresolved;
+        const fs::path target = fs::canonical(given_path, unresolved);
+        if (!unresolved)
+            path = target.string();
+    }
     const std::string temporary = path + ".vorna-tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out << bytes;
-        out.flush();
-        if (!out) {
-            std::remove(temporary.c_str());
-            return false;
-        }
+    if (!write_in_place(temporary, bytes)) {
+        std::remove(temporary.c_str());
+        return false;
     }
     std::error_code error;
     fs::rename(temporary, path, error);
@@ -173,26 +188,29 @@ int run(const std::vector<std::string>& arguments) {
         return kNoDictionary;
     }
 
-    const std::string translated = with_line_ends(output.value_or(""), options.crlf);
-    if (options.output_path) {
-        if (!write_file(*options.output_path, translated)) {
-            return fail(kCannotWrite, (t ? "ne udajotsja zapisatj: " : "не удаётся записать: ") +
-                                          *options.output_path);
-        }
-    } else {
-        std::cout << translated << std::flush;
+    const auto cannot_write = [t](const std::string& name) {
+        return fail(kCannotWrite, (t ? "ne udajotsja zapisatj: " : "не удаётся записать: ") + name);
+    };
+    // The statistics file goes first: when it cannot be written, no
+    // translation has been written either.
+    std::string report;
+    if (options.stats_path) {
+        report = with_line_ends(statistics_report(store, translator.unknown_word_count, !t, "."),
+                                options.crlf);
+        if (*options.stats_path != "-" && !write_file(*options.stats_path, report))
+            return cannot_write(*options.stats_path);
     }
 
-    if (options.stats_path) {
-        const std::string report = with_line_ends(
-            statistics_report(store, translator.unknown_word_count, !t, "."), options.crlf);
-        if (*options.stats_path == "-") {
-            std::cerr << report << std::flush;
-        } else if (!write_file(*options.stats_path, report)) {
-            return fail(kCannotWrite, (t ? "ne udajotsja zapisatj: " : "не удаётся записать: ") +
-                                          *options.stats_path);
-        }
+    const std::string translated = with_line_ends(output.value_or(""), options.crlf);
+    if (options.output_path) {
+        if (!write_file(*options.output_path, translated))
+            return cannot_write(*options.output_path);
+    } else if (!(std::cout << translated << std::flush)) {
+        return cannot_write("-");
     }
+
+    if (options.stats_path && *options.stats_path == "-")
+        std::cerr << report << std::flush;
     return kSuccess;
 }
 

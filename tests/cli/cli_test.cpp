@@ -97,8 +97,13 @@ TEST_F(CliTest, bad_input_gives_one_line_an_exit_code_and_no_output) {
         std::string arguments;
         int exit_code;
     } cases[] = {
-        {"latin1.txt", 2},         {"no-such-file.txt", 2}, {".", 2},
-        {"--bogus latin1.txt", 2}, {"--stats", 2},          {"--dictionary missing.dat ok.txt", 1},
+        {"latin1.txt", 2},
+        {"no-such-file.txt", 2},
+        {".", 2},
+        {"--bogus latin1.txt", 2},
+        {"--stats", 2},
+        {"--dictionary missing.dat ok.txt", 1},
+        {"--stats no-such-folder/stats.txt ok.txt", 3},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(translate(c.arguments + " -o result.txt"), c.exit_code) << c.arguments;
