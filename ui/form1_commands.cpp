@@ -3,6 +3,7 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLocale>
+#include <QTextCharFormat>
 #include <QTextDocument>
 #include <QTextEdit>
 
@@ -42,6 +43,14 @@ std::string source_text_of(const QTextDocument& document) {
         }
     }
     return text.toStdString();
+}
+
+// Replaces the box's content with plain text in the box's own font. Qt would
+// otherwise give the new text the format at the caret, so a box cleared while
+// the caret stood in bold text would go on typing bold.
+void set_unformatted_text(QTextEdit& box, const QString& text) {
+    box.setCurrentCharFormat(QTextCharFormat());
+    box.setPlainText(text);
 }
 
 }  // namespace
@@ -129,7 +138,7 @@ void Form1::translate(const char* separator) {
         const QString text = QString::fromStdString(with_lf_line_ends(*output));
         pacer_.reset();
         pacer_.process_pending_events();
-        rtf2_->setPlainText(text);
+        set_unformatted_text(*rtf2_, text);
     }
     const double seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
     panel2_->setText(QString::fromStdString(
@@ -148,11 +157,11 @@ void Form1::show_about() {
 }
 
 void Form1::clear_source() {
-    rtf1_->setPlainText(QString());
+    set_unformatted_text(*rtf1_, QString());
 }
 
 void Form1::clear_translation() {
-    rtf2_->setPlainText(QString());
+    set_unformatted_text(*rtf2_, QString());
 }
 
 void Form1::clear_both() {

@@ -108,14 +108,16 @@ void UiTest::clearCommands_emptyTheirBoxes() {
         bool clears_rtf1, clears_rtf2;
     } commands[] = {{"ee", true, false}, {"ww", false, true}, {"rrr", true, true}};
     for (const auto& clear : commands) {
-        rtf1.setHtml(QStringLiteral("<b>source</b>"));
-        rtf2.setPlainText(QStringLiteral("translation"));
+        for (QTextEdit* box : {&rtf1, &rtf2}) {
+            box->setHtml(QStringLiteral("<b>text</b>"));
+            box->moveCursor(QTextCursor::End);  // the caret in the bold text
+        }
         QVERIFY(program.trigger(clear.command));
-        QCOMPARE(rtf1.toPlainText().isEmpty(), clear.clears_rtf1);
-        QCOMPARE(rtf2.toPlainText().isEmpty(), clear.clears_rtf2);
-        if (clear.clears_rtf1) {
-            rtf1.insertPlainText(QStringLiteral("new"));  // the bold went with the text
-            QVERIFY(!ends_bold(rtf1));
+        for (const auto& [box, cleared] :
+             {std::pair{&rtf1, clear.clears_rtf1}, std::pair{&rtf2, clear.clears_rtf2}}) {
+            QCOMPARE(box->toPlainText().isEmpty(), cleared);
+            box->insertPlainText(QStringLiteral("new"));  // bold only where the text stayed
+            QCOMPARE(ends_bold(*box), !cleared);
         }
     }
 }
