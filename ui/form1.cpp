@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMoveEvent>
 #include <QResizeEvent>
 #include <QStatusBar>
 #include <QTextEdit>
@@ -29,6 +30,8 @@ QTextEdit* make_box(QWidget* parent, const char* name, const ScriptedText& tool_
     box->setObjectName(QString::fromLatin1(name));
     box->setToolTip(QString::fromUtf8(tool_tip.cyrillic));
     box->setAcceptRichText(true);
+    // Tab moves on to the other box, so the keyboard reaches both.
+    box->setTabChangesFocus(true);
     return box;
 }
 
@@ -179,9 +182,22 @@ void Form1::apply_box_geometry() {
 
 void Form1::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
+    lay_out_for_frame();
+}
+
+void Form1::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    // The window manager frames the window after it is first shown, which
+    // moves it but sends no resize; the rule reads the frame, so it runs again.
+    if (frameGeometry().size() != laid_out_frame_) {
+        lay_out_for_frame();
+    }
+}
+
+void Form1::lay_out_for_frame() {
     // The rule is stated for the outer size: frame, title bar and menu bar.
-    const QSize outer = frameGeometry().size();
-    lay_out(pixels_to_twips(outer.width()), pixels_to_twips(outer.height()));
+    laid_out_frame_ = frameGeometry().size();
+    lay_out(pixels_to_twips(laid_out_frame_.width()), pixels_to_twips(laid_out_frame_.height()));
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

@@ -37,6 +37,7 @@ class Form1 : public QMainWindow, private TranslationHost {
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
@@ -44,6 +45,7 @@ class Form1 : public QMainWindow, private TranslationHost {
     QAction* add_menu_item(std::size_t index, void (Form1::*command)());
     void apply_translit_texts();
     void apply_box_geometry();
+    void lay_out_for_frame();
 
     // The commands behind the menu items.
     void open_file();
@@ -72,6 +74,7 @@ class Form1 : public QMainWindow, private TranslationHost {
     Translator translator_;
     CommonDialog cd1_;
     BoxGeometry boxes_;
+    QSize laid_out_frame_;  // the frame size the boxes were last laid out for
     EventLoopPacer pacer_;
     QTextEdit* rtf1_;
     QTextEdit* rtf2_;

@@ -51,6 +51,14 @@ void UiTest::functionKeys_runTheTranslations() {
     QCOMPARE(program.box("RTF2").toPlainText(), QStringLiteral("Hello - Privet\n\n"));
     QTest::keyClick(program.window.get(), Qt::Key_F2, Qt::ControlModifier);
     QVERIFY(program.box("RTF2").toPlainText().isEmpty());
+
+    // Tab follows the boxes' tab order instead of typing a tab.
+    QCOMPARE(QApplication::focusWidget(), &program.box("RTF1"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), &program.box("RTF2"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget(), &program.box("RTF1"));
+    QCOMPARE(program.box("RTF1").toPlainText(), QStringLiteral("Hello"));
 }
 
 void UiTest::secondCommandDuringRun_isIgnored() {
