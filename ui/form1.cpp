@@ -76,9 +76,9 @@ Form1::Form1(Session& session, DesktopServices& services)
     setTabOrder(rtf1_, rtf2_);
     cd1_.font = rtf1_->font();
 
-    // The client area is designed at 9960 x 6225 twips.
-    const int menu_and_status = menuBar()->sizeHint().height() + status_bar->sizeHint().height();
-    resize(twips_to_pixels(9960), twips_to_pixels(6225) + menu_and_status);
+    // The client area, status bar included, is designed at 9960 x 6225 twips;
+    // the menu bar comes on top of it.
+    resize(twips_to_pixels(9960), twips_to_pixels(6225) + menuBar()->sizeHint().height());
 }
 
 Form1::~Form1() = default;
