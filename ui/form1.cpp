@@ -3,11 +3,13 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QMenuBar>
 #include <QMoveEvent>
 #include <QResizeEvent>
 #include <QStatusBar>
 #include <QTextEdit>
+#include <algorithm>
 #include <map>
 
 #include "core/message_table.h"
@@ -43,6 +45,15 @@ QLabel* make_panel(QStatusBar* bar, const char* name, const char* text) {
     panel->setFrameShadow(QFrame::Sunken);
     bar->addWidget(panel);
     return panel;
+}
+
+// A panel keeps its designed width unless the widest figure it will show in
+// this script needs more; it never changes width during a run.
+void widen_panel_for(QLabel& panel, const QString& widest_text) {
+    const QString shown = panel.text();
+    panel.setText(widest_text);
+    panel.setFixedWidth(std::max(panel.minimumWidth(), panel.sizeHint().width()));
+    panel.setText(shown);
 }
 
 }  // namespace
@@ -154,6 +165,11 @@ void Form1::first_load() {
         apply_translit_texts();
         fill_main_messages(session_.messages, kModeCyr);
     }
+    const auto slot = [this](int i) { return QString::fromStdString(session_.messages[i]); };
+    const QString separator = QLocale::system().decimalPoint();
+    widen_panel_for(*panel1_, slot(4) + QStringLiteral("99") + separator + QStringLiteral("99 %"));
+    widen_panel_for(*panel2_,
+                    slot(2) + QStringLiteral("999") + separator + QStringLiteral("99") + slot(3));
     rtf1_->setFocus();
 }
 

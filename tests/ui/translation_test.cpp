@@ -17,6 +17,11 @@ void UiTest::translateCommands_fillBoxAndPanels() {
     QCOMPARE(program.panel("panel1"), QStringLiteral("Переведено: 100 %"));
     QVERIFY(program.panel("panel2").startsWith(QStringLiteral("Прошло: ")));
     QVERIFY(program.panel("panel2").endsWith(QStringLiteral(" сек.")));
+    // A progress figure shown during a run is not cut off by its panel.
+    auto* panel1 = program.window->findChild<QLabel*>(QStringLiteral("panel1"));
+    panel1->setText(QStringLiteral("Переведено: 66") + QLocale::system().decimalPoint() +
+                    QStringLiteral("66 %"));
+    QTRY_VERIFY(panel1->width() >= panel1->sizeHint().width());
 
     QVERIFY(program.trigger("tr2"));
     QCOMPARE(
