@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QMoveEvent>
 #include <QResizeEvent>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTextEdit>
 #include <algorithm>
@@ -84,6 +85,11 @@ Form1::Form1(Session& session, DesktopServices& services)
     panel2_ = make_panel(status_bar, "panel2", kElapsedPanelStart);
 
     build_menus();
+    // F10 opens the menu bar from the keyboard, as on most desktops: the
+    // captions carry no access letters, so Alt alone reaches nothing.
+    auto* menu_key = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(menu_key, &QShortcut::activated, this,
+            [this] { menuBar()->setActiveAction(menuBar()->actions().constFirst()); });
     setTabOrder(rtf1_, rtf2_);
     cd1_.font = rtf1_->font();
 

@@ -1,4 +1,5 @@
 #include <QDir>
+#include <QMenuBar>
 #include <QTimer>
 #include <QtTest>
 
@@ -64,6 +65,10 @@ void UiTest::functionKeys_runTheTranslations() {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
     QCOMPARE(QApplication::focusWidget(), &program.box("RTF1"));
     QCOMPARE(program.box("RTF1").toPlainText(), QStringLiteral("Hello"));
+
+    // F10 opens the menu bar on its first menu.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F10);
+    QCOMPARE(program.window->menuBar()->activeAction()->objectName(), QStringLiteral("file"));
 }
 
 void UiTest::secondCommandDuringRun_isIgnored() {
