@@ -9,12 +9,12 @@
 #include <iterator>
 
 #include "cli/cli_options.h"
-#include "core/dictionary_loader.h"
-#include "core/message_table.h"
-#include "core/silent_host.h"
-#include "core/statistics_report.h"
-#include "core/text_case.h"
-#include "core/translator.h"
+#include "core/dictionary/dictionary_loader.h"
+#include "core/text/message_table.h"
+#include "core/engine/silent_host.h"
+#include "core/engine/statistics_report.h"
+#include "core/text/text_case.h"
+#include "core/engine/translator.h"
 
 namespace fs = std::filesystem;
 

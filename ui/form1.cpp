@@ -13,7 +13,7 @@
 #include <algorithm>
 #include <map>
 
-#include "core/message_table.h"
+#include "core/text/message_table.h"
 #include "ui/cyrillic_check.h"
 #include "ui/desktop_services.h"
 #include "ui/product_art.h"

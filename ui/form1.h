@@ -3,8 +3,8 @@
 #include <QMainWindow>
 #include <string>
 
-#include "core/translation_host.h"
-#include "core/translator.h"
+#include "core/engine/translation_host.h"
+#include "core/engine/translator.h"
 #include "ui/box_layout.h"
 #include "ui/common_dialog.h"
 #include "ui/event_loop_pacer.h"

@@ -7,14 +7,14 @@
 #include <QTextDocument>
 #include <QTextEdit>
 
-#include "core/run_figures.h"
-#include "core/text_case.h"
+#include "core/engine/run_figures.h"
+#include "core/text/text_case.h"
 #include "ui/box_font.h"
 #include "ui/desktop_services.h"
 #include "ui/form1.h"
 #include "ui/form2.h"
 #include "ui/frm_about.h"
-#include "ui/rtf/document_files.h"
+#include "rtf/document_files.h"
 #include "ui/session.h"
 #include "ui/window_texts.h"
 

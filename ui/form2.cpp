@@ -3,7 +3,7 @@
 #include <QLocale>
 #include <QTextEdit>
 
-#include "core/statistics_report.h"
+#include "core/engine/statistics_report.h"
 #include "ui/cyrillic_check.h"
 #include "ui/product_art.h"
 #include "ui/twips.h"

@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <cstdint>
 
-#include "core/dictionary_store.h"
+#include "core/dictionary/dictionary_store.h"
 
 class QTextEdit;
 

@@ -2,8 +2,8 @@
 
 #include <QLabel>
 
-#include "core/dictionary_loader.h"
-#include "core/message_table.h"
+#include "core/dictionary/dictionary_loader.h"
+#include "core/text/message_table.h"
 #include "ui/cyrillic_check.h"
 #include "ui/desktop_services.h"
 #include "ui/form1.h"

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "core/load_progress.h"
+#include "core/dictionary/load_progress.h"
 #include "ui/event_loop_pacer.h"
 
 class QLabel;

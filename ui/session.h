@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "core/dictionary_store.h"
-#include "core/message_table.h"
+#include "core/dictionary/dictionary_store.h"
+#include "core/text/message_table.h"
 
 namespace vorna::ui {
 

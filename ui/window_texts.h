@@ -3,7 +3,7 @@
 #include <QString>
 #include <array>
 
-#include "core/message_table.h"
+#include "core/text/message_table.h"
 
 namespace vorna::ui {
 

@@ -13,9 +13,9 @@
 #include <random>
 
 #include "common/dictionary_generator.h"
-#include "core/dictionary_loader.h"
-#include "core/silent_host.h"
-#include "core/translator.h"
+#include "core/dictionary/dictionary_loader.h"
+#include "core/engine/silent_host.h"
+#include "core/engine/translator.h"
 #include "prose_generator.h"
 
 namespace fs = std::filesystem;

@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "common/dictionary_generator.h"
-#include "core/dictionary_loader.h"
+#include "core/dictionary/dictionary_loader.h"
 
 namespace fs = std::filesystem;
 using namespace vorna;

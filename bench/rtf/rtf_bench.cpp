@@ -1,7 +1,7 @@
 // Reads and writes a generated RTF document of about 5 MB: mixed Latin and
 // Cyrillic text, several formats per paragraph, a few fonts and colours.
-#include "ui/rtf/rtf_reader.h"
-#include "ui/rtf/rtf_writer.h"
+#include "rtf/rtf_reader.h"
+#include "rtf/rtf_writer.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "core/dictionary_file.h"
+#include "core/dictionary/dictionary_file.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/text_encoding.h"
+#include "core/text/text_encoding.h"
 
 namespace vorna {
 namespace {

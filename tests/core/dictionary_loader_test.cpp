@@ -1,4 +1,4 @@
-#include "core/dictionary_loader.h"
+#include "core/dictionary/dictionary_loader.h"
 
 #include <gtest/gtest.h>
 

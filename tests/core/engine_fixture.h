@@ -3,10 +3,10 @@
 #include <string>
 #include <vector>
 
-#include "core/dictionary_store.h"
-#include "core/message_table.h"
-#include "core/text_case.h"
-#include "core/translator.h"
+#include "core/dictionary/dictionary_store.h"
+#include "core/text/message_table.h"
+#include "core/text/text_case.h"
+#include "core/engine/translator.h"
 
 namespace vorna::testing {
 

@@ -1,4 +1,4 @@
-#include "core/message_table.h"
+#include "core/text/message_table.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/statistics_report.h"
+#include "core/engine/statistics_report.h"
 #include "engine_fixture.h"
 
 namespace vorna {

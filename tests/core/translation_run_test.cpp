@@ -5,7 +5,7 @@
 #include <functional>
 #include <random>
 
-#include "core/run_figures.h"
+#include "core/engine/run_figures.h"
 #include "engine_fixture.h"
 
 namespace vorna {

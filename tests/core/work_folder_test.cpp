@@ -1,12 +1,12 @@
-#include "core/work_folder.h"
+#include "core/io/work_folder.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 
-#include "core/dictionary_loader.h"
-#include "core/silent_host.h"
+#include "core/dictionary/dictionary_loader.h"
+#include "core/engine/silent_host.h"
 #include "temp_folder.h"
 
 namespace vorna {

@@ -1,0 +1,137 @@
+#include <string_view>
+
+#include "core/engine/line_translation.h"
+#include "core/engine/word_lookup.h"
+
+namespace vorna {
+
+namespace {
+
+bool starts_code_point(char byte) {
+    return (static_cast<unsigned char>(byte) & 0xC0) != 0x80;
+}
+
+// Byte offset just past the first `characters` characters of the line.
+std::size_t end_of_characters(std::string_view line, int32_t characters) {
+    if (static_cast<std::size_t>(characters) >= line.size())
+        return line.size();
+    int32_t seen = 0;
+    for (std::size_t end = 0; end < line.size(); ++end) {
+        if (starts_code_point(line[end]) && seen++ == characters)
+            return end;
+    }
+    return line.size();
+}
+
+// Cuts the line into its words and makes their keys. Bytes are examined
+// directly: word characters are all ASCII, and every byte of a multi-byte
+// UTF-8 sequence is >= 0x80, hence a separator, so separators pass through
+// byte for byte.
+void find_words(const DictionaryStore& store, std::string_view line, LineWorkspace& workspace) {
+    workspace.words.clear();
+    if (workspace.keys.size() < line.size())
+        workspace.keys.resize(line.size());
+    const auto is_word_byte = [&store](char byte) {
+        const auto code = static_cast<unsigned char>(byte);
+        return code < 0x80 && store.char_class[code] == 1;
+    };
+    const std::size_t size = line.size();
+    std::size_t pos = 0;
+    while (pos < size) {
+        while (pos < size && !is_word_byte(line[pos]))
+            ++pos;
+        if (pos == size)
+            break;
+        const std::size_t start = pos;
+        while (pos < size && is_word_byte(line[pos]))
+            ++pos;
+        const std::string_view word = line.substr(start, pos - start);
+        const WordKey key =
+            make_word_key(word, static_cast<int32_t>(word.size()), workspace.keys.data() + start);
+        workspace.words.push_back({start, pos, key.looked_up, key.hash});
+    }
+}
+
+// The dictionary is far larger than the processor's caches and the words of a
+// text are looked up all over it, so its memory is asked for ahead of use:
+// the slots of a line's first words while the line before is translated, then
+// within the line a few words ahead. Hints only: results do not change.
+constexpr std::size_t kSlotsAhead = 16;
+constexpr std::size_t kTextsAhead = 3;
+
+bool prefetching(const Translator& translator) {
+    return !translator.use_literal_scan && translator.store.lookup.is_built();
+}
+
+void prefetch_ahead(const LookupIndex& index, const LineWorkspace& workspace, std::size_t i) {
+    const auto& words = workspace.words;
+    if (i == 0) {  // the slots are near by now: the texts of the first words
+        for (std::size_t j = 0; j < kTextsAhead && j < words.size(); ++j)
+            index.prefetch_texts(words[j].hash);
+    }
+    if (i + kSlotsAhead < words.size())
+        index.prefetch(words[i + kSlotsAhead].hash);
+    if (i + kTextsAhead < words.size())
+        index.prefetch_texts(words[i + kTextsAhead].hash);
+}
+
+}  // namespace
+
+void prepare_line(const Translator& translator, std::string_view line, LineWorkspace& workspace) {
+    find_words(translator.store, line, workspace);
+    if (!prefetching(translator))
+        return;
+    for (std::size_t j = 0; j < kSlotsAhead && j < workspace.words.size(); ++j)
+        translator.store.lookup.prefetch(workspace.words[j].hash);
+}
+
+void render_line(Translator& translator, TranslationHost& host, std::string_view line,
+                 const LineWorkspace& workspace, std::string& out) {
+    const std::string& separator = translator.type_of_translate;
+    const bool text_output = separator.empty();
+    const bool rus = translator.interface_mode == kModeRus;
+    const bool prefetch = prefetching(translator);
+
+    std::size_t done = 0;  // everything before this offset is rendered
+    for (std::size_t i = 0; i < workspace.words.size(); ++i) {
+        const LineWorkspace::Word& span = workspace.words[i];
+        // Separators before the first word and between words stand only in text output.
+        if (text_output && span.start > done) {
+            if (span.start - done == 1) {
+                out += line[done];  // the usual single blank, without a call
+            } else {
+                out.append(line, done, span.start - done);
+            }
+        }
+        if (prefetch)
+            prefetch_ahead(translator.store.lookup, workspace, i);
+        const std::string_view word = line.substr(span.start, span.end - span.start);
+        const std::string_view key =
+            std::string_view(workspace.keys).substr(span.start, word.size());
+        const WordLookup lookup =
+            look_up_key(translator, host, key, WordKey{span.looked_up, span.hash});
+        append_word_result(out, translator, word, lookup, rus);
+        if (!text_output)
+            out += separator;
+        done = span.end;
+    }
+    // A separator run that ends the line belongs to both outputs.
+    if (done < line.size())
+        (out.append(line, done, line.size() - done)) += separator;
+}
+
+void text_line_translate(Translator& translator, TranslationHost& host,
+                         const std::string& text_line_eng, int32_t len_eng,
+                         std::string& text_line_rus) {
+    text_line_rus.clear();
+    if (len_eng <= 0)
+        return;
+    // Only the first len_eng characters are scanned.
+    const std::string_view line =
+        std::string_view(text_line_eng).substr(0, end_of_characters(text_line_eng, len_eng));
+    LineWorkspace& workspace = translator.workspaces[0];
+    prepare_line(translator, line, workspace);
+    render_line(translator, host, line, workspace, text_line_rus);
+}
+
+}  // namespace vorna

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "core/engine/translator.h"
+
+namespace vorna {
+
+// A word made ready for the lookup: its key in small letters and the key's
+// hash. `looked_up` is false when the skip rules leave the word alone.
+struct WordKey {
+    bool looked_up = false;
+    uint32_t hash = 0;
+};
+
+// Writes the key of `word` to `key` (room for word.size() characters) and
+// returns what it found. Words hold only ASCII letters, apostrophes and
+// hyphens, so lower-casing is one pass that also checks the skip rules.
+inline WordKey make_word_key(std::string_view word, int32_t length, char* key) {
+    if (length < 2 || word.size() < 2)
+        return {};
+    int hyphens = 0;
+    int apostrophes = 0;
+    for (std::size_t i = 0; i < word.size(); ++i) {
+        const char c = word[i];
+        hyphens += c == '-';
+        apostrophes += c == '\'';
+        key[i] = c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
+    }
+    if (hyphens >= 2 || apostrophes >= 2)
+        return {};  // words that are not looked up leave no trace
+    return {true, LookupIndex::hash_of(std::string_view(key, word.size()))};
+}
+
+// What looking a word up came to; the counters are already updated.
+struct WordLookup {
+    enum class Outcome { not_looked_up, found, unknown };
+    Outcome outcome = Outcome::not_looked_up;
+    int32_t row = 0;  // the entry found
+    // The translations of that entry, when the index handed them over.
+    bool has_text = false;
+    std::string_view word_rus;
+    std::string_view word_translit;
+};
+
+// The lookup half of word translation: prefix slot, the stretch of the slot,
+// and the counting, for a key made by make_word_key. Throws
+// DictionaryDamaged after telling the host when the index points outside the
+// table.
+WordLookup look_up_key(Translator& translator, TranslationHost& host, std::string_view key,
+                       const WordKey& word_key);
+
+// The rendering half: appends what stands for the word in the output (the
+// translation in the mode's script with a raised first letter, the word
+// itself, or nothing), in the word-list form when a separator is set.
+// `rus` is the mode's choice of script, worked out once by the caller.
+void append_word_result(std::string& out, const Translator& translator, std::string_view word,
+                        const WordLookup& lookup, bool rus);
+
+}  // namespace vorna

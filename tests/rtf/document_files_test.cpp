@@ -1,0 +1,102 @@
+#include "rtf/document_files.h"
+#include "document_runs.h"
+#include "rtf/rtf_writer.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
+
+namespace vorna::rtf {
+namespace {
+
+class document_files : public ::testing::Test {
+  protected:
+    QString path(const char* name) const { return folder_.filePath(QLatin1String(name)); }
+
+    QString write(const char* name, const QByteArray& bytes) const {
+        QFile file(path(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return file.fileName();
+    }
+
+    static QByteArray contents(const QString& file_path) {
+        QFile file(file_path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    QTemporaryDir folder_;
+};
+
+TEST_F(document_files, rtfByItsOpeningOtherwisePlainTextInUtf8OrWindows1251) {
+    QTextDocument document;
+    ASSERT_TRUE(load_document_file(write("doc.txt", R"({\rtf1 {\b bold} plain})"), document));
+    EXPECT_EQ(document.toPlainText(), QStringLiteral("bold plain"));
+    EXPECT_TRUE(testing::paragraphs_of(document).at(0).at(0).bold);
+
+    ASSERT_TRUE(
+        load_document_file(write("u.txt", "\xEF\xBB\xBFПривет\r\nмир\n{\\rtf later"), document));
+    EXPECT_EQ(document.toPlainText(), QStringLiteral("Привет\nмир\n{\\rtf later"));
+    EXPECT_EQ(document.blockCount(), 3);
+
+    ASSERT_TRUE(
+        load_document_file(write("w.txt", "\xCF\xF0\xE8\xE2\xE5\xF2 \xB8\xEB\xEA\xE0"), document));
+    EXPECT_EQ(document.toPlainText(), QStringLiteral("Привет ёлка"));
+}
+
+TEST_F(document_files, emptyAndBinaryFilesLoadButUnreadableOnesLeaveTheDocumentAlone) {
+    QTextDocument document;
+    document.setPlainText(QStringLiteral("old"));
+    ASSERT_TRUE(load_document_file(write("empty", QByteArray()), document));
+    EXPECT_TRUE(document.isEmpty());
+
+    QByteArray binary;
+    for (int i = 0; i < 4096; ++i)
+        binary += static_cast<char>((i * 7919) % 256);
+    EXPECT_TRUE(load_document_file(write("binary", binary), document));
+    EXPECT_FALSE(document.isEmpty());
+
+    document.setPlainText(QStringLiteral("keep me"));
+    EXPECT_FALSE(load_document_file(path("missing.rtf"), document));
+    EXPECT_FALSE(load_document_file(folder_.path(), document));  // a folder
+    EXPECT_EQ(document.toPlainText(), QStringLiteral("keep me"));
+}
+
+TEST_F(document_files, saveWritesRtfWhateverTheNameAndReplacesTheFile) {
+    QTextDocument document;
+    document.setPlainText(QStringLiteral("Сохранённый текст"));
+    const QString target = write("notes.txt", "old contents");
+    ASSERT_TRUE(save_document_as_rtf(document, target));
+    EXPECT_EQ(contents(target), write_rtf(document));
+    EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files), QStringList{"notes.txt"});
+}
+
+TEST_F(document_files, failedSaveLeavesTheTargetUntouched) {
+    QTextDocument document;
+    document.setPlainText(QStringLiteral("new"));
+    EXPECT_FALSE(save_document_as_rtf(document, path("no-such-folder/out.rtf")));
+    EXPECT_FALSE(save_document_as_rtf(document, folder_.path()));
+
+    // A write that fails half-way: a file size limit stops the new text after
+    // a few bytes, for root as for anyone, as a full disk would.
+    const QString target = write("kept.rtf", "original");
+    rlimit saved_limit{};
+    getrlimit(RLIMIT_FSIZE, &saved_limit);
+    const auto saved_signal = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small_limit = saved_limit;
+    small_limit.rlim_cur = 16;
+    setrlimit(RLIMIT_FSIZE, &small_limit);
+    const bool saved = save_document_as_rtf(document, target);
+    setrlimit(RLIMIT_FSIZE, &saved_limit);
+    std::signal(SIGXFSZ, saved_signal);
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(contents(target), QByteArray("original"));
+}
+
+}  // namespace
+}  // namespace vorna::rtf
