@@ -5,9 +5,9 @@
 #include <random>
 #include <sstream>
 
-#include "core/dictionary_loader.h"
-#include "core/silent_host.h"
-#include "core/translator.h"
+#include "core/dictionary/dictionary_loader.h"
+#include "core/engine/silent_host.h"
+#include "core/engine/translator.h"
 
 namespace vorna {
 namespace {

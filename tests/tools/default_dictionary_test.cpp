@@ -6,8 +6,8 @@
 #include <string>
 #include <unordered_set>
 
-#include "core/dictionary_loader.h"
-#include "core/dictionary_store.h"
+#include "core/dictionary/dictionary_loader.h"
+#include "core/dictionary/dictionary_store.h"
 #include "silent_load_sink.h"
 #include "test_folder.h"
 #include "word_occurrences.h"

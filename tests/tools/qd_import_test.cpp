@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "core/dictionary_loader.h"
-#include "core/dictionary_store.h"
+#include "core/dictionary/dictionary_loader.h"
+#include "core/dictionary/dictionary_store.h"
 #include "dictd_source.h"
 #include "importer.h"
 #include "qd_writer.h"

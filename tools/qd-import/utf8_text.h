@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/text_case.h"
+#include "core/text/text_case.h"
 
 namespace qd_import {
 
