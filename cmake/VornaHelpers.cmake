@@ -1,6 +1,16 @@
 # Shared build rules: every target gets the same strict warnings, and every
 # test executable is registered the same way.
 
+# Compiles and links every target of this directory and below with the address
+# and undefined-behaviour sanitizers. Undefined behaviour stops the program, so
+# a test cannot pass over it with only a line on its error output.
+function(vorna_enable_sanitizers)
+  set(_vorna_sanitize_flags -fsanitize=address,undefined -fno-omit-frame-pointer
+                            -fno-sanitize-recover=undefined)
+  add_compile_options(${_vorna_sanitize_flags})
+  add_link_options(${_vorna_sanitize_flags})
+endfunction()
+
 function(vorna_set_warnings target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow
                                            -Wconversion -Wno-sign-conversion -Werror)
