@@ -10,11 +10,12 @@
 
 #include "cli/cli_options.h"
 #include "core/dictionary/dictionary_loader.h"
-#include "core/text/message_table.h"
-#include "core/engine/silent_host.h"
+#include "core/engine/silent_hosts.h"
 #include "core/engine/statistics_report.h"
+#include "core/engine/translation_engine.h"
+#include "core/text/interface_texts.h"
 #include "core/text/text_case.h"
-#include "core/engine/translator.h"
+#include "core/text/text_encoding.h"
 
 namespace fs = std::filesystem;
 
@@ -27,27 +28,22 @@ constexpr const char* kProgram = "vorna-translate: ";
 
 class QuietLoad : public SilentLoadProgress {
   public:
-    explicit QuietLoad(bool translit) : translit_(translit) {}
+    explicit QuietLoad(Script script) : script_(script) {}
     void records_left_out(int32_t count) override {
-        std::cerr << kProgram << (translit_ ? kRecordsLeftOutTranslit : kRecordsLeftOutCyrillic)
-                  << count << '\n';
+        std::cerr << kProgram << records_left_out_text(script_, count) << '\n';
     }
 
   private:
-    bool translit_;
+    Script script_;
 };
 
-class QuietRun : public SilentTranslationHost {
-  public:
-    void dictionary_damaged(const std::string& message) override {
-        std::string one_line = message;
-        for (char& c : one_line) {
-            if (c == '\r' || c == '\n')
-                c = ' ';
-        }
-        std::cerr << kProgram << one_line << '\n';
+std::string as_one_line(std::string text) {
+    for (char& c : text) {
+        if (c == '\r' || c == '\n')
+            c = ' ';
     }
-};
+    return text;
+}
 
 // The run's temporary files go to a folder of this process alone, so that
 // several translations can run side by side.
@@ -153,8 +149,8 @@ int run(const std::vector<std::string>& arguments) {
         return fail(kBadInput,
                     (t ? "ne udajotsja prochitatj: " : "не удаётся прочитать: ") + input_name);
     }
-    if (text.compare(0, 3, "\xEF\xBB\xBF") == 0)
-        text.erase(0, 3);
+    if (starts_with_byte_order_mark(text))
+        text.erase(0, kUtf8ByteOrderMark.size());
     if (!is_valid_utf8(text)) {
         return fail(kBadInput, (t ? "vhodnoj tekst ne v kodirovke UTF-8: "
                                   : "входной текст не в кодировке UTF-8: ") +
@@ -164,29 +160,25 @@ int run(const std::vector<std::string>& arguments) {
     const std::string dictionary = options.dictionary_path.empty()
                                        ? (program_folder() / "qd.dat").string()
                                        : options.dictionary_path;
-    MessageTable messages;
-    fill_loading_messages(messages, !t);
-    const std::string missing_message = messages[0];
-    fill_main_messages(messages, t ? kModeCyr : kModeRus);
-
+    const Script script = t ? Script::translit : Script::cyrillic;
     const PrivateFolder work_folder;
     DictionaryStore store;
-    QuietLoad load_sink(t);
-    if (!load_dictionary_file(store, dictionary, work_folder.path(), load_sink)) {
-        return fail(kNoDictionary, missing_message + " (" + dictionary + ")");
+    QuietLoad load_sink(script);
+    if (!load_dictionary_file(store, dictionary, work_folder.path(), load_sink).ok()) {
+        return fail(kNoDictionary,
+                    texts::kDictionaryMissing.in(script) + std::string(" (") + dictionary + ")");
     }
 
-    Translator translator(store, messages, fs::path(dictionary).parent_path().string());
-    translator.work_folder = work_folder.path();
-    translator.interface_mode = t ? kModeCyr : kModeRus;
-    translator.type_of_translate = options.word_list ? "\r\n" : "";
-    QuietRun host;
-    std::optional<std::string> output;
-    try {
-        output = text_translate(translator, host, text, ".");
-    } catch (const DictionaryDamaged&) {
-        return kNoDictionary;
-    }
+    TranslationEngine engine(store, dictionary);
+    engine.set_work_folder(work_folder.path());
+    TranslationOptions run_options;
+    run_options.script = script;
+    run_options.form = options.word_list ? OutputForm::word_list : OutputForm::text;
+    engine.set_options(run_options);
+    SilentRunHost host;
+    const TranslationResult result = engine.text_translate(text, host);
+    if (result.outcome == RunOutcome::dictionary_damaged)
+        return fail(kNoDictionary, as_one_line(damaged_dictionary_text(script, dictionary)));
 
     const auto cannot_write = [t](const std::string& name) {
         return fail(kCannotWrite, (t ? "ne udajotsja zapisatj: " : "не удаётся записать: ") + name);
@@ -195,13 +187,12 @@ int run(const std::vector<std::string>& arguments) {
     // translation has been written either.
     std::string report;
     if (options.stats_path) {
-        report = with_line_ends(statistics_report(store, translator.unknown_word_count, !t, "."),
-                                options.crlf);
+        report = with_line_ends(statistics_report(store, result.counts, script, "."), options.crlf);
         if (*options.stats_path != "-" && !write_file(*options.stats_path, report))
             return cannot_write(*options.stats_path);
     }
 
-    const std::string translated = with_line_ends(output.value_or(""), options.crlf);
+    const std::string translated = with_line_ends(result.text, options.crlf);
     if (options.output_path) {
         if (!write_file(*options.output_path, translated))
             return cannot_write(*options.output_path);

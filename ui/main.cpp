@@ -5,8 +5,8 @@
 #include <memory>
 
 #include "ui/desktop_services.h"
-#include "ui/form1.h"
-#include "ui/form4.h"
+#include "ui/loading_window.h"
+#include "ui/main_window.h"
 #include "ui/product_art.h"
 #include "ui/session.h"
 
@@ -21,8 +21,8 @@ int main(int argc, char* argv[]) {
     // qd.dat lives beside the program; the core opens files by local bytes.
     vorna::ui::Session session(
         QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
-    vorna::ui::Form4 loading(session, services);
-    const std::unique_ptr<vorna::ui::Form1> main_window = loading.start_up();
+    vorna::ui::LoadingWindow loading(session, services);
+    const std::unique_ptr<vorna::ui::MainWindow> main_window = loading.start_up();
     if (!main_window || services.program_ended()) {
         return services.exit_status();
     }

@@ -3,17 +3,17 @@
 #include <string>
 
 #include "core/dictionary/dictionary_store.h"
-#include "core/text/message_table.h"
 
 namespace vorna::ui {
 
-// What lives for the whole run of the program: the dictionary, the message
-// table and the folder that holds the program and qd.dat. main() owns it.
+// What lives for the whole run of the program: the dictionary and the folder
+// that holds the program and qd.dat. main() owns it.
 struct Session {
     explicit Session(std::string folder) : application_folder(std::move(folder)) {}
 
+    std::string dictionary_path() const { return application_folder + "/qd.dat"; }
+
     DictionaryStore store;
-    MessageTable messages;
     std::string application_folder;
 };
 

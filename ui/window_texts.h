@@ -3,19 +3,14 @@
 #include <QString>
 #include <array>
 
-#include "core/text/message_table.h"
+#include "core/text/interface_texts.h"
 
 namespace vorna::ui {
 
-// One interface text in its two scripts.
-struct ScriptedText {
-    const char* cyrillic;
-    const char* translit;
-
-    QString in_script(bool cyrillic_shown) const {
-        return QString::fromUtf8(cyrillic_shown ? cyrillic : translit);
-    }
-};
+// A text of the interface as the widgets take it.
+inline QString text_in(const ScriptedText& text, Script script) {
+    return QString::fromUtf8(text.in(script));
+}
 
 // A menu item of the main window: object name, caption and shortcut.
 struct MenuItemText {
@@ -72,8 +67,6 @@ inline constexpr const char* kTranslitWarning =
     "budut preobrazovani v translit avtomaticheski.";
 
 // Our own messages, in the script of the window that shows them.
-inline constexpr ScriptedText kRecordsLeftOutStart = {kRecordsLeftOutCyrillic,
-                                                      kRecordsLeftOutTranslit};
 inline constexpr ScriptedText kSaveFailedStart = {"Не удалось сохранить файл ",
                                                   "Ne udalosj sohranitj fail "};
 inline constexpr ScriptedText kProductLine = {"© 2005 VORNA — бесплатная программа",

@@ -14,8 +14,8 @@
 
 #include "common/dictionary_generator.h"
 #include "core/dictionary/dictionary_loader.h"
-#include "core/engine/silent_host.h"
-#include "core/engine/translator.h"
+#include "core/engine/silent_hosts.h"
+#include "core/engine/translation_engine.h"
 #include "prose_generator.h"
 
 namespace fs = std::filesystem;
@@ -24,13 +24,12 @@ using namespace vorna;
 namespace {
 
 // Counts what a window would be sent, so the calls are not optimised away.
-class CountingHost : public TranslationHost {
+class CountingHost : public RunHost {
   public:
     void process_pending_events() override { ++pumps; }
-    void show_progress(const std::string& text) override { progress_bytes += text.size(); }
-    void dictionary_damaged(const std::string&) override {}
+    void show_progress(double percent) override { progress_sum += percent; }
     long pumps = 0;
-    std::size_t progress_bytes = 0;
+    double progress_sum = 0;
 };
 
 // Best of `rounds` wall-clock seconds.
@@ -100,23 +99,27 @@ int main(int argc, char** argv) {
                                       : bench::generate_prose(vocabulary, 5 << 20, 11);
     const double megabytes = static_cast<double>(text.size()) / (1 << 20);
 
-    MessageTable messages;
-    fill_main_messages(messages, kModeRus);
-    Translator translator(store, messages, folder.string());
-    translator.interface_mode = kModeRus;
+    TranslationEngine engine(store, (folder / "qd.dat").string());
     CountingHost host;
     std::size_t sink = 0;
-    const auto run = [&](bool literal, const char* separator) {
-        translator.use_literal_scan = literal;
-        translator.type_of_translate = separator;
-        sink += text_translate(translator, host, text, ".")->size();
+    int32_t unknown = 0;
+    const auto run = [&](bool literal, OutputForm form, bool keep_positions = false) {
+        TranslationOptions options;
+        options.literal_scan = literal;
+        options.form = form;
+        options.keep_word_positions = keep_positions;
+        engine.set_options(options);
+        const TranslationResult result = engine.text_translate(text, host);
+        sink += result.text.size() + result.word_positions.size();
+        unknown = result.counts.unknown_word_count;
     };
 
     const double tokenise = best_seconds(5, [&] { sink += tokenise_only(store, text); });
-    const double text_run = best_seconds(3, [&] { run(false, ""); });
-    const double unknown_share = static_cast<double>(translator.unknown_word_count);
-    const double literal_run = best_seconds(1, [&] { run(true, ""); });
-    const double word_list_run = best_seconds(3, [&] { run(false, "\r\n"); });
+    const double text_run = best_seconds(3, [&] { run(false, OutputForm::text); });
+    const double unknown_share = static_cast<double>(unknown);
+    const double literal_run = best_seconds(1, [&] { run(true, OutputForm::text); });
+    const double word_list_run = best_seconds(3, [&] { run(false, OutputForm::word_list); });
+    const double positions_run = best_seconds(3, [&] { run(false, OutputForm::text, true); });
 
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
@@ -128,6 +131,7 @@ int main(int argc, char** argv) {
     std::printf("(b) text run, index     %9.1f MB/s\n", megabytes / text_run);
     std::printf("(c) text run, scan      %9.1f MB/s\n", megabytes / literal_run);
     std::printf("(d) word-list run       %9.1f MB/s\n", megabytes / word_list_run);
+    std::printf("(e) text run, positions %9.1f MB/s\n", megabytes / positions_run);
     std::printf("b/a = %.2f   b/c = %.1f   peak memory %.0f MB   (checksum %zu)\n",
                 tokenise / text_run, literal_run / text_run,
                 static_cast<double>(usage.ru_maxrss) / 1024, sink % 1000);

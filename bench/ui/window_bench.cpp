@@ -15,8 +15,8 @@
 
 #include "common/dictionary_generator.h"
 #include "ui/desktop_services.h"
-#include "ui/form1.h"
-#include "ui/form4.h"
+#include "ui/loading_window.h"
+#include "ui/main_window.h"
 #include "ui/session.h"
 
 namespace {
@@ -79,15 +79,15 @@ int main(int argc, char* argv[]) {
     vorna::ui::Session session(QFile::encodeName(folder.path()).toStdString());
     QElapsedTimer start_up;
     start_up.start();
-    vorna::ui::Form4 loading(session, desktop);
-    const std::unique_ptr<vorna::ui::Form1> window = loading.start_up();
+    vorna::ui::LoadingWindow loading(session, desktop);
+    const std::unique_ptr<vorna::ui::MainWindow> window = loading.start_up();
     if (!window) {
         return 1;
     }
     QCoreApplication::processEvents();
     const double start_up_ms = static_cast<double>(start_up.nsecsElapsed()) / 1e6;
     std::printf(
-        "start to Form1 shown, %zu-entry dictionary: %.0f ms "
+        "start to MainWindow shown, %zu-entry dictionary: %.0f ms "
         "(plus %.0f ms for the application object and writing the dictionary)\n",
         kEntries, start_up_ms, setup_ms);
 

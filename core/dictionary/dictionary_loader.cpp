@@ -36,27 +36,19 @@ std::string_view source_text(const std::string& bytes) {
 }
 
 // Sort phase: one pass over qd.dat per letter, each group sorted and appended
-// to the working copy. Returns the encoding the source was read in.
-SourceEncoding sort_into_working_copy(const std::string& source_path, WorkingCopy& working_copy,
-                                      LoadProgressSink& sink) {
-    std::string source_bytes;  // reused by every pass
-    std::optional<TextDecoder> decoder;
-    std::optional<SortKeyMaker> sort_key;
-    SourceEncoding encoding = SourceEncoding::windows_1251;
+// to the working copy. The file is read once, so every pass sees the same
+// bytes even when the file changes during the load.
+void sort_into_working_copy(const std::string& source_bytes, TextDecoder& decoder,
+                            WorkingCopy& working_copy, LoadProgressSink& sink) {
+    const SortKeyMaker sort_key(decoder);
     int32_t running_count = 0;
     std::vector<GroupLine> group;
     std::string group_bytes;
     for (char letter = 'a'; letter <= 'z'; ++letter) {
-        read_whole_file(source_path, source_bytes);
-        if (!decoder) {
-            encoding = detect_source_encoding(source_bytes);
-            decoder.emplace(encoding);
-            sort_key.emplace(*decoder);
-        }
         for_each_line(source_text(source_bytes), [&](std::string_view line) {
             if (!starts_with_letter(line, letter))
                 return;
-            group.push_back({sort_key->key(line), line});
+            group.push_back({sort_key.key(line), line});
             ++running_count;
             sink.process_pending_events();
         });
@@ -72,84 +64,63 @@ SourceEncoding sort_into_working_copy(const std::string& source_path, WorkingCop
         sink.letter_done(letter, running_count);
         group.clear();
     }
-    return encoding;
-}
-
-// Empties a store in place; its tables keep their fixed size.
-void clear_store(DictionaryStore& store) {
-    for (int32_t row = 1; row <= store.entry_count; ++row) {
-        store.entries[static_cast<std::size_t>(row)] = DictionaryEntry();
-    }
-    store.prefix_index.fill(PrefixSlot());
-    store.char_class.fill(0);
-    store.entry_count = 0;
-    store.records_left_out = 0;
-    store.lookup = LookupIndex();
-}
-
-void index_entry(DictionaryStore& store, int32_t row) {
-    const int32_t slot = prefix_slot(store.entries[static_cast<std::size_t>(row)].word_eng);
-    if (slot < 0 || slot >= kPrefixSlots)
-        return;  // one letter, or no slot for this prefix
-    PrefixSlot& prefix = store.prefix_index[static_cast<std::size_t>(slot)];
-    if (prefix.first_entry == 0) {
-        prefix.first_entry = row;
-    } else {
-        prefix.last_entry = row;
-    }
 }
 
 // Load phase: every record of the working copy into the next row, as long as
 // the table has rows left; the rest are only counted.
-void load_working_copy(DictionaryStore& store, const WorkingCopy& working_copy,
-                       SourceEncoding encoding, LoadProgressSink& sink) {
-    const std::string copy = working_copy.read_back();
-    TextDecoder decoder(encoding);
+Status load_working_copy(DictionaryStore& store, const WorkingCopy& working_copy,
+                         TextDecoder& decoder, LoadProgressSink& sink) {
+    std::string copy;
+    if (Status status = working_copy.read_back(copy); !status.ok())
+        return status;
     for_each_line(copy, [&](std::string_view line) {
         if (store.entry_count < kMaxEntries) {
             const DictionaryRecord record = parse_record(line);
-            const int32_t row = ++store.entry_count;
-            DictionaryEntry& entry = store.entries[static_cast<std::size_t>(row)];
-            entry.word_eng = lower_headword(decoder.decode(record.headword));
-            entry.word_rus = decoder.decode(record.translation);
-            entry.word_translit = decoder.decode(record.translit);
-            index_entry(store, row);
+            add_entry(store, decoder.decode(record.headword), decoder.decode(record.translation),
+                      decoder.decode(record.translit));
         } else {
             ++store.records_left_out;
         }
         sink.process_pending_events();
     });
+    return {};
 }
 
 }  // namespace
 
-bool load_dictionary(DictionaryStore& store, const std::string& application_folder,
-                     LoadProgressSink& sink) {
+Status load_dictionary(DictionaryStore& store, const std::string& application_folder,
+                       LoadProgressSink& sink) {
     const std::string folder = application_folder.empty() ? "." : application_folder;
     return load_dictionary_file(store, folder + "/" + kSourceName, folder, sink);
 }
 
-bool load_dictionary_file(DictionaryStore& store, const std::string& source_path,
-                          const std::string& work_folder, LoadProgressSink& sink) {
-    // A source that cannot be read is as good as missing: loading on without
-    // it would open a translator that knows no word.
-    if (!is_readable_file(source_path)) {
-        sink.dictionary_missing();
-        return false;
-    }
+Status load_dictionary_file(DictionaryStore& store, const std::string& source_path,
+                            const std::string& work_folder, LoadProgressSink& sink) {
+    // A source that cannot be read, or fails while it is read, is as good as
+    // missing: loading on without it would open a translator that knows no
+    // word, or only some letters.
     clear_store(store);
+    std::string source_bytes;
+    if (Status status = read_whole_file(source_path, source_bytes); !status.ok()) {
+        sink.dictionary_missing();
+        return status;
+    }
+    TextDecoder decoder(detect_source_encoding(source_bytes));
     const WorkFolder folder(work_folder);
     WorkingCopy working_copy(folder.file(kWorkingCopyName));
-    const SourceEncoding encoding = sort_into_working_copy(source_path, working_copy, sink);
+    sort_into_working_copy(source_bytes, decoder, working_copy, sink);
+    source_bytes = std::string();  // the working copy holds it all now
     sink.indexing_started();
-    load_working_copy(store, working_copy, encoding, sink);
+    if (Status status = load_working_copy(store, working_copy, decoder, sink); !status.ok()) {
+        clear_store(store);
+        sink.dictionary_missing();
+        return status;
+    }
     working_copy.remove();
-    build_char_classes(store);
-    fill_index_gaps(store);
-    store.lookup.build(store.entries, store.entry_count);
+    finish_index(store);
     if (store.records_left_out > 0)
         sink.records_left_out(store.records_left_out);
-    return true;
+    return {};
 }
 
 }  // namespace vorna

@@ -4,18 +4,21 @@
 
 #include "core/dictionary/dictionary_store.h"
 #include "core/dictionary/load_progress.h"
+#include "core/io/status.h"
 
 namespace vorna {
 
 // Builds the store from qd.dat in the application folder, reporting to `sink`.
-// Returns false (after dictionary_missing) when qd.dat does not exist.
-bool load_dictionary(DictionaryStore& store, const std::string& application_folder,
-                     LoadProgressSink& sink);
+// When qd.dat cannot be read whole (missing, not a regular file, a read
+// error) the sink hears dictionary_missing, the store is left empty and the
+// status says why.
+Status load_dictionary(DictionaryStore& store, const std::string& application_folder,
+                       LoadProgressSink& sink);
 
 // The same load from a dictionary file of any name; the working copy goes to
 // `work_folder` (the application folder when it can be written, or a private
 // temporary folder otherwise).
-bool load_dictionary_file(DictionaryStore& store, const std::string& source_path,
-                          const std::string& work_folder, LoadProgressSink& sink);
+Status load_dictionary_file(DictionaryStore& store, const std::string& source_path,
+                            const std::string& work_folder, LoadProgressSink& sink);
 
 }  // namespace vorna

@@ -7,8 +7,6 @@ namespace vorna {
 
 namespace {
 
-constexpr int32_t kLetterCount = 26;
-
 // The code the prefix formula uses for a character: its Windows-1251 byte
 // where the code page has one, otherwise a number above 255, which only
 // decides where such an odd headword lands.
@@ -30,8 +28,43 @@ int32_t prefix_slot(const std::string& word) {
     if (pos >= word.size())
         return -1;  // one character has no prefix
     const uint32_t second = next_code_point(word, pos);
-    return kLetterCount * (prefix_code(first) - 'a') + (prefix_code(second) - 'a');
+    return letter_pair_slot(prefix_code(first), prefix_code(second));
 }
+
+void clear_store(DictionaryStore& store) {
+    for (int32_t row = 1; row <= store.entry_count; ++row)
+        store.entries[static_cast<std::size_t>(row)] = DictionaryEntry();
+    store.prefix_index.fill(PrefixSlot());
+    store.char_class.fill(0);
+    store.entry_count = 0;
+    store.records_left_out = 0;
+    store.lookup = LookupIndex();
+}
+
+bool add_entry(DictionaryStore& store, const std::string& headword, std::string word_rus,
+               std::string word_translit) {
+    if (store.entry_count >= kMaxEntries) {
+        ++store.records_left_out;
+        return false;
+    }
+    const int32_t row = ++store.entry_count;
+    DictionaryEntry& entry = store.entries[static_cast<std::size_t>(row)];
+    entry.word_eng = lower_headword(headword);
+    entry.word_rus = std::move(word_rus);
+    entry.word_translit = std::move(word_translit);
+    const int32_t slot = prefix_slot(entry.word_eng);
+    if (slot < 0 || slot >= kPrefixSlots)
+        return true;  // one letter, or no slot for this prefix: in the table, unindexed
+    PrefixSlot& prefix = store.prefix_index[static_cast<std::size_t>(slot)];
+    if (prefix.first_entry == 0) {
+        prefix.first_entry = row;
+    } else {
+        prefix.last_entry = row;
+    }
+    return true;
+}
+
+namespace {
 
 void build_char_classes(DictionaryStore& store) {
     for (int code = 'A'; code <= 'Z'; ++code)
@@ -57,6 +90,14 @@ void fill_index_gaps(DictionaryStore& store) {
             entry.last_entry = carried;
         }
     }
+}
+
+}  // namespace
+
+void finish_index(DictionaryStore& store) {
+    build_char_classes(store);
+    fill_index_gaps(store);
+    store.lookup.build(store.entries, store.entry_count);
 }
 
 }  // namespace vorna

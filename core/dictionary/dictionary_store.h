@@ -25,15 +25,12 @@ struct PrefixSlot {
 };
 
 // The whole vocabulary in memory. The caller owns it; nothing here is global,
-// so several stores can live side by side.
+// so several stores can live side by side. Only the load writes it: the
+// counts of a translation run belong to the run's result.
 struct DictionaryStore {
-    DictionaryStore() : entries(kEntryRows), repeat_count(kEntryRows, 0) {}
+    DictionaryStore() : entries(kEntryRows) {}
 
     std::vector<DictionaryEntry> entries;  // always kEntryRows rows
-    // The occurrence counter of each row. It is the entry table's fourth
-    // column, kept apart so that counting a word does not pull the row's
-    // strings into the cache.
-    std::vector<int32_t> repeat_count;
     std::array<PrefixSlot, kPrefixSlots> prefix_index{};
     std::array<uint8_t, kCharClassSize> char_class{};
     int32_t entry_count = 0;       // rows 1..entry_count are filled
@@ -41,17 +38,29 @@ struct DictionaryStore {
     LookupIndex lookup;            // headword -> rows, built after the load
 };
 
-// 26 * (c1 - 97) + (c2 - 97) over the first two characters of a lower-cased
-// word. Only meaningful for words of two or more characters; callers check
-// the range 0..705 themselves.
+// The prefix formula over the codes of a word's first two characters.
+constexpr int32_t letter_pair_slot(int32_t first, int32_t second) {
+    return 26 * (first - 'a') + (second - 'a');
+}
+
+// letter_pair_slot over the first two characters of a lower-cased word, or
+// -1 for a word of fewer than two characters; callers check the range
+// 0..705 themselves.
 int32_t prefix_slot(const std::string& word);
 
-// Marks A-Z, a-z, apostrophe and hyphen as word characters.
-void build_char_classes(DictionaryStore& store);
+// Empties a store in place; its tables keep their fixed size.
+void clear_store(DictionaryStore& store);
 
-// Carries the last known entry number into empty letter-pair slots so every
-// slot 0..675 describes a (possibly empty) stretch of the entry table.
-void fill_index_gaps(DictionaryStore& store);
+// Puts a record into the next free row, its headword lower-cased, and files
+// the row under its prefix slot. When every row is taken the record is only
+// counted in records_left_out and false is returned.
+bool add_entry(DictionaryStore& store, const std::string& headword, std::string word_rus,
+               std::string word_translit);
+
+// After the last add_entry: marks the word characters, carries entry
+// numbers into empty letter-pair slots so every slot 0..675 describes a
+// (possibly empty) stretch of the table, and builds the lookup hash.
+void finish_index(DictionaryStore& store);
 
 // True for a code point that the character class table marks as a word character.
 inline bool is_word_character(const DictionaryStore& store, uint32_t code_point) {

@@ -15,12 +15,8 @@ std::size_t table_size_for(int32_t entry_count) {
 
 }  // namespace
 
-std::string_view LookupIndex::entry_headword(const std::vector<DictionaryEntry>& entries,
-                                             int32_t row) {
-    return entries[static_cast<std::size_t>(row)].word_eng;
-}
-
 void LookupIndex::build(const std::vector<DictionaryEntry>& entries, int32_t entry_count) {
+    entries_ = entries.data();
     slots_.assign(table_size_for(entry_count), Slot{});
     texts_.clear();
     next_same_headword_.assign(static_cast<std::size_t>(entry_count) + 1, 0);
@@ -30,7 +26,7 @@ void LookupIndex::build(const std::vector<DictionaryEntry>& entries, int32_t ent
         if (entry.word_eng.size() < 2)
             continue;  // keys are never shorter than two characters
         const uint32_t hash = hash_of(entry.word_eng);
-        const std::size_t i = find_slot(&entries, entry.word_eng, hash);
+        const std::size_t i = find_slot(entry.word_eng, hash);
         Slot& slot = slots_[i];
         if (slot.first_row != 0) {
             next_same_headword_[static_cast<std::size_t>(last_row[i])] = row;
@@ -53,9 +49,8 @@ void LookupIndex::build(const std::vector<DictionaryEntry>& entries, int32_t ent
     built_ = true;
 }
 
-LookupIndex::Match LookupIndex::find(const std::vector<DictionaryEntry>& entries,
-                                     std::string_view key, int32_t first, int32_t last) const {
-    return find(entries, key, hash_of(key), first, last);
+LookupIndex::Match LookupIndex::find(std::string_view key, int32_t first, int32_t last) const {
+    return find(key, hash_of(key), first, last);
 }
 
 }  // namespace vorna

@@ -28,15 +28,21 @@ class LookupIndex {
         std::string_view word_translit;
     };
 
+    LookupIndex() = default;
+    LookupIndex(LookupIndex&&) = default;
+    LookupIndex& operator=(LookupIndex&&) = default;
+    // A copy would still read the rows of the table it was copied from.
+    LookupIndex(const LookupIndex&) = delete;
+    LookupIndex& operator=(const LookupIndex&) = delete;
+
+    // Indexes rows 1..entry_count. The index reads the table's rows later, so
+    // the table must stay in place (moving its vector is fine) and unchanged.
     void build(const std::vector<DictionaryEntry>& entries, int32_t entry_count);
 
-    // Lowest row r with first <= r <= last holding `key`. `entries` must be
-    // the table the index was built from.
-    Match find(const std::vector<DictionaryEntry>& entries, std::string_view key, int32_t first,
-               int32_t last) const;
+    // Lowest row r with first <= r <= last holding `key`.
+    Match find(std::string_view key, int32_t first, int32_t last) const;
     // The same, with the key's hash_of already at hand.
-    Match find(const std::vector<DictionaryEntry>& entries, std::string_view key, uint32_t hash,
-               int32_t first, int32_t last) const;
+    Match find(std::string_view key, uint32_t hash, int32_t first, int32_t last) const;
 
     // The hash a key is filed under.
     static uint32_t hash_of(std::string_view key);
@@ -60,16 +66,14 @@ class LookupIndex {
     };
     static constexpr uint32_t kNoText = UINT32_MAX;
 
-    std::size_t find_slot(const std::vector<DictionaryEntry>* entries, std::string_view key,
-                          uint32_t hash) const;
-    std::string_view key_of(const std::vector<DictionaryEntry>* entries, const Slot& slot) const;
+    std::size_t find_slot(std::string_view key, uint32_t hash) const;
+    std::string_view key_of(const Slot& slot) const;
     TextLengths lengths_at(uint32_t offset) const;
-    static std::string_view entry_headword(const std::vector<DictionaryEntry>& entries,
-                                           int32_t row);
 
     std::vector<Slot> slots_;  // a power of two in size, at most half full
     std::string texts_;
-    std::vector<int32_t> next_same_headword_;  // next row with the same headword, or 0
+    std::vector<int32_t> next_same_headword_;   // next row with the same headword, or 0
+    const DictionaryEntry* entries_ = nullptr;  // the rows of the table it was built from
     bool built_ = false;
 };
 
@@ -102,32 +106,29 @@ inline LookupIndex::TextLengths LookupIndex::lengths_at(uint32_t offset) const {
     return lengths;
 }
 
-inline std::string_view LookupIndex::key_of(const std::vector<DictionaryEntry>* entries,
-                                            const Slot& slot) const {
+inline std::string_view LookupIndex::key_of(const Slot& slot) const {
     if (slot.text_offset == kNoText)
-        return entry_headword(*entries, slot.first_row);
+        return entries_[slot.first_row].word_eng;
     return std::string_view(texts_).substr(slot.text_offset + sizeof(TextLengths),
                                            lengths_at(slot.text_offset).key);
 }
 
-inline std::size_t LookupIndex::find_slot(const std::vector<DictionaryEntry>* entries,
-                                          std::string_view key, uint32_t hash) const {
+inline std::size_t LookupIndex::find_slot(std::string_view key, uint32_t hash) const {
     const std::size_t mask = slots_.size() - 1;
     for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
         const Slot& slot = slots_[i];
         if (slot.first_row == 0)
             return i;
-        if (slot.hash == hash && key_of(entries, slot) == key)
+        if (slot.hash == hash && key_of(slot) == key)
             return i;
     }
 }
 
-inline LookupIndex::Match LookupIndex::find(const std::vector<DictionaryEntry>& entries,
-                                            std::string_view key, uint32_t hash, int32_t first,
+inline LookupIndex::Match LookupIndex::find(std::string_view key, uint32_t hash, int32_t first,
                                             int32_t last) const {
     if (slots_.empty())
         return {};
-    const Slot& slot = slots_[find_slot(&entries, key, hash)];
+    const Slot& slot = slots_[find_slot(key, hash)];
     for (int32_t row = slot.first_row; row != 0 && row <= last;
          row = next_same_headword_[static_cast<std::size_t>(row)]) {
         if (row < first)

@@ -53,12 +53,17 @@ void WorkingCopy::append(const std::string& bytes) {
     memory_ += bytes;
 }
 
-std::string WorkingCopy::read_back() const {
-    if (in_memory_)
-        return memory_;
-    std::string bytes;
-    read_whole_file(path_, bytes);
-    return bytes;
+Status WorkingCopy::read_back(std::string& bytes) const {
+    if (broken_)
+        return Status::failure(path_, "could not be read back");
+    if (in_memory_) {
+        bytes = memory_;
+        return {};
+    }
+    Status status = read_whole_file(path_, bytes);
+    if (status.ok() && bytes.size() != size_on_disk_)
+        return Status::failure(path_, "changed while the dictionary was loaded");
+    return status;
 }
 
 void WorkingCopy::remove() {
@@ -71,9 +76,12 @@ void WorkingCopy::remove() {
 void WorkingCopy::move_to_memory() {
     // The failed write may have left part of its bytes behind: keep only the
     // groups that were written whole.
-    read_whole_file(path_, memory_);
-    memory_.resize(std::min(memory_.size(), size_on_disk_));
+    if (!read_whole_file(path_, memory_).ok())
+        memory_.clear();
     in_memory_ = true;
+    if (memory_.size() < size_on_disk_)
+        broken_ = true;  // what was written cannot be had back
+    memory_.resize(std::min(memory_.size(), size_on_disk_));
 }
 
 }  // namespace vorna

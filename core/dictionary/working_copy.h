@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <string>
 
+#include "core/io/status.h"
+
 namespace vorna {
 
 // The sorted working copy qd1.dat. It lives on disk as the load describes;
@@ -19,7 +21,7 @@ class WorkingCopy {
     // Opens the file, appends `bytes` and closes it again.
     void append(const std::string& bytes);
     // Everything appended so far.
-    std::string read_back() const;
+    Status read_back(std::string& bytes) const;
     // Deletes the file.
     void remove();
 
@@ -30,6 +32,7 @@ class WorkingCopy {
 
     std::string path_;
     bool in_memory_ = false;
+    bool broken_ = false;  // groups already written could not be read back
     bool removed_ = false;
     std::size_t size_on_disk_ = 0;  // bytes of whole appends that reached the file
     std::string memory_;

@@ -1,7 +1,6 @@
 #include <string_view>
 
-#include "core/engine/line_translation.h"
-#include "core/engine/word_lookup.h"
+#include "core/engine/translation_engine.h"
 
 namespace vorna {
 
@@ -59,10 +58,6 @@ void find_words(const DictionaryStore& store, std::string_view line, LineWorkspa
 constexpr std::size_t kSlotsAhead = 16;
 constexpr std::size_t kTextsAhead = 3;
 
-bool prefetching(const Translator& translator) {
-    return !translator.use_literal_scan && translator.store.lookup.is_built();
-}
-
 void prefetch_ahead(const LookupIndex& index, const LineWorkspace& workspace, std::size_t i) {
     const auto& words = workspace.words;
     if (i == 0) {  // the slots are near by now: the texts of the first words
@@ -77,20 +72,23 @@ void prefetch_ahead(const LookupIndex& index, const LineWorkspace& workspace, st
 
 }  // namespace
 
-void prepare_line(const Translator& translator, std::string_view line, LineWorkspace& workspace) {
-    find_words(translator.store, line, workspace);
-    if (!prefetching(translator))
-        return;
-    for (std::size_t j = 0; j < kSlotsAhead && j < workspace.words.size(); ++j)
-        translator.store.lookup.prefetch(workspace.words[j].hash);
+bool TranslationEngine::prefetching() const {
+    return !options_.literal_scan && store_.lookup.is_built();
 }
 
-void render_line(Translator& translator, TranslationHost& host, std::string_view line,
-                 const LineWorkspace& workspace, std::string& out) {
-    const std::string& separator = translator.type_of_translate;
-    const bool text_output = separator.empty();
-    const bool rus = translator.interface_mode == kModeRus;
-    const bool prefetch = prefetching(translator);
+void TranslationEngine::prepare_line(std::string_view line, LineWorkspace& workspace) const {
+    find_words(store_, line, workspace);
+    if (!prefetching())
+        return;
+    for (std::size_t j = 0; j < kSlotsAhead && j < workspace.words.size(); ++j)
+        store_.lookup.prefetch(workspace.words[j].hash);
+}
+
+void TranslationEngine::render_line(std::string_view line, uint64_t line_offset,
+                                    const LineWorkspace& workspace, std::string& out,
+                                    EventPump& host) {
+    const bool text_output = options_.form == OutputForm::text;
+    const bool prefetch = prefetching();
 
     std::size_t done = 0;  // everything before this offset is rendered
     for (std::size_t i = 0; i < workspace.words.size(); ++i) {
@@ -104,34 +102,47 @@ void render_line(Translator& translator, TranslationHost& host, std::string_view
             }
         }
         if (prefetch)
-            prefetch_ahead(translator.store.lookup, workspace, i);
+            prefetch_ahead(store_.lookup, workspace, i);
         const std::string_view word = line.substr(span.start, span.end - span.start);
         const std::string_view key =
             std::string_view(workspace.keys).substr(span.start, word.size());
-        const WordLookup lookup =
-            look_up_key(translator, host, key, WordKey{span.looked_up, span.hash});
-        append_word_result(out, translator, word, lookup, rus);
+        const WordLookup lookup = look_up_key(key, WordKey{span.looked_up, span.hash}, host);
+        const std::size_t output_start = out.size();
+        append_word_result(out, word, lookup);
+        if (lookup.outcome != WordLookup::Outcome::not_looked_up) {
+            if (options_.keep_word_positions) {
+                word_positions_.push_back({line_offset + span.start,
+                                           static_cast<uint32_t>(word.size()), output_start,
+                                           static_cast<uint32_t>(out.size() - output_start)});
+            }
+            if (options_.collect_unknown_words && lookup.outcome == WordLookup::Outcome::unknown)
+                note_unknown_word(key, line_offset + span.start);
+        }
         if (!text_output)
-            out += separator;
+            out += "\r\n";
         done = span.end;
     }
     // A separator run that ends the line belongs to both outputs.
-    if (done < line.size())
-        (out.append(line, done, line.size() - done)) += separator;
+    if (done < line.size()) {
+        out.append(line, done, line.size() - done);
+        if (!text_output)
+            out += "\r\n";
+    }
 }
 
-void text_line_translate(Translator& translator, TranslationHost& host,
-                         const std::string& text_line_eng, int32_t len_eng,
-                         std::string& text_line_rus) {
+void TranslationEngine::text_line_translate(const std::string& text_line_eng, int32_t len_eng,
+                                            std::string& text_line_rus, EventPump& host) {
     text_line_rus.clear();
     if (len_eng <= 0)
         return;
+    if (counts_.repeat_count.empty())
+        counts_.repeat_count.assign(kEntryRows, 0);
     // Only the first len_eng characters are scanned.
     const std::string_view line =
         std::string_view(text_line_eng).substr(0, end_of_characters(text_line_eng, len_eng));
-    LineWorkspace& workspace = translator.workspaces[0];
-    prepare_line(translator, line, workspace);
-    render_line(translator, host, line, workspace, text_line_rus);
+    LineWorkspace& workspace = workspaces_[0];
+    prepare_line(line, workspace);
+    render_line(line, 0, workspace, text_line_rus, host);
 }
 
 }  // namespace vorna

@@ -3,6 +3,8 @@
 #include <charconv>
 #include <cmath>
 
+#include "core/text/interface_texts.h"
+
 namespace vorna {
 
 std::string format_number(double value, int significant_digits,
@@ -33,10 +35,16 @@ double cut_elapsed_seconds(double seconds) {
     return static_cast<float>(std::floor(seconds * 100) / 100);
 }
 
-std::string elapsed_panel_text(const MessageTable& messages, double seconds,
+std::string progress_panel_text(Script script, double percent,
+                                const std::string& decimal_separator) {
+    return texts::kTranslated.in(script) + format_number(percent, 15, decimal_separator) + " %";
+}
+
+std::string elapsed_panel_text(Script script, double seconds,
                                const std::string& decimal_separator) {
     const auto shown = static_cast<float>(cut_elapsed_seconds(seconds));
-    return messages[2] + format_number(shown, 7, decimal_separator) + messages[3];
+    return texts::kElapsed.in(script) + format_number(shown, 7, decimal_separator) +
+           texts::kSeconds.in(script);
 }
 
 }  // namespace vorna

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "core/text/message_table.h"
+#include "core/text/script.h"
 
 namespace vorna {
 
@@ -19,8 +19,11 @@ double progress_percent(int64_t line_number, int64_t line_count);
 // Elapsed seconds cut after two decimals.
 double cut_elapsed_seconds(double seconds);
 
-// "Прошло: 2.35 сек." — panel 2 after a translation command.
-std::string elapsed_panel_text(const MessageTable& messages, double seconds,
-                               const std::string& decimal_separator);
+// "Переведено: 33.33 %" — the progress panel during a run.
+std::string progress_panel_text(Script script, double percent,
+                                const std::string& decimal_separator);
+
+// "Прошло: 2.35 сек." — the elapsed-time panel after a translation command.
+std::string elapsed_panel_text(Script script, double seconds, const std::string& decimal_separator);
 
 }  // namespace vorna

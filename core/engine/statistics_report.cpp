@@ -39,12 +39,13 @@ std::string ratio_text(int32_t unknown, int64_t known, const std::string& decima
 
 }  // namespace
 
-std::string statistics_report(const DictionaryStore& store, int32_t unknown_word_count,
-                              bool cyrillic_labels, const std::string& decimal_separator) {
+std::string statistics_report(const DictionaryStore& store, const RunCounts& counts,
+                              Script labels_script, const std::string& decimal_separator) {
+    const int32_t unknown_word_count = counts.unknown_word_count;
     std::string list;
     int64_t known_total = 0;
     for (std::size_t row = 0; row < store.entries.size(); ++row) {
-        const int32_t count = store.repeat_count[row];
+        const int32_t count = counts.repeats_of(row);
         const DictionaryEntry& entry = store.entries[row];
         if (count == 0)
             continue;
@@ -58,7 +59,8 @@ std::string statistics_report(const DictionaryStore& store, int32_t unknown_word
     if (unknown_word_count == 0)
         return list;
 
-    const ReportLabels& labels = cyrillic_labels ? kCyrillicLabels : kTranslitLabels;
+    const ReportLabels& labels =
+        labels_script == Script::cyrillic ? kCyrillicLabels : kTranslitLabels;
     std::string summary;
     summary += labels.unknown + std::to_string(unknown_word_count) + kCrLf;
     summary += labels.known + std::to_string(known_total) + kCrLf;

@@ -1,14 +1,12 @@
 #include <algorithm>
-#include <climits>
 #include <cstdio>
 #include <fstream>
 #include <string_view>
 
-#include "core/engine/line_translation.h"
 #include "core/engine/run_figures.h"
-#include "core/text/text_case.h"
-#include "core/engine/translator.h"
+#include "core/engine/translation_engine.h"
 #include "core/io/work_folder.h"
+#include "core/text/text_case.h"
 
 namespace vorna {
 
@@ -16,21 +14,19 @@ namespace {
 
 constexpr std::string_view kCrLf = "\r\n";
 
-// Marks the translator busy for the life of one run, whatever way it ends.
-class RunInProgress {
+// Marks the engine busy for the life of one run, whatever way it ends.
+class BusyFlag {
   public:
-    explicit RunInProgress(Translator& translator) : translator_(translator) {
-        translator_.run_in_progress = true;
-    }
-    ~RunInProgress() { translator_.run_in_progress = false; }
-    RunInProgress(const RunInProgress&) = delete;
-    RunInProgress& operator=(const RunInProgress&) = delete;
+    explicit BusyFlag(bool& flag) : flag_(flag) { flag_ = true; }
+    ~BusyFlag() { flag_ = false; }
+    BusyFlag(const BusyFlag&) = delete;
+    BusyFlag& operator=(const BusyFlag&) = delete;
 
   private:
-    Translator& translator_;
+    bool& flag_;
 };
 
-// Deletes a temporary file when the run ends, normally or by an exception.
+// Deletes a temporary file when the run ends, however it ends.
 class TemporaryFile {
   public:
     explicit TemporaryFile(std::string path) : path_(std::move(path)) {}
@@ -43,13 +39,6 @@ class TemporaryFile {
     std::string path_;
 };
 
-void reset_counters(Translator& translator) {
-    translator.unknown_word_count = 0;
-    std::fill(translator.store.repeat_count.begin(), translator.store.repeat_count.end(), 0);
-}
-
-// Writes the source text with every line ended by CR LF. A line break at the
-// very end of the text does not start a further line.
 // Hands out the lines of a text held in memory: lines end in LF or CR LF, a
 // lone CR is an ordinary character.
 class MemoryLines {
@@ -117,87 +106,115 @@ bool has_fewer_than_two_characters(std::string_view line) {
     return line.size() < 2 || (line.size() <= 4 && count_code_points(line) < 2);
 }
 
-// "Переведено: 33.33 %" — the share of lines done, cut after two decimals.
-// The host hears of it when the figure changes, which keeps the panel exact
-// after every line without rebuilding the same text thousands of times.
+// Tells the host the share of lines done whenever the figure changes, which
+// keeps the panel exact after every line without redrawing it thousands of
+// times with the same figure.
 class ProgressReport {
   public:
-    ProgressReport(const Translator& translator, TranslationHost& host,
-                   const std::string& decimal_separator, int64_t line_count)
-        : translator_(translator),
-          host_(host),
-          decimal_separator_(decimal_separator),
-          line_count_(line_count) {}
+    ProgressReport(RunHost& host, int64_t line_count) : host_(host), line_count_(line_count) {}
 
     void line_done(int64_t line_number) {
         const double percent = progress_percent(line_number, line_count_);
         if (percent == shown_)
             return;
         shown_ = percent;
-        host_.show_progress(translator_.messages[4] +
-                            format_number(percent, 15, decimal_separator_) + " %");
+        host_.show_progress(percent);
     }
 
   private:
-    const Translator& translator_;
-    TranslationHost& host_;
-    const std::string& decimal_separator_;
+    RunHost& host_;
     int64_t line_count_;
     double shown_ = -1;
 };
 
+std::string folder_of(const std::string& path) {
+    const auto slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
 }  // namespace
 
-std::optional<std::string> text_translate(Translator& translator, TranslationHost& host,
-                                          const std::string& source_text,
-                                          const std::string& decimal_separator) {
-    if (translator.run_in_progress)
-        return std::nullopt;
-    const RunInProgress busy(translator);
-    reset_counters(translator);
+TranslationEngine::TranslationEngine(const DictionaryStore& store, std::string dictionary_path)
+    : store_(store), dictionary_path_(std::move(dictionary_path)) {}
 
-    // temp1.txt and temp2.txt are the run's files of record, as they always
-    // were; the lines themselves are taken from the text in memory, where they
-    // are the same, so the text is neither read back nor split twice. A folder
-    // that cannot be written therefore never stops a run.
-    const WorkFolder folder(translator.work_folder.empty() ? translator.application_folder
-                                                           : translator.work_folder);
+void TranslationEngine::start_counting() {
+    counts_.unknown_word_count = 0;
+    counts_.repeat_count.assign(kEntryRows, 0);
+    word_positions_.clear();
+    unknown_words_.clear();
+    unknown_word_index_.clear();
+}
+
+TranslationResult TranslationEngine::finish_run(RunOutcome outcome, std::string text) {
+    TranslationResult result;
+    result.outcome = outcome;
+    result.text = std::move(text);
+    result.counts = counts_;
+    result.word_positions = std::move(word_positions_);
+    result.unknown_words = std::move(unknown_words_);
+    word_positions_.clear();
+    unknown_words_.clear();
+    unknown_word_index_.clear();
+    return result;
+}
+
+TranslationResult TranslationEngine::text_translate(const std::string& source_text, RunHost& host) {
+    if (run_in_progress_) {
+        TranslationResult busy;
+        busy.outcome = RunOutcome::busy;
+        return busy;
+    }
+    const BusyFlag busy(run_in_progress_);
+    start_counting();
+
+    // temp1.txt and temp2.txt are the run's files of record; the lines
+    // themselves are taken from the text in memory, where they are the same,
+    // so the text is neither read back nor split twice. A folder that cannot
+    // be written therefore never stops a run.
+    const WorkFolder folder(work_folder_.empty() ? folder_of(dictionary_path_) : work_folder_);
     const TemporaryFile source_file(folder.file("temp1.txt"));
     const int64_t line_count = save_source_text(source_text, source_file.path());
     if (line_count == 0)
-        return std::nullopt;
+        return finish_run(RunOutcome::empty_text, {});
 
     const TemporaryFile output_file(folder.file("temp2.txt"));
     OutputFile out(output_file.path());
     std::string output;
     output.reserve(source_text.size() + source_text.size() / 2);
-    ProgressReport progress(translator, host, decimal_separator, line_count);
+    ProgressReport progress(host, line_count);
     MemoryLines lines(source_text);
     std::string_view line;
     std::string_view next_line;
     bool has_line = lines.next(line);
     std::size_t current = 0;  // the workspace holding `line`, prepared when it has words
     if (has_line && !has_fewer_than_two_characters(line))
-        prepare_line(translator, line, translator.workspaces[current]);
+        prepare_line(line, workspaces_[current]);
     for (int64_t line_number = 1; has_line; ++line_number) {
         const bool has_next = lines.next(next_line);
         if (has_next && !has_fewer_than_two_characters(next_line))
-            prepare_line(translator, next_line, translator.workspaces[1 - current]);
+            prepare_line(next_line, workspaces_[1 - current]);
         if (has_fewer_than_two_characters(line)) {
             output += line;
         } else {
-            render_line(translator, host, line, translator.workspaces[current], output);
+            const auto line_offset = static_cast<uint64_t>(line.data() - source_text.data());
+            render_line(line, line_offset, workspaces_[current], output, host);
+            if (damaged_)
+                return finish_run(RunOutcome::dictionary_damaged, {});
         }
         output += kCrLf;
         out.catch_up(output);
         host.process_pending_events();
+        if (host.cancel_requested())
+            return finish_run(RunOutcome::cancelled, {});
         progress.line_done(line_number);
         line = next_line;
         has_line = has_next;
         current = 1 - current;
     }
     out.finish(output);
-    return output;
+    return finish_run(RunOutcome::translated, std::move(output));
 }
 
 }  // namespace vorna

@@ -1,10 +1,9 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 #include <string_view>
 
-#include "core/engine/translator.h"
+#include "core/dictionary/lookup_index.h"
 
 namespace vorna {
 
@@ -44,19 +43,5 @@ struct WordLookup {
     std::string_view word_rus;
     std::string_view word_translit;
 };
-
-// The lookup half of word translation: prefix slot, the stretch of the slot,
-// and the counting, for a key made by make_word_key. Throws
-// DictionaryDamaged after telling the host when the index points outside the
-// table.
-WordLookup look_up_key(Translator& translator, TranslationHost& host, std::string_view key,
-                       const WordKey& word_key);
-
-// The rendering half: appends what stands for the word in the output (the
-// translation in the mode's script with a raised first letter, the word
-// itself, or nothing), in the word-list form when a separator is set.
-// `rus` is the mode's choice of script, worked out once by the caller.
-void append_word_result(std::string& out, const Translator& translator, std::string_view word,
-                        const WordLookup& lookup, bool rus);
 
 }  // namespace vorna

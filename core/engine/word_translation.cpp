@@ -1,52 +1,14 @@
 #include <algorithm>
 
+#include "core/engine/translation_engine.h"
 #include "core/text/text_case.h"
-#include "core/engine/word_lookup.h"
 
 namespace vorna {
 
 namespace {
 
-[[noreturn]] void report_damaged_dictionary(const Translator& translator, TranslationHost& host) {
-    const std::string message = translator.messages[5] + "\r\n" + translator.application_folder +
-                                "/qd.dat " + translator.messages[6];
-    host.dictionary_damaged(message);
-    throw DictionaryDamaged(message);
-}
-
 bool row_in_table(int32_t row) {
     return row >= 0 && row <= kMaxEntries;
-}
-
-// The reference lookup: every row of the stretch in turn, handing control to
-// the host after each row that does not match. Returns 0 when nothing matched
-// (row 0 is never loaded, so it is never a match).
-int32_t scan_stretch(const Translator& translator, TranslationHost& host, std::string_view key,
-                     int32_t first, int32_t last) {
-    for (int32_t row = first; row <= last; ++row) {
-        if (!row_in_table(row))
-            report_damaged_dictionary(translator, host);
-        if (row > 0 && translator.store.entries[static_cast<std::size_t>(row)].word_eng == key) {
-            return row;
-        }
-        host.process_pending_events();
-    }
-    return 0;
-}
-
-// Same answer as scan_stretch, from the hash built at load.
-LookupIndex::Match find_in_stretch(const Translator& translator, TranslationHost& host,
-                                   std::string_view key, uint32_t hash, int32_t first,
-                                   int32_t last) {
-    if (first > last)
-        return {};
-    if (!row_in_table(first))
-        report_damaged_dictionary(translator, host);
-    const LookupIndex::Match match = translator.store.lookup.find(
-        translator.store.entries, key, hash, first, std::min(last, kMaxEntries));
-    if (match.row == 0 && last > kMaxEntries)
-        report_damaged_dictionary(translator, host);
-    return match;
 }
 
 bool starts_with_capital(std::string_view word) {
@@ -55,39 +17,74 @@ bool starts_with_capital(std::string_view word) {
 
 }  // namespace
 
-WordLookup look_up_key(Translator& translator, TranslationHost& host, std::string_view key,
-                       const WordKey& word_key) {
+// The reference lookup: every row of the stretch in turn, handing control to
+// the host after each row that does not match. Returns 0 when nothing matched
+// (row 0 is never loaded, so it is never a match) or the stretch leaves the
+// table.
+int32_t TranslationEngine::scan_stretch(std::string_view key, int32_t first, int32_t last,
+                                        EventPump& host) {
+    for (int32_t row = first; row <= last; ++row) {
+        if (!row_in_table(row)) {
+            damaged_ = true;
+            return 0;
+        }
+        if (row > 0 && store_.entries[static_cast<std::size_t>(row)].word_eng == key)
+            return row;
+        host.process_pending_events();
+    }
+    return 0;
+}
+
+// Same answer as scan_stretch, from the hash built at load.
+LookupIndex::Match TranslationEngine::find_in_stretch(std::string_view key, uint32_t hash,
+                                                      int32_t first, int32_t last) {
+    if (first > last)
+        return {};
+    if (!row_in_table(first)) {
+        damaged_ = true;
+        return {};
+    }
+    const LookupIndex::Match match =
+        store_.lookup.find(key, hash, first, std::min(last, kMaxEntries));
+    if (match.row == 0 && last > kMaxEntries)
+        damaged_ = true;
+    return match;
+}
+
+WordLookup TranslationEngine::look_up_key(std::string_view key, const WordKey& word_key,
+                                          EventPump& host) {
     if (!word_key.looked_up)
         return {};
-    // The prefix slot rule, on the two ASCII characters at hand.
-    const int32_t slot = 26 * (key[0] - 97) + (key[1] - 97);
+    const int32_t slot = letter_pair_slot(key[0], key[1]);
     if (slot < 0)
         return {};
-    if (slot >= kPrefixSlots)
-        report_damaged_dictionary(translator, host);
-
-    const PrefixSlot& stretch = translator.store.prefix_index[static_cast<std::size_t>(slot)];
-    const bool use_scan = translator.use_literal_scan || !translator.store.lookup.is_built();
+    if (slot >= kPrefixSlots) {
+        damaged_ = true;
+        return {};
+    }
+    const PrefixSlot& stretch = store_.prefix_index[static_cast<std::size_t>(slot)];
+    const bool use_scan = options_.literal_scan || !store_.lookup.is_built();
     const LookupIndex::Match match =
-        use_scan ? LookupIndex::Match{scan_stretch(translator, host, key, stretch.first_entry,
-                                                   stretch.last_entry),
-                                      false,
-                                      {},
-                                      {}}
-                 : find_in_stretch(translator, host, key, word_key.hash, stretch.first_entry,
-                                   stretch.last_entry);
+        use_scan
+            ? LookupIndex::Match{scan_stretch(key, stretch.first_entry, stretch.last_entry, host),
+                                 false,
+                                 {},
+                                 {}}
+            : find_in_stretch(key, word_key.hash, stretch.first_entry, stretch.last_entry);
+    if (damaged_)
+        return {};
     if (match.row == 0) {
-        ++translator.unknown_word_count;
+        ++counts_.unknown_word_count;
         return {WordLookup::Outcome::unknown, 0, false, {}, {}};
     }
-    ++translator.store.repeat_count[static_cast<std::size_t>(match.row)];
+    ++counts_.repeat_count[static_cast<std::size_t>(match.row)];
     return {WordLookup::Outcome::found, match.row, match.has_text, match.word_rus,
             match.word_translit};
 }
 
-void append_word_result(std::string& out, const Translator& translator, std::string_view word,
-                        const WordLookup& lookup, bool rus) {
-    if (!translator.type_of_translate.empty())
+void TranslationEngine::append_word_result(std::string& out, std::string_view word,
+                                           const WordLookup& lookup) const {
+    if (options_.form == OutputForm::word_list)
         (out += word) += " - ";
     switch (lookup.outcome) {
         case WordLookup::Outcome::not_looked_up:
@@ -96,8 +93,8 @@ void append_word_result(std::string& out, const Translator& translator, std::str
             out += word;
             return;
         case WordLookup::Outcome::found: {
-            const DictionaryEntry& entry =
-                translator.store.entries[static_cast<std::size_t>(lookup.row)];
+            const bool rus = options_.script == Script::cyrillic;
+            const DictionaryEntry& entry = store_.entries[static_cast<std::size_t>(lookup.row)];
             const std::string_view translation =
                 lookup.has_text ? (rus ? lookup.word_rus : lookup.word_translit)
                                 : std::string_view(rus ? entry.word_rus : entry.word_translit);
@@ -112,13 +109,25 @@ void append_word_result(std::string& out, const Translator& translator, std::str
     }
 }
 
-void word_translate(Translator& translator, TranslationHost& host, std::string& word,
-                    std::string& result, int32_t length) {
+void TranslationEngine::note_unknown_word(std::string_view key, uint64_t offset) {
+    const auto known = unknown_word_index_.find(key);
+    if (known != unknown_word_index_.end()) {
+        ++unknown_words_[known->second].count;
+        return;
+    }
+    unknown_word_index_.emplace(std::string(key), unknown_words_.size());
+    unknown_words_.push_back({std::string(key), 1, offset});
+}
+
+void TranslationEngine::word_translate(std::string& word, std::string& result, int32_t length,
+                                       EventPump& host) {
     result.clear();
+    if (counts_.repeat_count.empty())
+        counts_.repeat_count.assign(kEntryRows, 0);
     std::string key(word.size(), '\0');
     const WordKey word_key = make_word_key(word, length, key.data());
-    const WordLookup lookup = look_up_key(translator, host, key, word_key);
-    append_word_result(result, translator, word, lookup, translator.interface_mode == kModeRus);
+    const WordLookup lookup = look_up_key(key, word_key, host);
+    append_word_result(result, word, lookup);
     word.clear();
 }
 

@@ -6,8 +6,8 @@
 #include <sstream>
 
 #include "core/dictionary/dictionary_loader.h"
-#include "core/engine/silent_host.h"
-#include "core/engine/translator.h"
+#include "core/engine/silent_hosts.h"
+#include "core/engine/translation_engine.h"
 
 namespace vorna {
 namespace {
@@ -49,12 +49,12 @@ class CliTest : public ::testing::Test {
         DictionaryStore store;
         SilentLoadProgress load_sink;
         load_dictionary(store, folder_.string(), load_sink);
-        MessageTable messages;
-        Translator translator(store, messages, folder_.string());
-        translator.interface_mode = kModeRus;
-        translator.type_of_translate = word_list ? "\r\n" : "";
-        SilentTranslationHost host;
-        return text_translate(translator, host, text, ".").value_or("");
+        TranslationEngine engine(store, folder_.string() + "/qd.dat");
+        TranslationOptions options;
+        options.form = word_list ? OutputForm::word_list : OutputForm::text;
+        engine.set_options(options);
+        SilentRunHost host;
+        return engine.text_translate(text, host).text;
     }
 
     fs::path folder_;

@@ -4,9 +4,8 @@
 #include <vector>
 
 #include "core/dictionary/dictionary_store.h"
-#include "core/text/message_table.h"
+#include "core/engine/translation_engine.h"
 #include "core/text/text_case.h"
-#include "core/engine/translator.h"
 
 namespace vorna::testing {
 
@@ -14,73 +13,59 @@ struct Row {
     std::string eng, rus, translit;
 };
 
-// Fills a store with rows in the given order, indexed the way the load does,
-// without going through files.
+// Fills a store with rows in the given order, through the same indexing as
+// the load, without going through files.
 inline void fill_store(DictionaryStore& store, const std::vector<Row>& rows) {
-    store.entries.assign(kEntryRows, DictionaryEntry{});
-    store.repeat_count.assign(kEntryRows, 0);
-    store.prefix_index.fill(PrefixSlot{});
-    store.entry_count = 0;
-    for (const Row& row : rows) {
-        const int32_t n = ++store.entry_count;
-        DictionaryEntry& entry = store.entries[static_cast<std::size_t>(n)];
-        entry = {lower_headword(row.eng), row.rus, row.translit};
-        if (count_code_points(entry.word_eng) < 2)
-            continue;
-        const int32_t slot = prefix_slot(entry.word_eng);
-        if (slot < 0 || slot >= kPrefixSlots)
-            continue;
-        PrefixSlot& target = store.prefix_index[static_cast<std::size_t>(slot)];
-        (target.first_entry == 0 ? target.first_entry : target.last_entry) = n;
-    }
-    build_char_classes(store);
-    fill_index_gaps(store);
-    store.lookup.build(store.entries, store.entry_count);
+    clear_store(store);
+    for (const Row& row : rows)
+        add_entry(store, row.eng, row.rus, row.translit);
+    finish_index(store);
 }
 
 // Records what the engine tells its host.
-class RecordingHost : public TranslationHost {
+class RecordingHost : public RunHost {
   public:
     void process_pending_events() override { ++pumps; }
-    void show_progress(const std::string& text) override { progress.push_back(text); }
-    void dictionary_damaged(const std::string& message) override { damaged_message = message; }
+    void show_progress(double percent) override { progress.push_back(percent); }
 
     int pumps = 0;
-    std::vector<std::string> progress;
-    std::string damaged_message;
+    std::vector<double> progress;
 };
 
-// A ready translator over a small store, main-phase messages in mode "rus".
+// A ready engine over a small store, writing the Cyrillic column.
 struct EngineFixture {
     explicit EngineFixture(const std::vector<Row>& rows, std::string folder = "/nonexistent")
-        : translator(store, messages, std::move(folder)) {
+        : engine(store, folder + "/qd.dat") {
         fill_store(store, rows);
-        fill_main_messages(messages, kModeRus);
-        translator.interface_mode = kModeRus;
     }
 
+    void set_form(OutputForm form) {
+        TranslationOptions options = engine.options();
+        options.form = form;
+        engine.set_options(options);
+    }
     std::string word(std::string text) {
         std::string result;
-        word_translate(translator, host, text, result, static_cast<int32_t>(text.size()));
+        engine.word_translate(text, result, static_cast<int32_t>(text.size()), host);
         return result;
     }
     std::string line(const std::string& text) {
         std::string result;
-        text_line_translate(translator, host, text, static_cast<int32_t>(count_code_points(text)),
-                            result);
+        engine.text_line_translate(text, static_cast<int32_t>(count_code_points(text)), result,
+                                   host);
         return result;
     }
     int32_t count_of(const std::string& headword) const {
         for (std::size_t row = 0; row < store.entries.size(); ++row) {
             if (store.entries[row].word_eng == headword)
-                return store.repeat_count[row];
+                return engine.counts().repeats_of(row);
         }
         return -1;
     }
+    int32_t unknown_count() const { return engine.counts().unknown_word_count; }
 
     DictionaryStore store;
-    MessageTable messages;
-    Translator translator;
+    TranslationEngine engine;
     RecordingHost host;
 };
 

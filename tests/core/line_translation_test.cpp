@@ -34,9 +34,9 @@ TEST(text_line_translate, renders_words_and_separators_in_both_outputs) {
     };
     EngineFixture f(small_dictionary());
     for (const auto& c : cases) {
-        f.translator.type_of_translate = "";
+        f.set_form(OutputForm::text);
         EXPECT_EQ(f.line(c.line), c.text) << c.line;
-        f.translator.type_of_translate = "\r\n";
+        f.set_form(OutputForm::word_list);
         EXPECT_EQ(f.line(c.line), c.word_list) << c.line;
     }
 }
@@ -52,11 +52,11 @@ TEST(text_line_translate, any_other_character_passes_through_untouched) {
 TEST(text_line_translate, scans_only_the_characters_it_is_given) {
     EngineFixture f(small_dictionary());
     std::string out = "stale";
-    text_line_translate(f.translator, f.host, "cat dog", 0, out);
+    f.engine.text_line_translate("cat dog", 0, out, f.host);
     EXPECT_EQ(out, "");
-    text_line_translate(f.translator, f.host, "cat dog", -5, out);
+    f.engine.text_line_translate("cat dog", -5, out, f.host);
     EXPECT_EQ(out, "");
-    text_line_translate(f.translator, f.host, "ёж cat dog", 6, out);
+    f.engine.text_line_translate("ёж cat dog", 6, out, f.host);
     EXPECT_EQ(out, "ёж кошка");
     EXPECT_EQ(f.count_of("dog"), 0);
 }

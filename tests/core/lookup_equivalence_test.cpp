@@ -27,7 +27,9 @@ TEST(lookup_index, answers_exactly_as_the_literal_scan_of_the_stretch) {
     std::mt19937 random(20261207);
     testing::EngineFixture scan({});
     testing::EngineFixture fast({});
-    scan.translator.use_literal_scan = true;
+    TranslationOptions literal;
+    literal.literal_scan = true;
+    scan.engine.set_options(literal);
     for (int dictionary = 0; dictionary < 2000; ++dictionary) {
         std::vector<testing::Row> rows;
         const auto size = random() % 40;
@@ -47,9 +49,9 @@ TEST(lookup_index, answers_exactly_as_the_literal_scan_of_the_stretch) {
             ASSERT_EQ(fast.word(word), scan.word(word))
                 << "dictionary " << dictionary << " word " << word;
         }
-        ASSERT_EQ(fast.translator.unknown_word_count, scan.translator.unknown_word_count);
+        ASSERT_EQ(fast.unknown_count(), scan.unknown_count());
         for (std::size_t row = 0; row <= size; ++row) {
-            ASSERT_EQ(fast.store.repeat_count[row], scan.store.repeat_count[row]);
+            ASSERT_EQ(fast.engine.counts().repeats_of(row), scan.engine.counts().repeats_of(row));
         }
     }
 }

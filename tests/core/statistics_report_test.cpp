@@ -13,9 +13,10 @@ std::string report_after(int32_t unknown, std::vector<std::pair<std::string, int
     for (const auto& [word, count] : counts)
         rows.push_back({word, "x", "x"});
     testing::fill_store(store, rows);
+    RunCounts run{unknown, std::vector<int32_t>(kEntryRows, 0)};
     for (std::size_t i = 0; i < counts.size(); ++i)
-        store.repeat_count[i + 1] = counts[i].second;
-    return statistics_report(store, unknown, cyrillic, ".");
+        run.repeat_count[i + 1] = counts[i].second;
+    return statistics_report(store, run, cyrillic ? Script::cyrillic : Script::translit, ".");
 }
 
 TEST(statistics_report, is_empty_before_any_run_and_list_only_without_unknown_words) {

@@ -38,8 +38,17 @@ struct WithScratchFolder {
 
 struct RunFixture : WithScratchFolder, testing::EngineFixture {
     RunFixture() : EngineFixture(small_dictionary(), folder.path()) {}
-    std::optional<std::string> run(const std::string& text) {
-        return text_translate(translator, host, text, ".");
+    TranslationResult last;
+    std::string run(const std::string& text) {
+        last = engine.text_translate(text, host);
+        return last.text;
+    }
+    int32_t count_of(const std::string& headword) const {
+        for (std::size_t row = 0; row < store.entries.size(); ++row) {
+            if (store.entries[row].word_eng == headword)
+                return last.counts.repeats_of(row);
+        }
+        return -1;
     }
 };
 
@@ -47,11 +56,9 @@ TEST(text_translate, translates_line_by_line_with_progress_after_each) {
     RunFixture f;
     EXPECT_EQ(f.run("Hello, cat\r\n\r\nI\n a\nthe dog\n"),
               "Привет, кошка\r\n\r\nI\r\n \r\nэтот собака\r\n");
-    EXPECT_EQ(f.host.progress,
-              (std::vector<std::string>{"Переведено: 20 %", "Переведено: 40 %", "Переведено: 60 %",
-                                        "Переведено: 80 %", "Переведено: 100 %"}));
-    EXPECT_EQ(f.run("cat\ncat\ncat").value(), "кошка\r\nкошка\r\nкошка\r\n");
-    EXPECT_EQ(f.host.progress[6], "Переведено: 66.66 %");
+    EXPECT_EQ(f.host.progress, (std::vector<double>{20, 40, 60, 80, 100}));
+    EXPECT_EQ(f.run("cat\ncat\ncat"), "кошка\r\nкошка\r\nкошка\r\n");
+    EXPECT_EQ(f.host.progress[6], 66.66);
     EXPECT_EQ(f.count_of("cat"), 3);  // the second run counts only itself
     EXPECT_EQ(f.count_of("hello"), 0);
     EXPECT_FALSE(f.folder.has("temp1.txt") || f.folder.has("temp2.txt"));
@@ -59,9 +66,9 @@ TEST(text_translate, translates_line_by_line_with_progress_after_each) {
 
 TEST(text_translate, word_list_blocks_end_with_an_empty_line) {
     RunFixture f;
-    f.translator.type_of_translate = "\r\n";
+    f.set_form(OutputForm::word_list);
     EXPECT_EQ(f.run("a\na cat\nXyzzy\n"), "a\r\na - \r\ncat - кошка\r\n\r\nXyzzy - Xyzzy\r\n\r\n");
-    EXPECT_EQ(f.translator.unknown_word_count, 1);
+    EXPECT_EQ(f.last.counts.unknown_word_count, 1);
 }
 
 TEST(text_translate, an_empty_text_touches_only_temp1_and_clears_the_counters) {
@@ -69,11 +76,12 @@ TEST(text_translate, an_empty_text_touches_only_temp1_and_clears_the_counters) {
     f.run("cat Xyzzy");
     f.folder.put("temp1.txt", "left over");
     f.folder.put("temp2.txt", "left over");
-    EXPECT_EQ(f.run(""), std::nullopt);
+    f.run("");
+    EXPECT_EQ(f.last.outcome, RunOutcome::empty_text);
     EXPECT_FALSE(f.folder.has("temp1.txt"));
     EXPECT_TRUE(f.folder.has("temp2.txt"));
     EXPECT_EQ(f.count_of("cat"), 0);
-    EXPECT_EQ(f.translator.unknown_word_count, 0);
+    EXPECT_EQ(f.last.counts.unknown_word_count, 0);
     EXPECT_EQ(f.host.progress.size(), 1u);
     f.run("cat");
     EXPECT_FALSE(f.folder.has("temp2.txt"));
@@ -84,7 +92,7 @@ TEST(text_translate, long_lines_and_many_lines_keep_every_character_and_exact_pr
     std::string long_line;
     for (int i = 0; i < 25000; ++i)
         long_line += "cat ";
-    EXPECT_EQ(f.run(long_line)->size(), 25000 * std::string("кошка ").size() + 2);
+    EXPECT_EQ(f.run(long_line).size(), 25000 * std::string("кошка ").size() + 2);
 
     std::string many;
     for (int i = 0; i < 300000; ++i)
@@ -92,46 +100,71 @@ TEST(text_translate, long_lines_and_many_lines_keep_every_character_and_exact_pr
     const auto output = f.run(many);
     // One report each time the figure changes: 0, 0.01, ... 100.
     EXPECT_EQ(f.host.progress.size(), 1 + 10001u);
-    EXPECT_EQ(f.host.progress[1], "Переведено: 0 %");
-    EXPECT_EQ(f.host.progress[2], "Переведено: 0.01 %");
-    EXPECT_EQ(f.host.progress[1 + 1000], "Переведено: 10 %");
-    EXPECT_EQ(f.host.progress.back(), "Переведено: 100 %");
+    EXPECT_EQ(f.host.progress[1], 0);
+    EXPECT_EQ(f.host.progress[2], 0.01);
+    EXPECT_EQ(f.host.progress[1 + 1000], 10);
+    EXPECT_EQ(f.host.progress.back(), 100);
     EXPECT_EQ(f.count_of("dog"), 150000);
-    EXPECT_EQ(output->size(),
+    EXPECT_EQ(output.size(),
               150000 * (std::string("собака").size() + std::string("ёж").size() + 4));
 }
 
 TEST(text_translate, runs_where_the_application_folder_cannot_be_written) {
     testing::EngineFixture f(small_dictionary(), "/proc/vorna-no-such-folder");
-    EXPECT_EQ(text_translate(f.translator, f.host, "the cat", ".").value(), "этот кошка\r\n");
+    EXPECT_EQ(f.engine.text_translate("the cat", f.host).text, "этот кошка\r\n");
 }
 
 TEST(text_translate, refuses_a_second_run_inside_the_first_and_cleans_up_when_cancelled) {
     struct Reentrant : testing::RecordingHost {
         std::function<void()> on_pump;
+        bool cancel = false;
         void process_pending_events() override { on_pump(); }
+        bool cancel_requested() const override { return cancel; }
     };
     RunFixture f;
     Reentrant host;
-    std::optional<std::string> inner = "not run";
-    host.on_pump = [&] { inner = text_translate(f.translator, host, "dog", "."); };
-    EXPECT_EQ(text_translate(f.translator, host, "cat\ncat", "."), "кошка\r\nкошка\r\n");
-    EXPECT_EQ(inner, std::nullopt);
+    TranslationResult inner;
+    host.on_pump = [&] { inner = f.engine.text_translate("dog", host); };
+    const TranslationResult outer = f.engine.text_translate("cat\ncat", host);
+    EXPECT_EQ(outer.text, "кошка\r\nкошка\r\n");
+    EXPECT_EQ(outer.counts.repeats_of(2), 2);
+    EXPECT_EQ(inner.outcome, RunOutcome::busy);
 
-    host.on_pump = [] { throw RunCancelled(); };
-    EXPECT_THROW(text_translate(f.translator, host, "cat\ncat", "."), RunCancelled);
-    EXPECT_FALSE(f.translator.run_in_progress);
+    host.on_pump = [&] { host.cancel = true; };
+    EXPECT_EQ(f.engine.text_translate("cat\ncat", host).outcome, RunOutcome::cancelled);
+    EXPECT_FALSE(f.engine.run_in_progress());
     EXPECT_FALSE(f.folder.has("temp1.txt") || f.folder.has("temp2.txt"));
 }
 
+TEST(text_translate, keeps_word_positions_and_unknown_words_when_asked) {
+    RunFixture f;
+    TranslationOptions options;
+    options.keep_word_positions = true;
+    options.collect_unknown_words = true;
+    f.engine.set_options(options);
+    const std::string source = "The cat\nXyzzy a xyzzy Zork";
+    const TranslationResult result = f.engine.text_translate(source, f.host);
+    ASSERT_EQ(result.word_positions.size(), 5u);  // "a" is never looked up
+    for (const WordPosition& at : result.word_positions) {
+        const std::string english = source.substr(at.source_offset, at.source_length);
+        const std::string rendered = result.text.substr(at.output_offset, at.output_length);
+        EXPECT_EQ(english == "The" ? "Этот" : english == "cat" ? "кошка" : english, rendered);
+    }
+    ASSERT_EQ(result.unknown_words.size(), 2u);
+    EXPECT_EQ(result.unknown_words[0].word, "xyzzy");
+    EXPECT_EQ(result.unknown_words[0].count, 2);
+    EXPECT_EQ(result.unknown_words[0].first_offset, source.find("Xyzzy"));
+    EXPECT_EQ(result.unknown_words[1].word, "zork");
+    EXPECT_EQ(result.counts.unknown_word_count, 3);
+}
+
 TEST(run_figures, numbers_are_cut_and_written_without_trailing_zeros) {
-    MessageTable messages;
-    fill_main_messages(messages, kModeRus);
-    EXPECT_EQ(elapsed_panel_text(messages, 2.357, "."), "Прошло: 2.35 сек.");
-    EXPECT_EQ(elapsed_panel_text(messages, 0.009, ","), "Прошло: 0 сек.");
-    EXPECT_EQ(elapsed_panel_text(messages, 61.5, ","), "Прошло: 61,5 сек.");
+    EXPECT_EQ(elapsed_panel_text(Script::cyrillic, 2.357, "."), "Прошло: 2.35 сек.");
+    EXPECT_EQ(elapsed_panel_text(Script::cyrillic, 0.009, ","), "Прошло: 0 сек.");
+    EXPECT_EQ(elapsed_panel_text(Script::translit, 61.5, ","), "Proshlo: 61,5 sek.");
+    EXPECT_EQ(progress_panel_text(Script::cyrillic, progress_percent(2, 3), "."),
+              "Переведено: 66.66 %");
     EXPECT_EQ(format_number(progress_percent(1, 200), 15, ","), "0,5");
-    EXPECT_EQ(format_number(progress_percent(2, 3), 15, "."), "66.66");
     EXPECT_EQ(format_number(progress_percent(214748, 214748), 15, "."), "100");
 }
 

@@ -6,7 +6,7 @@
 #include <fstream>
 
 #include "core/dictionary/dictionary_loader.h"
-#include "core/engine/silent_host.h"
+#include "core/engine/silent_hosts.h"
 #include "temp_folder.h"
 
 namespace vorna {

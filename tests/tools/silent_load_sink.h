@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/engine/silent_host.h"
+#include "core/engine/silent_hosts.h"
 
 // Remembers only whether the dictionary was missing and what was left out.
 class SilentLoadSink : public vorna::SilentLoadProgress {

@@ -79,7 +79,7 @@ void UiTest::saveAndOpen_keepFormattingAsRtfAndReportFailedSave() {
     QVERIFY(program.trigger("rrr"));
     QVERIFY(program.trigger("open_file"));  // cancelled: nothing happens
     QVERIFY(rtf1.toPlainText().isEmpty());
-    QCOMPARE(program.window->common_dialog().file_name, translation);
+    QCOMPARE(program.window->file_dialog().file_name, translation);
     QVERIFY(program.trigger("open_file"));
     QCOMPARE(rtf1.toPlainText(), QStringLiteral("Обычный жирный"));
     QVERIFY(ends_bold(rtf1));
@@ -149,7 +149,7 @@ void UiTest::fontCommand_appliesPropertiesInOrder() {
     text.movePosition(QTextCursor::End);
     QCOMPARE(text.charFormat().fontPointSize(), qreal(chosen.pointSize()));
     QVERIFY(text.charFormat().fontItalic() && !text.charFormat().fontUnderline());
-    QCOMPARE(program.window->common_dialog().flags, 0x103);
+    QCOMPARE(program.window->file_dialog().flags, 0x103);
 
     // A cancelled dialog gives the boxes the font it still holds.
     rtf2.setFont(QFont());

@@ -38,7 +38,7 @@ void UiTest::statisticsWindow_showsReportOfLastRun() {
     // The window's own check chose translit; the main window stays Cyrillic.
     program.box("RTF1").setPlainText(QStringLiteral("hello xyzzy"));
     program.trigger("tr2");
-    QCOMPARE(program.translator_mode(), std::string("rus"));
+    QCOMPARE(program.script(), vorna::Script::cyrillic);
     QCOMPARE(statistics_text(program),
              QStringLiteral("Slov neperevedeno 1\nIzvestnih perevedeno 1\n"
                             "Neizvestnie/izvestnie 100%\n\n"
@@ -81,6 +81,6 @@ void UiTest::aboutBox_textsInBothScripts() {
         QCOMPARE(texts, expected + addresses);
         QCOMPARE(closed_by_keys, 2);
         // The box decides for itself; the main window's mode is untouched.
-        QCOMPARE(program.translator_mode(), std::string("rus"));
+        QCOMPARE(program.script(), vorna::Script::cyrillic);
     }
 }

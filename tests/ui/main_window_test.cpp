@@ -98,14 +98,14 @@ void UiTest::menuTree_captionsAndShortcuts() {
     QCOMPARE(program.desktop.file_questions.at(0).title,
              QStringLiteral("Открыть файл для перевода"));
     if (cyrillic) {
-        QCOMPARE(program.translator_mode(), std::string("rus"));
+        QCOMPARE(program.script(), vorna::Script::cyrillic);
         QVERIFY(program.desktop.messages.isEmpty());
         QCOMPARE(program.window->windowTitle(), QStringLiteral("VORNA Переводчик v3.42"));
         QCOMPARE(program.box("RTF1").toolTip(),
                  QStringLiteral("Скопируйте сюда переводимый текст."));
         QCOMPARE(program.desktop.file_questions.at(0).filter, QStringLiteral("Файлы RTF (*.*)"));
     } else {
-        QCOMPARE(program.translator_mode(), std::string("cyr"));
+        QCOMPARE(program.script(), vorna::Script::translit);
         QCOMPARE(
             program.desktop.messages,
             QStringList{QStringLiteral("Programma ne obnaruzhila podderzhku russkogo jazika.\r\n"

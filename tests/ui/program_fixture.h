@@ -8,8 +8,8 @@
 #include <memory>
 
 #include "fake_desktop.h"
-#include "ui/form1.h"
-#include "ui/form4.h"
+#include "ui/loading_window.h"
+#include "ui/main_window.h"
 #include "ui/session.h"
 
 // A program started on a qd.dat of our own in a temporary application folder.
@@ -22,8 +22,8 @@ struct ProgramFixture {
     QTemporaryDir folder;
     FakeDesktop desktop;
     std::unique_ptr<vorna::ui::Session> session;
-    std::unique_ptr<vorna::ui::Form4> loading;
-    std::unique_ptr<vorna::ui::Form1> window;
+    std::unique_ptr<vorna::ui::LoadingWindow> loading;
+    std::unique_ptr<vorna::ui::MainWindow> window;
 
     // Starts the program; false when it never reached the main window.
     bool start(const QByteArray& dictionary = small_dictionary()) {
@@ -35,7 +35,7 @@ struct ProgramFixture {
         }
         session =
             std::make_unique<vorna::ui::Session>(QFile::encodeName(folder.path()).toStdString());
-        loading = std::make_unique<vorna::ui::Form4>(*session, desktop);
+        loading = std::make_unique<vorna::ui::LoadingWindow>(*session, desktop);
         window = loading->start_up();
         return window != nullptr;
     }
@@ -47,7 +47,7 @@ struct ProgramFixture {
     QString panel(const char* name) const {
         return window->findChild<QLabel*>(QString::fromLatin1(name))->text();
     }
-    std::string translator_mode() const { return window->translator().interface_mode; }
+    vorna::Script script() const { return window->script(); }
     // Triggers a menu item as a click would, after checking it can be clicked.
     bool trigger(const char* name) const {
         QAction* item = action(QString::fromLatin1(name));

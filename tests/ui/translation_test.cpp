@@ -77,7 +77,7 @@ void UiTest::secondCommandDuringRun_isIgnored() {
     program.box("RTF1").setPlainText(QStringLiteral("hello world\nthe cat"));
     bool ran_inside = false;
     QTimer::singleShot(0, program.window.get(), [&] {
-        ran_inside = program.window->translator().run_in_progress;
+        ran_inside = program.window->engine().run_in_progress();
         program.trigger("tr2");  // would turn the output into a word list
         program.trigger("ee");   // clearing the box does not touch the run
     });

@@ -14,8 +14,8 @@
 #include <cstdio>
 
 #include "ui/desktop_services.h"
-#include "ui/form1.h"
-#include "ui/form4.h"
+#include "ui/main_window.h"
+#include "ui/loading_window.h"
 #include "ui/session.h"
 
 namespace {
@@ -79,8 +79,8 @@ int main(int argc, char* argv[]) {
 
     TourDesktop desktop(output);
     vorna::ui::Session session(QFile::encodeName(program_folder.path()).toStdString());
-    vorna::ui::Form4 loading(session, desktop);
-    const std::unique_ptr<vorna::ui::Form1> window = loading.start_up();
+    vorna::ui::LoadingWindow loading(session, desktop);
+    const std::unique_ptr<vorna::ui::MainWindow> window = loading.start_up();
     if (!window) {
         return 1;
     }

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "core/dictionary/load_progress.h"
+#include "core/text/script.h"
 #include "ui/event_loop_pacer.h"
 
 class QLabel;
@@ -12,21 +13,21 @@ class QLabel;
 namespace vorna::ui {
 
 class DesktopServices;
-class Form1;
+class MainWindow;
 struct Session;
 
-// Form4: the loading window. It loads the dictionary at start-up, shows how
+// The loading window (Form4). It loads the dictionary at start-up, shows how
 // far the load has got, and hands over to the main window.
-class Form4 : public QWidget, private LoadProgressSink {
+class LoadingWindow : public QWidget, private LoadProgressSink {
   public:
-    Form4(Session& session, DesktopServices& services);
-    ~Form4() override;
+    LoadingWindow(Session& session, DesktopServices& services);
+    ~LoadingWindow() override;
 
     // Runs the whole start-up. Returns the main window, shown, or null when
     // the program was ended (the dictionary is missing).
-    std::unique_ptr<Form1> start_up();
+    std::unique_ptr<MainWindow> start_up();
 
-    QLabel& status_label() { return *label1_; }
+    QLabel& status_label() { return *status_label_; }
 
   private:
     void dictionary_missing() override;
@@ -37,10 +38,10 @@ class Form4 : public QWidget, private LoadProgressSink {
 
     Session& session_;
     DesktopServices& services_;
-    QLabel* label1_;
-    QLabel* label2_;
+    QLabel* status_label_;
+    QLabel* product_label_;
     EventLoopPacer pacer_;
-    bool cyrillic_shown_ = false;
+    Script script_ = Script::translit;
     int32_t left_out_ = 0;
 };
 

@@ -10,9 +10,9 @@ namespace vorna::ui {
 class DesktopServices;
 
 // frmAbout: the About box, made anew for every showing.
-class FrmAbout : public QDialog {
+class AboutBox : public QDialog {
   public:
-    FrmAbout(DesktopServices& services, QWidget* parent);
+    AboutBox(DesktopServices& services, QWidget* parent);
 
   private:
     QLabel* add_label(const char* name, const QString& text, double width, double height);

@@ -1,4 +1,4 @@
-#include "ui/frm_about.h"
+#include "ui/about_box.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -12,7 +12,7 @@
 
 namespace vorna::ui {
 
-FrmAbout::FrmAbout(DesktopServices& services, QWidget* parent)
+AboutBox::AboutBox(DesktopServices& services, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("frmAbout"));
@@ -73,7 +73,7 @@ FrmAbout::FrmAbout(DesktopServices& services, QWidget* parent)
     centre_on_screen(*this);
 }
 
-QLabel* FrmAbout::add_label(const char* name, const QString& text, double width, double height) {
+QLabel* AboutBox::add_label(const char* name, const QString& text, double width, double height) {
     auto* label = new QLabel(text, this);
     label->setObjectName(QString::fromLatin1(name));
     label->setAlignment(Qt::AlignCenter);

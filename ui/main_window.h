@@ -3,8 +3,8 @@
 #include <QMainWindow>
 #include <string>
 
-#include "core/engine/translation_host.h"
-#include "core/engine/translator.h"
+#include "core/engine/run_host.h"
+#include "core/engine/translation_engine.h"
 #include "ui/box_layout.h"
 #include "ui/common_dialog.h"
 #include "ui/event_loop_pacer.h"
@@ -18,19 +18,21 @@ namespace vorna::ui {
 class DesktopServices;
 struct Session;
 
-// Form1: the main window, with the text to translate above its translation.
-class Form1 : public QMainWindow, private TranslationHost {
+// The main window (Form1), with the text to translate above its translation.
+class MainWindow : public QMainWindow, private RunHost {
   public:
-    Form1(Session& session, DesktopServices& services);
-    ~Form1() override;
+    MainWindow(Session& session, DesktopServices& services);
+    ~MainWindow() override;
 
     // The window's first load: shows it, makes its Cyrillic check, sets the
     // interface language mode and the texts of that mode.
     void first_load();
 
-    bool cyrillic_shown() const;
-    const Translator& translator() const { return translator_; }
-    const CommonDialog& common_dialog() const { return cd1_; }
+    Script script() const { return script_; }
+    const TranslationEngine& engine() const { return engine_; }
+    // The counts of the last run, as the statistics window reports them.
+    const RunCounts& last_counts() const { return last_counts_; }
+    const CommonDialog& file_dialog() const { return file_dialog_; }
     const BoxGeometry& box_geometry() const { return boxes_; }
     // Runs the layout rule for an outer size in twips, as a resize does.
     void lay_out(double outer_width, double outer_height);
@@ -42,7 +44,7 @@ class Form1 : public QMainWindow, private TranslationHost {
 
   private:
     void build_menus();
-    QAction* add_menu_item(std::size_t index, void (Form1::*command)());
+    QAction* add_menu_item(std::size_t index, void (MainWindow::*command)());
     void apply_translit_texts();
     void apply_box_geometry();
     void lay_out_for_frame();
@@ -51,9 +53,9 @@ class Form1 : public QMainWindow, private TranslationHost {
     void open_file();
     void save_translated();
     void save_original();
-    void exit_point();
-    void tr1();
-    void tr2();
+    void exit_program();
+    void translate_text();
+    void translate_word_list();
     void show_statistics();
     void clear_source();
     void clear_translation();
@@ -61,25 +63,27 @@ class Form1 : public QMainWindow, private TranslationHost {
     void choose_font();
     void show_about();
 
-    void translate(const char* separator);
+    void translate(OutputForm form);
     void save_box(QTextEdit& box);
 
-    // TranslationHost
-    void show_progress(const std::string& text) override;
-    void dictionary_damaged(const std::string& message) override;
+    // RunHost
+    void show_progress(double percent) override;
     void process_pending_events() override;
+    bool cancel_requested() const override { return exit_requested_; }
 
     Session& session_;
     DesktopServices& services_;
-    Translator translator_;
-    CommonDialog cd1_;
+    TranslationEngine engine_;
+    Script script_ = Script::cyrillic;
+    RunCounts last_counts_;
+    CommonDialog file_dialog_;
     BoxGeometry boxes_;
     QSize laid_out_frame_;  // the frame size the boxes were last laid out for
     EventLoopPacer pacer_;
-    QTextEdit* rtf1_;
-    QTextEdit* rtf2_;
-    QLabel* panel1_;
-    QLabel* panel2_;
+    QTextEdit* source_box_;
+    QTextEdit* translation_box_;
+    QLabel* progress_panel_;
+    QLabel* elapsed_panel_;
     bool exit_requested_ = false;
     bool translation_command_running_ = false;
 };

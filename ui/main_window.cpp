@@ -1,4 +1,4 @@
-#include "ui/form1.h"
+#include "ui/main_window.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -13,7 +13,7 @@
 #include <algorithm>
 #include <map>
 
-#include "core/text/message_table.h"
+#include "core/engine/run_figures.h"
 #include "ui/cyrillic_check.h"
 #include "ui/desktop_services.h"
 #include "ui/product_art.h"
@@ -59,30 +59,30 @@ void widen_panel_for(QLabel& panel, const QString& widest_text) {
 
 }  // namespace
 
-Form1::Form1(Session& session, DesktopServices& services)
+MainWindow::MainWindow(Session& session, DesktopServices& services)
     : session_(session),
       services_(services),
-      translator_(session.store, session.messages, session.application_folder),
-      rtf1_(nullptr),
-      rtf2_(nullptr),
-      panel1_(nullptr),
-      panel2_(nullptr) {
+      engine_(session.store, session.dictionary_path()),
+      source_box_(nullptr),
+      translation_box_(nullptr),
+      progress_panel_(nullptr),
+      elapsed_panel_(nullptr) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8(kMainWindowTitle.cyrillic));
     setWindowIcon(product_icon());
 
     auto* client = new QWidget(this);
     setCentralWidget(client);
-    rtf1_ = make_box(client, "RTF1", kSourceBoxToolTip);
-    rtf2_ = make_box(client, "RTF2", kTranslationBoxToolTip);
+    source_box_ = make_box(client, "RTF1", kSourceBoxToolTip);
+    translation_box_ = make_box(client, "RTF2", kTranslationBoxToolTip);
     boxes_ = {9915, 2775, 9915, 3015, 2820};
     apply_box_geometry();
 
     auto* status_bar = new QStatusBar(this);
     status_bar->setObjectName(QStringLiteral("StatusBar1"));
     setStatusBar(status_bar);
-    panel1_ = make_panel(status_bar, "panel1", kProgressPanelStart);
-    panel2_ = make_panel(status_bar, "panel2", kElapsedPanelStart);
+    progress_panel_ = make_panel(status_bar, "panel1", kProgressPanelStart);
+    elapsed_panel_ = make_panel(status_bar, "panel2", kElapsedPanelStart);
 
     build_menus();
     // F10 opens the menu bar from the keyboard, as on most desktops: the
@@ -90,38 +90,38 @@ Form1::Form1(Session& session, DesktopServices& services)
     auto* menu_key = new QShortcut(QKeySequence(Qt::Key_F10), this);
     connect(menu_key, &QShortcut::activated, this,
             [this] { menuBar()->setActiveAction(menuBar()->actions().constFirst()); });
-    setTabOrder(rtf1_, rtf2_);
-    cd1_.font = rtf1_->font();
+    setTabOrder(source_box_, translation_box_);
+    file_dialog_.font = source_box_->font();
 
     // The client area, status bar included, is designed at 9960 x 6225 twips;
     // the menu bar comes on top of it.
     resize(twips_to_pixels(9960), twips_to_pixels(6225) + menuBar()->sizeHint().height());
 }
 
-Form1::~Form1() = default;
+MainWindow::~MainWindow() = default;
 
-void Form1::build_menus() {
+void MainWindow::build_menus() {
     for (std::size_t i = 0; i < kMenuItems.size(); ++i) {
-        static const std::map<std::string, void (Form1::*)()> commands = {
-            {"open_file", &Form1::open_file},
-            {"save_translated", &Form1::save_translated},
-            {"save_original", &Form1::save_original},
-            {"Exit_point", &Form1::exit_point},
-            {"tr1", &Form1::tr1},
-            {"tr2", &Form1::tr2},
-            {"Stat", &Form1::show_statistics},
-            {"ee", &Form1::clear_source},
-            {"ww", &Form1::clear_translation},
-            {"rrr", &Form1::clear_both},
-            {"ii", &Form1::choose_font},
-            {"About", &Form1::show_about},
+        static const std::map<std::string, void (MainWindow::*)()> commands = {
+            {"open_file", &MainWindow::open_file},
+            {"save_translated", &MainWindow::save_translated},
+            {"save_original", &MainWindow::save_original},
+            {"Exit_point", &MainWindow::exit_program},
+            {"tr1", &MainWindow::translate_text},
+            {"tr2", &MainWindow::translate_word_list},
+            {"Stat", &MainWindow::show_statistics},
+            {"ee", &MainWindow::clear_source},
+            {"ww", &MainWindow::clear_translation},
+            {"rrr", &MainWindow::clear_both},
+            {"ii", &MainWindow::choose_font},
+            {"About", &MainWindow::show_about},
         };
         const auto command = commands.find(kMenuItems[i].name);
         add_menu_item(i, command == commands.end() ? nullptr : command->second);
     }
 }
 
-QAction* Form1::add_menu_item(std::size_t index, void (Form1::*command)()) {
+QAction* MainWindow::add_menu_item(std::size_t index, void (MainWindow::*command)()) {
     const MenuItemText& item = kMenuItems[index];
     const QString name = QString::fromLatin1(item.name);
     const QString caption = QString::fromUtf8(item.caption.cyrillic);
@@ -150,38 +150,32 @@ QAction* Form1::add_menu_item(std::size_t index, void (Form1::*command)()) {
     return action;
 }
 
-bool Form1::cyrillic_shown() const {
-    return translator_.interface_mode == kModeRus;
-}
-
-void Form1::first_load() {
+void MainWindow::first_load() {
     show();
     centre_on_screen(*this);
-    if (probe_cyrillic(*rtf1_, services_, objectName())) {
-        translator_.interface_mode = kModeRus;
+    if (probe_cyrillic(*source_box_, services_, objectName())) {
+        script_ = Script::cyrillic;
     } else {
-        translator_.interface_mode = kModeCyr;
+        script_ = Script::translit;
         services_.show_message(this, QString::fromUtf8(kTranslitWarning));
     }
-    rtf1_->setPlainText(QString());
-    if (translator_.interface_mode == kModeRus) {
-        fill_main_messages(session_.messages, kModeRus);
-    }
-    if (translator_.interface_mode == kModeCyr) {
+    source_box_->setPlainText(QString());
+    if (script_ == Script::translit)
         apply_translit_texts();
-        fill_main_messages(session_.messages, kModeCyr);
-    }
-    const auto slot = [this](int i) { return QString::fromStdString(session_.messages[i]); };
-    const QString separator = QLocale::system().decimalPoint();
-    widen_panel_for(*panel1_, slot(4) + QStringLiteral("99") + separator + QStringLiteral("99 %"));
-    widen_panel_for(*panel2_,
-                    slot(2) + QStringLiteral("999") + separator + QStringLiteral("99") + slot(3));
-    rtf1_->setFocus();
+    TranslationOptions options = engine_.options();
+    options.script = script_;
+    engine_.set_options(options);
+    const std::string separator = QLocale::system().decimalPoint().toStdString();
+    widen_panel_for(*progress_panel_,
+                    QString::fromStdString(progress_panel_text(script_, 99.99, separator)));
+    widen_panel_for(*elapsed_panel_,
+                    QString::fromStdString(elapsed_panel_text(script_, 999.99, separator)));
+    source_box_->setFocus();
 }
 
-void Form1::apply_translit_texts() {
-    rtf1_->setToolTip(QString::fromUtf8(kSourceBoxToolTip.translit));
-    rtf2_->setToolTip(QString::fromUtf8(kTranslationBoxToolTip.translit));
+void MainWindow::apply_translit_texts() {
+    source_box_->setToolTip(QString::fromUtf8(kSourceBoxToolTip.translit));
+    translation_box_->setToolTip(QString::fromUtf8(kTranslationBoxToolTip.translit));
     setWindowTitle(QString::fromUtf8(kMainWindowTitle.translit));
     for (const MenuItemText& item : kMenuItems) {
         auto* action = findChild<QAction*>(QString::fromLatin1(item.name));
@@ -191,23 +185,23 @@ void Form1::apply_translit_texts() {
     }
 }
 
-void Form1::lay_out(double outer_width, double outer_height) {
+void MainWindow::lay_out(double outer_width, double outer_height) {
     boxes_ = lay_out_boxes(boxes_, outer_width, outer_height);
     apply_box_geometry();
 }
 
-void Form1::apply_box_geometry() {
-    rtf1_->setGeometry(0, 0, twips_to_pixels(boxes_.width1), twips_to_pixels(boxes_.height1));
-    rtf2_->setGeometry(0, twips_to_pixels(boxes_.top2), twips_to_pixels(boxes_.width2),
-                       twips_to_pixels(boxes_.height2));
+void MainWindow::apply_box_geometry() {
+    source_box_->setGeometry(0, 0, twips_to_pixels(boxes_.width1), twips_to_pixels(boxes_.height1));
+    translation_box_->setGeometry(0, twips_to_pixels(boxes_.top2), twips_to_pixels(boxes_.width2),
+                                  twips_to_pixels(boxes_.height2));
 }
 
-void Form1::resizeEvent(QResizeEvent* event) {
+void MainWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     lay_out_for_frame();
 }
 
-void Form1::moveEvent(QMoveEvent* event) {
+void MainWindow::moveEvent(QMoveEvent* event) {
     QMainWindow::moveEvent(event);
     // The window manager frames the window after it is first shown, which
     // moves it but sends no resize; the rule reads the frame, so it runs again.
@@ -216,15 +210,15 @@ void Form1::moveEvent(QMoveEvent* event) {
     }
 }
 
-void Form1::lay_out_for_frame() {
+void MainWindow::lay_out_for_frame() {
     // The rule is stated for the outer size: frame, title bar and menu bar.
     laid_out_frame_ = frameGeometry().size();
     lay_out(pixels_to_twips(laid_out_frame_.width()), pixels_to_twips(laid_out_frame_.height()));
 }
 
-void Form1::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
-    exit_point();
+    exit_program();
 }
 
 }  // namespace vorna::ui

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/dictionary/load_progress.h"
-#include "core/engine/translation_host.h"
+#include "core/engine/run_host.h"
 
 namespace vorna {
 
@@ -16,11 +16,10 @@ class SilentLoadProgress : public LoadProgressSink {
     void records_left_out(int32_t) override {}
 };
 
-class SilentTranslationHost : public TranslationHost {
+class SilentRunHost : public RunHost {
   public:
     void process_pending_events() override {}
-    void show_progress(const std::string&) override {}
-    void dictionary_damaged(const std::string&) override {}
+    void show_progress(double) override {}
 };
 
 }  // namespace vorna

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "core/text/script.h"
+
+namespace vorna {
+
+// The run's output: the running text, or one "word - translation" line per
+// word with an empty line after each source line.
+enum class OutputForm { text, word_list };
+
+struct TranslationOptions {
+    Script script = Script::cyrillic;  // which translation column the run writes
+    OutputForm form = OutputForm::text;
+    // Where each looked-up word came from and went to, for mapping a word of
+    // the output back to its source. Costs memory per word, so off unless asked.
+    bool keep_word_positions = false;
+    // The distinct words the dictionary did not know, with their counts.
+    bool collect_unknown_words = false;
+    // The reference lookup (a scan of the prefix stretch) instead of the
+    // hash; for tests and benchmarks that compare the two.
+    bool literal_scan = false;
+};
+
+}  // namespace vorna

@@ -1,0 +1,47 @@
+#include "ui/statistics_window.h"
+
+#include <QLocale>
+#include <QTextEdit>
+
+#include "core/engine/statistics_report.h"
+#include "ui/cyrillic_check.h"
+#include "ui/product_art.h"
+#include "ui/twips.h"
+
+namespace vorna::ui {
+
+namespace {
+
+constexpr double kTabStopTwips = 720;
+
+}  // namespace
+
+StatisticsWindow::StatisticsWindow(const DictionaryStore& store, const RunCounts& counts,
+                                   DesktopServices& services, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      report_box_(new QTextEdit(this)) {
+    setObjectName(QStringLiteral("Form2"));
+    setWindowIcon(product_icon());
+    setFixedSize(twips_to_pixels(6705), twips_to_pixels(5385));
+
+    report_box_->setObjectName(QStringLiteral("RTB1"));
+    report_box_->setGeometry(twips_to_pixels(60), twips_to_pixels(60), twips_to_pixels(6555),
+                             twips_to_pixels(5235));
+    QFont report_font = report_box_->font();
+    report_font.setPointSizeF(8.5);
+    report_box_->setFont(report_font);
+    report_box_->setTabStopDistance(kTabStopTwips / kTwipsPerPixel);
+    report_box_->setReadOnly(true);
+    report_box_->setLineWrapMode(QTextEdit::NoWrap);
+
+    const Script labels_script =
+        probe_cyrillic(*report_box_, services, objectName()) ? Script::cyrillic : Script::translit;
+    const std::string report = statistics_report(store, counts, labels_script,
+                                                 QLocale::system().decimalPoint().toStdString());
+    QString text = QString::fromStdString(report);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    report_box_->setPlainText(text);
+}
+
+}  // namespace vorna::ui

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QDialog>
+#include <cstdint>
+
+#include "core/dictionary/dictionary_store.h"
+#include "core/engine/translation_result.h"
+
+class QTextEdit;
+
+namespace vorna::ui {
+
+class DesktopServices;
+
+// The statistics window (Form2). It reports the counters of the last run as
+// they stand when it opens; a new window is made for every showing.
+class StatisticsWindow : public QDialog {
+  public:
+    StatisticsWindow(const DictionaryStore& store, const RunCounts& counts,
+                     DesktopServices& services, QWidget* parent);
+
+    QTextEdit& report_box() { return *report_box_; }
+
+  private:
+    QTextEdit* report_box_;
+};
+
+}  // namespace vorna::ui
