@@ -91,6 +91,7 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://example.org/vorna)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${VORNA_PACKAGING_DIR}/postrm)
 # The full articles and the dictionary forms are read at run time from these
 # packages; without them the program works and says what is missing.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "mueller7-dict, hunspell-en-us, wordnet-base")
