@@ -2,9 +2,12 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <sstream>
 #include <string>
+#include <unordered_map>
 #include <unordered_set>
+#include <vector>
 
 #include "core/dictionary/dictionary_loader.h"
 #include "core/dictionary/dictionary_store.h"
@@ -19,6 +22,53 @@ std::string read_text(const std::string& path) {
     std::stringstream content;
     content << in.rdbuf();
     return content.str();
+}
+
+// The comparison forgives capitals ("Бог"), ё written as е and blanks
+// around the bars.
+std::string comparable(std::string text) {
+    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+        auto lead = static_cast<unsigned char>(text[i]);
+        auto trail = static_cast<unsigned char>(text[i + 1]);
+        if (lead == 0xD0 && trail >= 0x90 && trail <= 0x9F) {  // А..П
+            text[i + 1] = static_cast<char>(trail + 0x20);
+        } else if (lead == 0xD0 && trail >= 0xA0 && trail <= 0xAF) {  // Р..Я
+            text[i] = static_cast<char>(0xD1);
+            text[i + 1] = static_cast<char>(trail - 0x20);
+        }
+    }
+    for (const char* yo : {"ё", "Ё"}) {
+        for (std::size_t at = text.find(yo); at != std::string::npos; at = text.find(yo, at)) {
+            text.replace(at, std::string(yo).size(), "е");
+        }
+    }
+    const std::size_t begin = text.find_first_not_of(' ');
+    const std::size_t end = text.find_last_not_of(' ');
+    return begin == std::string::npos ? std::string() : text.substr(begin, end - begin + 1);
+}
+
+struct FrequentWord {
+    std::string english;
+    std::unordered_set<std::string> accepted;
+};
+
+// "word  перевод | перевод": the team's list of the commonest word forms.
+std::vector<FrequentWord> read_frequent_words(const std::string& path) {
+    std::vector<FrequentWord> words;
+    std::ifstream in(path, std::ios::binary);
+    for (std::string line; std::getline(in, line);) {
+        const std::size_t gap = line.find(' ');
+        if (line.empty() || line[0] == '#' || gap == std::string::npos) {
+            continue;
+        }
+        FrequentWord word{line.substr(0, gap), {}};
+        std::stringstream accepted(line.substr(gap));
+        for (std::string russian; std::getline(accepted, russian, '|');) {
+            word.accepted.insert(comparable(russian));
+        }
+        words.push_back(std::move(word));
+    }
+    return words;
 }
 
 class DefaultDictionary : public ::testing::Test {
@@ -88,4 +138,32 @@ TEST_F(DefaultDictionary, finds_most_words_of_real_prose) {
         ++checked;
     }
     EXPECT_GE(checked, 2);
+}
+
+// The 1,000 commonest word forms of running text: at least 98% must get a
+// translation a reader accepts for the word's common use.
+TEST_F(DefaultDictionary, translates_the_frequent_words_as_readers_accept) {
+    const auto words =
+        read_frequent_words(std::string(VORNA_TEST_DATA_DIR) + "/frequent-words.txt");
+    ASSERT_EQ(words.size(), 1000u);
+    std::unordered_map<std::string, std::string> translation_of;
+    for (int32_t row = 1; row <= store_.entry_count; ++row) {
+        const auto& entry = store_.entries[static_cast<std::size_t>(row)];
+        translation_of.emplace(entry.word_eng, entry.word_rus);
+    }
+    std::size_t accepted = 0;
+    std::string misses;
+    for (const FrequentWord& word : words) {
+        const auto found = translation_of.find(word.english);
+        if (found != translation_of.end() && word.accepted.count(comparable(found->second)) > 0) {
+            ++accepted;
+        } else {
+            misses += " " + word.english + "=" +
+                      (found == translation_of.end() ? "(none)" : found->second);
+        }
+    }
+    EXPECT_GE(accepted * 100, words.size() * 98)
+        << accepted << " of " << words.size() << " accepted; misses:" << misses;
+    std::cout << accepted << " of " << words.size() << " frequent words accepted; misses:" << misses
+              << "\n";
 }

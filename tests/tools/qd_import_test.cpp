@@ -118,20 +118,23 @@ TEST(qd_import, adds_inflected_forms_the_word_list_confirms) {
     WordUsage usage;
     usage.add_irregular_form({"children", "child", PartOfSpeech::noun});
     usage.add_irregular_form({"gone", "go", PartOfSpeech::verb});
-    const auto run = import(ranks_of({{"cats", 20},
-                                      {"catted", 80},
-                                      {"stopped", 20},
-                                      {"stopping", 20},
-                                      {"stops", 20},
-                                      {"bigger", 20},
-                                      {"biggest", 20},
-                                      {"children", 10},
-                                      {"gone", 10},
-                                      {"goes", 10},
-                                      {"cat's", 35},
-                                      {"hoped", 10},
-                                      {"hopped", 20}}),
-                            usage);
+    WordRanks ranks = ranks_of({{"cats", 20},
+                                {"catted", 80},
+                                {"stopped", 20},
+                                {"stopping", 20},
+                                {"stops", 20},
+                                {"bigger", 20},
+                                {"biggest", 20},
+                                {"children", 10},
+                                {"gone", 10},
+                                {"goes", 10},
+                                {"cat's", 35},
+                                {"child's", 35},
+                                {"hoped", 10},
+                                {"hopped", 20}});
+    // Only a noun common in running text earns a possessive.
+    ranks.add_count("cat", 5000, false);
+    const auto run = import(ranks, usage);
     const std::map<std::string, std::string> expected = {{"cats", "кот"},
                                                          {"catted", "бить плетью"},
                                                          {"stopped", "останавливать"},
@@ -150,7 +153,7 @@ TEST(qd_import, adds_inflected_forms_the_word_list_confirms) {
             << form;
     }
     // Spellings the list does not confirm are not invented.
-    for (const char* unconfirmed : {"stoped", "catts", "biger", "childs", "haves"}) {
+    for (const char* unconfirmed : {"stoped", "catts", "biger", "childs", "haves", "child's"}) {
         EXPECT_EQ(run.by_headword.count(unconfirmed), 0u) << unconfirmed;
     }
 }
@@ -239,4 +242,75 @@ TEST(qd_import, output_loads_in_the_programs_loader_unshifted) {
         EXPECT_EQ(entry.word_rus, field_safe(expected.at(entry.word_eng))) << entry.word_eng;
         EXPECT_EQ(entry.word_translit, transliterate(entry.word_rus)) << entry.word_eng;
     }
+}
+
+// Articles where the first sense in the source is not what running text means.
+const std::vector<DictdArticle> kUsageArticles = {
+    {"may",
+     "may\n   _I  [mɛɪ] _v. (might) модальный глагол\n      1) мочь, иметь возможность\n"
+     "   _II [mɛɪ] _n. _поэт. дева\n"},
+    {"May", "May\n   [mɛɪ] _n. май\n"},
+    {"two", "two\n   [tʊ:]\n   1. _n-card. два\n   2. _n.\n      1) двойка\n"},
+    {"where", "where\n   [weɜ]\n   1. _adv.\n      1) где\n   2. _cj. туда\n   3. _n. место\n"},
+    {"under", "under\n   [↗ʌndɜ]\n   1. _prep. под\n   2. _adv. ниже\n   3. _a. нижний\n"},
+    {"law", "law\n   [lɔ:] _n. закон\n"},
+    {"laws", "laws\n   [lɔ:z] _int. _уст. неужто\n"},
+    {"jane", "Jane\n   [dʒɛɪn] _n. _разг. бабёнка\n"},
+    {"win",
+     "win\n   [wɪn]\n   1. _n. выигрыш\n   2. _v. (won)\n"
+     "      1) выиграть; to win the day _уст. одержать победу\n      2) добираться\n"},
+    {"cannot", "cannot\n   [↗kænɘt] отриц. форма гл. can\n"},
+    {"sick", "sick\n   [sɪk] _a. преим. больной\n"},
+};
+
+TEST(qd_import, chooses_the_sense_running_text_means) {
+    WordRanks ranks;
+    for (const auto& [form, count] : std::map<std::string, long long>{{"may", 90000},
+                                                                      {"where", 90000},
+                                                                      {"under", 13000},
+                                                                      {"law", 5000},
+                                                                      {"laws", 900},
+                                                                      {"two", 30000}}) {
+        ranks.add_count(form, count, false);
+    }
+    ranks.add_count("Jane", 4000, true);
+    ranks.add("Jane", 50);
+    WordUsage usage;
+    usage.set_tagged_count("may", PartOfSpeech::noun, 29);  // the month
+    usage.set_tagged_count("may", PartOfSpeech::verb, 7);
+    usage.set_tagged_count("where", PartOfSpeech::noun, 1);
+    usage.set_tagged_count("under", PartOfSpeech::adjective, 3);
+    usage.set_tagged_count("law", PartOfSpeech::noun, 300);
+    usage.set_tagged_count("two", PartOfSpeech::adjective, 500);
+    usage.set_tagged_count("win", PartOfSpeech::verb, 60);
+    Importer importer(ranks, usage, {});
+    importer.add_articles(kUsageArticles);
+    ImportFigures figures;
+    const auto by_headword = translations(importer.records(kDefaultRecordLimit, figures));
+    const std::map<std::string, std::string> expected = {
+        {"may", "мочь"},     // a modal, whatever the month is tagged as
+        {"two", "два"},      // the numeral, not the card
+        {"where", "где"},    // rarely tagged: a function word in the article's order
+        {"under", "под"},    // ... its preposition, though tagged as adjective
+        {"laws", "закон"},   // a form of a commoner word, not the interjection
+        {"win", "выиграть"}  // a label in the example does not make the sense rare
+    };
+    for (const auto& [word, translation] : expected) {
+        EXPECT_EQ(by_headword.count(word) ? by_headword.at(word) : "(none)", translation) << word;
+    }
+    // A name with only a slang sense is shown as written; labels and
+    // abbreviations are never a translation.
+    EXPECT_EQ(by_headword.count("jane"), 0u);
+    EXPECT_EQ(figures.names, 1u);
+    EXPECT_EQ(by_headword.count("cannot"), 0u);
+    EXPECT_EQ(by_headword.at("sick"), "больной");
+}
+
+TEST(qd_import, fills_the_records_by_counts_in_running_text) {
+    WordRanks ranks = ranks_of({{"cat", 10}, {"go", 10}, {"big", 10}, {"have", 10}});
+    ranks.add_count("have", 300000, false);
+    ranks.add_count("big", 20000, false);
+    const auto run = import(ranks, WordUsage{}, {}, 2);
+    EXPECT_EQ(run.by_headword.count("have"), 1u);
+    EXPECT_EQ(run.by_headword.count("big"), 1u);
 }

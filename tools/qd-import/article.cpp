@@ -88,6 +88,34 @@ bool is_marginal_label(const std::string& label) {
     return false;
 }
 
+bool is_colloquial_label(const std::string& label) {
+    static const std::array<const char*, 5> kColloquial = {"_разг.", "_sl.", "_жарг.", "_груб.",
+                                                           "_вульг."};
+    for (const char* colloquial : kColloquial) {
+        if (label == colloquial) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The text up to its first Cyrillic word, labels ("_разг.") not counted as words.
+std::string before_first_cyrillic(const std::string& text) {
+    for (std::size_t pos = 0; pos < text.size();) {
+        if (text[pos] == '_') {
+            while (pos < text.size() && text[pos] != ' ') {
+                ++pos;
+            }
+            continue;
+        }
+        const std::size_t start = pos;
+        if (is_cyrillic_letter(next_code_point(text, pos))) {
+            return text.substr(0, start);
+        }
+    }
+    return text;
+}
+
 }  // namespace
 
 PartOfSpeech part_of_speech_of_label(const std::string& label) {
@@ -173,6 +201,7 @@ ParsedArticle parse_article(const std::string& text) {
     constexpr std::size_t kLevels = 5;  // preamble + four marker levels
     std::array<PartOfSpeech, kLevels> part_at{};
     std::array<bool, kLevels> marginal_at{};
+    std::array<bool, kLevels> colloquial_at{};
     int homograph = 1;
     int group = 0;
     for (std::size_t i = 0; i < nodes.size(); ++i) {
@@ -186,23 +215,28 @@ ParsedArticle parse_article(const std::string& text) {
         }
         PartOfSpeech part = depth > 0 ? part_at[depth - 1] : PartOfSpeech::unknown;
         bool marginal = depth > 0 && marginal_at[depth - 1];
-        for (const std::string& label : labels_outside_brackets(node.text)) {
+        bool colloquial = depth > 0 && colloquial_at[depth - 1];
+        // Only the labels before the translation speak of the sense: one
+        // further on ("to win the day _уст. одержать победу") belongs to an example.
+        for (const std::string& label : labels_outside_brackets(before_first_cyrillic(node.text))) {
             const PartOfSpeech labelled = part_of_speech_of_label(label);
             if (labelled != PartOfSpeech::unknown) {
                 part = labelled;
             } else if (is_marginal_label(label)) {
                 marginal = true;
             }
+            colloquial = colloquial || is_colloquial_label(label);
         }
         for (std::size_t d = depth; d < kLevels; ++d) {
             part_at[d] = part;
             marginal_at[d] = marginal;
+            colloquial_at[d] = colloquial;
         }
         // A marker's own text comes before its sub-senses: "1) говорить; to say
         // no а) отрицать" translates in its own line, the sub-senses belong to
         // the example.
         if (!node.text.empty()) {
-            article.senses.push_back({homograph, group, part, marginal, node.text});
+            article.senses.push_back({homograph, group, part, marginal, colloquial, node.text});
         }
     }
     return article;

@@ -27,6 +27,9 @@ struct Sense {
     // Marked rare, poetic, obsolete, dialect, slang or attributive here or
     // on an enclosing marker: used only when nothing plainer exists.
     bool marginal = false;
+    // Marked colloquial or slang: "jane" is "бабёнка" only in slang, so a
+    // headword with nothing else is a name to the reader.
+    bool colloquial = false;
     std::string text;  // the sense's own text, wrapped lines joined
 };
 

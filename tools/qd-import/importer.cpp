@@ -1,6 +1,8 @@
 #include "importer.h"
 
 #include <algorithm>
+#include <array>
+#include <functional>
 #include <tuple>
 
 #include "inflections.h"
@@ -12,9 +14,29 @@ namespace {
 // References may chain (a form of a variant of a word) but never loop for long.
 constexpr int kMaxReferenceDepth = 6;
 
+// The tagged texts count content words only: a word tagged for fewer than
+// this share of its occurrences in running text is mostly a function word
+// ("under" 5 tagged of 13,358, "while" 23 of 17,821; "now" 528 of 163,333
+// and "only" 627 of 55,269 are adverbs).
+constexpr double kContentShareFloor = 1.5 / 1000;
+
+// A possessive earns a slot only for a noun met this often in running text;
+// it is met about a tenth as often as its noun.
+constexpr long long kPossessiveFloor = 200;
+constexpr long long kPossessiveShare = 10;
+
 bool is_function_part(PartOfSpeech part) {
     return part == PartOfSpeech::preposition || part == PartOfSpeech::conjunction ||
-           part == PartOfSpeech::pronoun;
+           part == PartOfSpeech::pronoun || part == PartOfSpeech::interjection;
+}
+
+// These are modal verbs in running text, whatever their homographs
+// (May the month, can the tin, will the testament) are tagged as.
+bool is_modal_verb(const std::string& word) {
+    static const std::array<const char*, 10> kModals = {
+        "may", "might", "can", "could", "must", "shall", "should", "will", "would", "ought"};
+    return std::any_of(kModals.begin(), kModals.end(),
+                       [&word](const char* modal) { return word == modal; });
 }
 
 bool only_small_letters(const std::string& word) {
@@ -55,7 +77,7 @@ void Importer::add_articles(const std::vector<DictdArticle>& articles) {
             const bool is_first = opens_entry && &sense == &parsed.senses.front();
             if (auto translation = short_translation(sense.text)) {
                 entry.candidates.push_back({rank, sense.homograph, sense.group,
-                                            sense.part_of_speech, sense.marginal,
+                                            sense.part_of_speech, sense.marginal, sense.colloquial,
                                             std::move(*translation)});
             } else if (auto reference = find_reference(sense.text)) {
                 if (is_first && rank == 0 && reference->form_of != PartOfSpeech::unknown) {
@@ -75,13 +97,16 @@ bool Importer::has_part(const Entry& entry, PartOfSpeech part) const {
                        [part](const Candidate& c) { return c.part == part; });
 }
 
-// The part of speech a word is mostly used as: a function word's own part
-// when it has one, otherwise the part the tagged texts met most often.
+// The part of speech a word is mostly used as: a numeral's number, a modal's
+// verb; the part the tagged texts met most often, unless they met the word
+// so rarely that it is mostly a function word (a preposition, conjunction,
+// pronoun or interjection) in running text.
 PartOfSpeech Importer::usual_part(const std::string& headword, const Entry& entry) const {
-    for (const Candidate& candidate : entry.candidates) {
-        if (candidate.article_rank == 0 && is_function_part(candidate.part)) {
-            return candidate.part;
-        }
+    if (has_part(entry, PartOfSpeech::numeral)) {
+        return PartOfSpeech::numeral;
+    }
+    if (is_modal_verb(headword) && has_part(entry, PartOfSpeech::verb)) {
+        return PartOfSpeech::verb;
     }
     PartOfSpeech best = PartOfSpeech::unknown;
     int best_count = 0;
@@ -93,7 +118,100 @@ PartOfSpeech Importer::usual_part(const std::string& headword, const Entry& entr
             best_count = count;
         }
     }
+    const auto running = static_cast<double>(ranks_.count(headword));
+    if (running == 0 && best_count == 0) {
+        // Nothing known of its use: a function word's own part when it has one.
+        for (const Candidate& candidate : entry.candidates) {
+            if (candidate.article_rank == 0 && is_function_part(candidate.part)) {
+                return candidate.part;
+            }
+        }
+        return best;
+    }
+    const bool mostly_function = usage_.tagged_total(headword) < kContentShareFloor * running;
+    if (mostly_function) {
+        // The article's own order among the parts function words have and
+        // the tagged part: "where" is где before туда, "yes" да before
+        // утверждение, "dear" дорогой before дорого.
+        for (const Candidate& candidate : entry.candidates) {
+            if (candidate.article_rank == 0 && !candidate.marginal &&
+                (is_function_part(candidate.part) || candidate.part == PartOfSpeech::adverb ||
+                 candidate.part == best)) {
+                return candidate.part;
+            }
+        }
+    }
+    if (best == PartOfSpeech::unknown && running > 0) {
+        // Nothing tagged: the article's own order, its first part.
+        for (const Candidate& candidate : entry.candidates) {
+            if (candidate.article_rank == 0 && !candidate.marginal) {
+                return candidate.part;
+            }
+        }
+    }
     return best;
+}
+
+// "laws", "ladies", "going", "won": a headword that is also a form of a
+// commoner word means what that word means, unless the tagged texts meet it
+// as a word of its own more often ("evening" is not a form of "even").
+std::optional<std::string> Importer::translate_as_form(const std::string& headword) {
+    if (overrides_.count(headword) > 0) {
+        return std::nullopt;
+    }
+    const int own = usage_.tagged_total(headword);
+    const auto outweighs = [&](const std::string& base, PartOfSpeech part) {
+        return base != headword && entries_.count(base) > 0 && has_part(entries_.at(base), part) &&
+               2 * own < usage_.tagged_count(base, part);
+    };
+    for (const auto& [base, part] : usage_.bases_of(headword)) {
+        if (outweighs(base, part)) {
+            return translate(base, part);
+        }
+    }
+    for (const PossibleBase& possible : possible_bases(headword)) {
+        PartOfSpeech part = PartOfSpeech::verb;
+        if (possible.kind == FormKind::comparison) {
+            part = PartOfSpeech::adjective;
+        } else if (possible.kind == FormKind::plural_or_third_person &&
+                   usage_.tagged_count(possible.base, PartOfSpeech::noun) >=
+                       usage_.tagged_count(possible.base, PartOfSpeech::verb)) {
+            part = PartOfSpeech::noun;
+        }
+        // "bed" is no past of "be": a verb with an irregular past has no regular one.
+        if (possible.kind == FormKind::past && usage_.has_irregular_forms(possible.base, part)) {
+            continue;
+        }
+        if (outweighs(possible.base, part)) {
+            return translate(possible.base, part);
+        }
+    }
+    return std::nullopt;
+}
+
+// A headword that running text mostly writes with a capital, that the word
+// lists know as a name, and whose every sense is slang or rare ("jane"): to
+// the reader it is a name.
+bool Importer::is_name(const std::string& headword) const {
+    if (!ranks_.mostly_capitalised(headword) || !ranks_.listed_capitalised(headword)) {
+        return false;
+    }
+    const auto found = entries_.find(headword);
+    if (found == entries_.end() || found->second.candidates.empty() ||
+        overrides_.count(headword) > 0) {
+        return false;
+    }
+    const auto& candidates = found->second.candidates;
+    return std::all_of(candidates.begin(), candidates.end(),
+                       [](const Candidate& c) { return c.marginal || c.colloquial; });
+}
+
+// Possessives of rare nouns would crowd out common words: only a noun met
+// often enough in running text gets one.
+bool Importer::earns_possessive(const std::string& base) const {
+    const auto found = entries_.find(base);
+    return found != entries_.end() && ranks_.count(base) >= kPossessiveFloor &&
+           usual_part(base, found->second) == PartOfSpeech::noun;
 }
 
 std::optional<std::string> Importer::translate(const std::string& headword, PartOfSpeech wanted) {
@@ -111,11 +229,17 @@ std::optional<std::string> Importer::translate(const std::string& headword, Part
 
 std::optional<std::string> Importer::resolve(const std::string& headword, PartOfSpeech wanted,
                                              int homograph, int group, int depth) {
+    const auto found = entries_.find(headword);
     const auto overridden = overrides_.find(headword);
-    if (overridden != overrides_.end()) {
+    // The table corrects a word's usual sense; a form that asks for another
+    // part of speech ("likes", the verb) still finds it in the article.
+    if (overridden != overrides_.end() &&
+        (wanted == PartOfSpeech::unknown || found == entries_.end() ||
+         !has_part(found->second, wanted) ||
+         usual_part(headword, found->second) == PartOfSpeech::unknown ||
+         usual_part(headword, found->second) == wanted)) {
         return overridden->second;
     }
-    const auto found = entries_.find(headword);
     if (found == entries_.end() || depth > kMaxReferenceDepth) {
         return std::nullopt;
     }
@@ -135,6 +259,12 @@ std::optional<std::string> Importer::resolve(const std::string& headword, PartOf
     for (const Reference* reference : form_references) {
         if (wanted != PartOfSpeech::unknown && reference->form_of != PartOfSpeech::unknown &&
             reference->form_of != wanted) {
+            continue;
+        }
+        // "ground" is the past of "grind", but running text means the earth.
+        const PartOfSpeech base_part =
+            reference->form_of != PartOfSpeech::unknown ? reference->form_of : PartOfSpeech::verb;
+        if (usage_.tagged_total(headword) > 2 * usage_.tagged_count(reference->target, base_part)) {
             continue;
         }
         if (auto target = follow(*reference, headword, wanted, depth)) {
@@ -216,23 +346,32 @@ void Importer::add_forms(std::vector<Ranked>& ranked,
         }
         if (auto translation = translate(base, part)) {
             taken[form] = true;
-            ranked.push_back({form, *translation, level_of(form), true});
+            ranked.push_back({form, *translation, level_of(form), ranks_.count(form), true});
         }
     };
     for (const WordUsage::IrregularForm& irregular : usage_.irregular_forms()) {
         const auto base = entries_.find(irregular.base);
-        if (base != entries_.end() && has_part(base->second, irregular.part)) {
+        // "goes" is listed as the plural of the noun "go", but the verb is
+        // what running text means: the rarer part leaves the form to the rules.
+        if (base != entries_.end() && has_part(base->second, irregular.part) &&
+            2 * usage_.tagged_count(irregular.base, irregular.part) >=
+                usage_.tagged_total(irregular.base)) {
             add(irregular.form, irregular.base, irregular.part);
         }
     }
     for (const std::string& base : headword_order_) {
-        if (!only_small_letters(base) || !translate(base)) {
+        if (!only_small_letters(base) || is_name(base) || !translate(base)) {
             continue;
         }
-        // "father's", "one's": the possessive is looked up as one word.
-        add(base + "'s", base,
-            has_part(entries_.at(base), PartOfSpeech::noun) ? PartOfSpeech::noun
-                                                            : PartOfSpeech::unknown);
+        // "father's": the possessive is looked up as one word.
+        const std::string possessive = base + "'s";
+        if (earns_possessive(base) && taken.count(possessive) == 0) {
+            if (auto translation = translate(base, PartOfSpeech::noun)) {
+                taken[possessive] = true;
+                ranked.push_back({possessive, *translation, level_of(base),
+                                  ranks_.count(base) / kPossessiveShare, true});
+            }
+        }
         const Entry& entry = entries_.at(base);
         // "hoped" and "hoping" are forms of "hope", not of "hop" (which gives
         // "hopped"): leave such spellings to the word with the final e.
@@ -246,12 +385,15 @@ void Importer::add_forms(std::vector<Ranked>& ranked,
         };
         // "puts" is more often the verb than the plural of the noun "put":
         // an -s form takes the part of speech its base is mostly used as.
-        if (has_part(entry, PartOfSpeech::noun) &&
+        if ((has_part(entry, PartOfSpeech::noun) || has_part(entry, PartOfSpeech::pronoun)) &&
             (!has_part(entry, PartOfSpeech::verb) ||
              usage_.tagged_count(base, PartOfSpeech::noun) >=
                  usage_.tagged_count(base, PartOfSpeech::verb))) {
+            // "others": a pronoun's plural means what the pronoun means.
+            const PartOfSpeech part =
+                has_part(entry, PartOfSpeech::noun) ? PartOfSpeech::noun : PartOfSpeech::pronoun;
             for (const std::string& form : plural_or_third_person(base)) {
-                add(form, base, PartOfSpeech::noun);
+                add(form, base, part);
             }
         }
         if (has_part(entry, PartOfSpeech::verb)) {
@@ -276,16 +418,26 @@ std::vector<QdRecord> Importer::records(std::size_t limit, ImportFigures& figure
     figures.headwords = headword_order_.size();
     for (const std::string& headword : headword_order_) {
         taken[headword] = true;
-        if (auto translation = translate(headword)) {
+        if (is_name(headword)) {
+            ++figures.names;
+            continue;  // shown as written, like other names
+        }
+        auto translation = translate_as_form(headword);
+        if (!translation) {
+            translation = translate(headword);
+        }
+        if (translation) {
             ++figures.translated;
             figures.overridden += overrides_.count(headword);
-            ranked.push_back({headword, *translation, level_of(headword), false});
+            ranked.push_back(
+                {headword, *translation, level_of(headword), ranks_.count(headword), false});
             // "mr." is looked up as "mr": word characters have no dot.
             if (headword.back() == '.' && headword.find('.') == headword.size() - 1) {
                 const std::string bare = headword.substr(0, headword.size() - 1);
                 if (entries_.count(bare) == 0 && taken.count(bare) == 0) {
                     taken[bare] = true;
-                    ranked.push_back({bare, *translation, level_of(bare), false});
+                    ranked.push_back(
+                        {bare, *translation, level_of(bare), ranks_.count(bare), false});
                 }
             }
         }
@@ -294,16 +446,19 @@ std::vector<QdRecord> Importer::records(std::size_t limit, ImportFigures& figure
         if (taken.count(headword) == 0 && is_usable_headword(headword)) {
             taken[headword] = true;
             ++figures.overridden;
-            ranked.push_back({headword, translation, level_of(headword), false});
+            ranked.push_back(
+                {headword, translation, level_of(headword), ranks_.count(headword), false});
         }
     }
     const std::size_t before_forms = ranked.size();
     add_forms(ranked, taken);
     figures.forms = ranked.size() - before_forms;
 
-    // Commonest first, a word before the forms of others at the same level.
+    // Commonest in running text first; the forms the counts lack by the
+    // level of the word lists, a word before the forms of others.
     std::sort(ranked.begin(), ranked.end(), [](const Ranked& a, const Ranked& b) {
-        return std::tie(a.level, a.is_form, a.headword) < std::tie(b.level, b.is_form, b.headword);
+        return std::make_tuple(-a.count, a.level, a.is_form, std::cref(a.headword)) <
+               std::make_tuple(-b.count, b.level, b.is_form, std::cref(b.headword));
     });
     if (ranked.size() > limit) {
         figures.left_out = ranked.size() - limit;

@@ -25,6 +25,7 @@ struct ImportFigures {
     std::size_t forms = 0;       // inflected forms added
     std::size_t overridden = 0;  // records whose translation the table gave
     std::size_t left_out = 0;    // dropped, the rarest first, to keep within the limit
+    std::size_t names = 0;       // headwords left out as names (only slang senses)
 };
 
 // Turns the articles of an English-Russian dictd dictionary into qd.dat
@@ -53,6 +54,7 @@ class Importer {
         int group = 0;
         PartOfSpeech part = PartOfSpeech::unknown;
         bool marginal = false;
+        bool colloquial = false;
         std::string translation;
     };
     struct Entry {
@@ -65,6 +67,7 @@ class Importer {
         std::string headword;
         std::string translation;
         int level = 0;
+        long long count = 0;  // occurrences in running text
         bool is_form = false;
     };
 
@@ -73,6 +76,9 @@ class Importer {
     std::optional<std::string> follow(const Reference& reference, const std::string& from,
                                       PartOfSpeech wanted, int depth);
     PartOfSpeech usual_part(const std::string& headword, const Entry& entry) const;
+    std::optional<std::string> translate_as_form(const std::string& headword);
+    bool is_name(const std::string& headword) const;
+    bool earns_possessive(const std::string& base) const;
     bool has_part(const Entry& entry, PartOfSpeech part) const;
     void add_forms(std::vector<Ranked>& ranked, std::unordered_map<std::string, bool>& taken);
     int level_of(const std::string& headword) const;

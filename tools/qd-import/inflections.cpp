@@ -52,6 +52,9 @@ std::vector<std::string> plural_or_third_person(const std::string& base) {
     if (ends_with(base, "o")) {
         return {base + "s", base + "es"};
     }
+    if (ends_with(base, "man")) {
+        return {base.substr(0, base.size() - 3) + "men", base + "s"};  // gentlemen, Germans
+    }
     return {base + "s"};
 }
 
@@ -107,6 +110,76 @@ std::vector<std::string> comparison_forms(const std::string& base) {
         forms.push_back(stem + "est");
     }
     return forms;
+}
+
+std::vector<PossibleBase> possible_bases(const std::string& form) {
+    struct Suffix {
+        const char* ending;
+        FormKind kind;
+    };
+    static const Suffix kSuffixes[] = {
+        {"s", FormKind::plural_or_third_person},
+        {"es", FormKind::plural_or_third_person},
+        {"ies", FormKind::plural_or_third_person},
+        {"d", FormKind::past},
+        {"ed", FormKind::past},
+        {"ied", FormKind::past},
+        {"ing", FormKind::ing},
+        {"ying", FormKind::ing},
+        {"r", FormKind::comparison},
+        {"er", FormKind::comparison},
+        {"st", FormKind::comparison},
+        {"est", FormKind::comparison},
+        {"ier", FormKind::comparison},
+        {"iest", FormKind::comparison},
+    };
+    const auto forms_of = [](const std::string& base, FormKind kind) {
+        switch (kind) {
+            case FormKind::plural_or_third_person:
+                return plural_or_third_person(base);
+            case FormKind::past:
+                return past_forms(base);
+            case FormKind::ing:
+                return ing_forms(base);
+            case FormKind::comparison:
+                return comparison_forms(base);
+        }
+        return std::vector<std::string>{};
+    };
+    std::vector<PossibleBase> bases;
+    const auto try_base = [&](const std::string& base, FormKind kind) {
+        if (base.size() < 2) {
+            return;
+        }
+        for (const PossibleBase& known : bases) {
+            if (known.base == base && known.kind == kind) {
+                return;
+            }
+        }
+        for (const std::string& made : forms_of(base, kind)) {
+            if (made == form) {
+                bases.push_back({base, kind});
+                return;
+            }
+        }
+    };
+    for (const Suffix& suffix : kSuffixes) {
+        const std::string ending = suffix.ending;
+        if (form.size() <= ending.size() + 1 || !ends_with(form, ending)) {
+            continue;
+        }
+        const std::string stem = form.substr(0, form.size() - ending.size());
+        // The stem itself, with a final e or y back, or with a doubled
+        // consonant undone.
+        try_base(stem, suffix.kind);
+        try_base(stem + "e", suffix.kind);
+        try_base(stem + "y", suffix.kind);
+        try_base(stem + "ie", suffix.kind);
+        if (stem.size() >= 2 && stem.back() == stem[stem.size() - 2]) {
+            try_base(stem.substr(0, stem.size() - 1), suffix.kind);
+        }
+    }
+    return bases;
 }
 
 }  // namespace qd_import

@@ -16,12 +16,15 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: qd-import --index FILE --dict FILE -o OUTPUT\n"
-    "                 [--word-levels DIR] [--word-list FILE] [--wordnet DIR]\n"
+    "                 [--word-levels DIR] [--word-list FILE] [--frequencies FILE]\n"
+    "                 [--wordnet DIR]\n"
     "                 [--overrides FILE] [--limit N]\n"
     "  --index, --dict   the dictd dictionary (.index and .dict or .dict.dz)\n"
     "  --word-levels     folder of word lists by size level (<variety>-words.<level>):\n"
     "                    confirms inflected forms and ranks words by commonness\n"
     "  --word-list       a plain word list, counted as level 50 (when no levels exist)\n"
+    "  --frequencies     \"<form> <count>\" lines: how often forms occur in running text;\n"
+    "                    the commonest fill the records first\n"
     "  --wordnet         lexical database folder: part-of-speech use and irregular forms\n"
     "  --overrides       the team's table of corrections\n"
     "  --limit           most records to write (default 60000, what the program loads)\n";
@@ -32,6 +35,7 @@ struct Arguments {
     std::string output;
     std::vector<std::string> level_folders;
     std::vector<std::string> word_lists;
+    std::string frequencies;
     std::string wordnet;
     std::string overrides;
     std::size_t limit = qd_import::kDefaultRecordLimit;
@@ -54,6 +58,8 @@ bool parse_arguments(int argc, char** argv, Arguments& args) {
             args.level_folders.push_back(value);
         } else if (name == "--word-list") {
             args.word_lists.push_back(value);
+        } else if (name == "--frequencies") {
+            args.frequencies = value;
         } else if (name == "--wordnet") {
             args.wordnet = value;
         } else if (name == "--overrides") {
@@ -96,6 +102,9 @@ int main(int argc, char** argv) {
                 std::cerr << "qd-import: warning: cannot read " << list << "\n";
             }
         }
+        if (!args.frequencies.empty() && !ranks.add_frequency_file(args.frequencies)) {
+            std::cerr << "qd-import: warning: cannot read " << args.frequencies << "\n";
+        }
         if (ranks.empty()) {
             std::cerr << "qd-import: warning: no word list; no inflected forms are added\n";
         }
@@ -124,11 +133,11 @@ int main(int argc, char** argv) {
             std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
         std::printf(
             "qd-import: %zu articles, %zu single-word headwords, %zu translated (%zu from the "
-            "table of corrections), %zu inflected forms added, %zu rarest left out past the "
-            "limit of %zu; %zu records written to %s in %.2f s\n",
+            "table of corrections), %zu left out as names, %zu inflected forms added, %zu rarest "
+            "left out past the limit of %zu; %zu records written to %s in %.2f s\n",
             figures.articles, figures.headwords, figures.translated, figures.overridden,
-            figures.forms, figures.left_out, args.limit, written.written, args.output.c_str(),
-            seconds);
+            figures.names, figures.forms, figures.left_out, args.limit, written.written,
+            args.output.c_str(), seconds);
     } catch (const std::exception& error) {
         std::cerr << "qd-import: " << error.what() << "\n";
         return 1;

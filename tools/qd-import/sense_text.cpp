@@ -143,6 +143,38 @@ bool only_russian_words(const std::string& text) {
     return contains_cyrillic(text);
 }
 
+// "predic, испуганный": the note that an adjective is used only after a verb.
+std::string without_latin_note(const std::string& piece) {
+    for (const char* note : {"predic,", "predic.", "predic"}) {
+        if (piece.rfind(note, 0) == 0) {
+            return trim(piece.substr(std::string(note).size()));
+        }
+    }
+    return piece;
+}
+
+// "преим. больной": a leading abbreviated note ("mostly", "usually") goes.
+std::string without_leading_abbreviations(std::string text) {
+    for (;;) {
+        const std::size_t blank = text.find(' ');
+        if (blank == std::string::npos || blank == 0 || text[blank - 1] != '.') {
+            return text;
+        }
+        text.erase(0, blank + 1);
+    }
+}
+
+// A reader can use a word or a phrase, not an abbreviation ("что-л.",
+// "отриц. форма гл") nor a single letter left over from a cut.
+bool is_usable_translation(const std::string& text) {
+    if (text.find('.') != std::string::npos) {
+        return false;
+    }
+    std::size_t pos = 0;
+    next_code_point(text, pos);
+    return pos < text.size();
+}
+
 std::vector<std::string> split(const std::string& text, char separator) {
     std::vector<std::string> parts;
     std::size_t begin = 0;
@@ -234,7 +266,7 @@ bool starts_word_at(const std::string& text, std::size_t pos) {
 std::optional<std::string> short_translation(const std::string& sense_text) {
     const std::string plain = without_brackets_and_labels(sense_text);
     for (const std::string& raw_piece : split(plain, ';')) {
-        const std::string piece = trim(raw_piece);
+        const std::string piece = without_latin_note(trim(raw_piece));
         if (!piece.empty()) {
             std::size_t pos = 0;
             const uint32_t first_character = next_code_point(piece, pos);
@@ -255,12 +287,17 @@ std::optional<std::string> short_translation(const std::string& sense_text) {
                 first.erase(at);
             }
         }
+        first = without_leading_abbreviations(trim(first));
+        // An abbreviation left inside ("что-л.", "косв.") is no word to read.
+        if (first.find('.') != std::string::npos) {
+            continue;
+        }
         if (ends_in_pointer(tidy(head))) {
             continue;
         }
         first = tidy(first);
         if (first.empty() || !only_russian_words(first) || is_description(first) ||
-            word_count(first) > 3) {
+            word_count(first) > 3 || !is_usable_translation(first)) {
             continue;
         }
         return first;

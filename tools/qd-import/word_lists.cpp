@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <unordered_set>
 
 #include "utf8_text.h"
 
@@ -56,6 +57,9 @@ void WordRanks::add(const std::string& word, int level) {
     // Lists keep capitalised words apart; lookups are lower-cased, so the
     // commonest spelling of either case counts.
     const std::string key = ascii_lower(word);
+    if (key != word) {
+        capitalised_.insert(key);
+    }
     const auto found = levels_.find(key);
     if (found == levels_.end() || found->second > level) {
         levels_[key] = level;
@@ -65,6 +69,47 @@ void WordRanks::add(const std::string& word, int level) {
 int WordRanks::level(const std::string& word) const {
     const auto found = levels_.find(word);
     return found == levels_.end() ? kUnlisted : found->second;
+}
+
+bool WordRanks::add_frequency_file(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        return false;
+    }
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.empty() || line[0] == '#') {
+            continue;
+        }
+        std::istringstream fields(line);
+        std::string form;
+        long long count = 0;
+        if (fields >> form >> count && count > 0) {
+            const bool capitalised = form[0] >= 'A' && form[0] <= 'Z';
+            add_count(form, count, capitalised);
+        }
+    }
+    return true;
+}
+
+void WordRanks::add_count(const std::string& form, long long count, bool mostly_capitalised) {
+    Occurrences& known = counts_[ascii_lower(form)];
+    known.count += count;
+    known.capitalised = mostly_capitalised;
+}
+
+long long WordRanks::count(const std::string& word) const {
+    const auto found = counts_.find(word);
+    return found == counts_.end() ? 0 : found->second.count;
+}
+
+bool WordRanks::listed_capitalised(const std::string& word) const {
+    return capitalised_.count(word) > 0;
+}
+
+bool WordRanks::mostly_capitalised(const std::string& word) const {
+    const auto found = counts_.find(word);
+    return found != counts_.end() && found->second.capitalised;
 }
 
 std::size_t WordUsage::slot(PartOfSpeech part) {
@@ -80,6 +125,18 @@ std::size_t WordUsage::slot(PartOfSpeech part) {
         default:
             return 4;
     }
+}
+
+int WordUsage::tagged_total(const std::string& word) const {
+    const auto found = counts_.find(word);
+    if (found == counts_.end()) {
+        return 0;
+    }
+    int total = 0;
+    for (const int count : found->second) {
+        total += count;
+    }
+    return total;
 }
 
 int WordUsage::tagged_count(const std::string& word, PartOfSpeech part) const {
@@ -110,7 +167,19 @@ bool WordUsage::is_irregular_form_of(const std::string& form, const std::string&
                        [&base](const auto& known) { return known.first == base; });
 }
 
+std::vector<std::pair<std::string, PartOfSpeech>> WordUsage::bases_of(
+    const std::string& form) const {
+    const auto bases = bases_of_form_.find(form);
+    return bases == bases_of_form_.end() ? std::vector<std::pair<std::string, PartOfSpeech>>{}
+                                         : bases->second;
+}
+
+bool WordUsage::has_irregular_forms(const std::string& base, PartOfSpeech part) const {
+    return irregular_bases_.count(std::to_string(slot(part)) + ":" + base) > 0;
+}
+
 void WordUsage::add_irregular_form(IrregularForm form) {
+    irregular_bases_.insert(std::to_string(slot(form.part)) + ":" + form.base);
     bases_of_form_[form.form].emplace_back(form.base, form.part);
     irregular_.push_back(std::move(form));
 }
@@ -120,6 +189,38 @@ void WordUsage::set_tagged_count(const std::string& word, PartOfSpeech part, int
     if (index < 4) {
         counts_[word][index] = count;
     }
+}
+
+// cntlist.rev: "lemma%type:file:id:head:hid sense_number tag_count", type 1
+// noun, 2 verb, 3 adjective, 4 adverb, 5 adjective satellite.
+bool WordUsage::read_sense_counts(const std::string& path) {
+    std::ifstream in(path);
+    if (!in) {
+        return false;
+    }
+    static const std::array<PartOfSpeech, 6> kTypes = {
+        PartOfSpeech::unknown,   PartOfSpeech::noun,   PartOfSpeech::verb,
+        PartOfSpeech::adjective, PartOfSpeech::adverb, PartOfSpeech::adjective};
+    counts_.clear();
+    std::string line;
+    while (std::getline(in, line)) {
+        std::istringstream fields(line);
+        std::string key;
+        int sense = 0;
+        int tagged = 0;
+        const std::size_t percent = line.find('%');
+        if (!(fields >> key >> sense >> tagged) || percent == std::string::npos ||
+            percent + 1 >= line.size()) {
+            continue;
+        }
+        const int type = line[percent + 1] - '0';
+        if (type < 1 || type > 5) {
+            continue;
+        }
+        const std::size_t index = slot(kTypes[static_cast<std::size_t>(type)]);
+        counts_[key.substr(0, percent)][index] += tagged;
+    }
+    return true;
 }
 
 bool WordUsage::read_folder(const std::string& folder) {
@@ -168,7 +269,9 @@ bool WordUsage::read_folder(const std::string& folder) {
             }
         }
     }
-    return any;
+    // The counts of tagged occurrences rank the parts of speech far better
+    // than the number of tagged senses does.
+    return read_sense_counts(folder + "/cntlist.rev") || any;
 }
 
 }  // namespace qd_import
