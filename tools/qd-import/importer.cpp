@@ -375,7 +375,11 @@ void Importer::add_forms(std::vector<Ranked>& ranked,
         const Entry& entry = entries_.at(base);
         // "hoped" and "hoping" are forms of "hope", not of "hop" (which gives
         // "hopped"): leave such spellings to the word with the final e.
-        const bool has_e_twin = base.back() != 'e' && entries_.count(base + "e") > 0;
+        // "passé" is no verb, so "passed" stays with "pass".
+        const auto e_twin = entries_.find(base + "e");
+        const bool has_e_twin = base.back() != 'e' && e_twin != entries_.end() &&
+                                (has_part(e_twin->second, PartOfSpeech::verb) ||
+                                 usage_.tagged_count(base + "e", PartOfSpeech::verb) > 0);
         const auto add_unless_e_twin = [&](const std::string& form, PartOfSpeech part) {
             if (has_e_twin && (form == base + "ed" || form == base + "ing" || form == base + "er" ||
                                form == base + "est")) {
@@ -396,7 +400,13 @@ void Importer::add_forms(std::vector<Ranked>& ranked,
                 add(form, base, part);
             }
         }
-        if (has_part(entry, PartOfSpeech::verb)) {
+        // An article without part-of-speech labels ("acknowledge") is a verb
+        // when the tagged texts know it as one.
+        const bool unlabelled =
+            std::none_of(entry.candidates.begin(), entry.candidates.end(),
+                         [](const Candidate& c) { return c.part != PartOfSpeech::unknown; });
+        if (has_part(entry, PartOfSpeech::verb) ||
+            (unlabelled && usage_.tagged_count(base, PartOfSpeech::verb) > 0)) {
             for (const auto& forms :
                  {plural_or_third_person(base), past_forms(base), ing_forms(base)}) {
                 for (const std::string& form : forms) {

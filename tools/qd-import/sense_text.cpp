@@ -167,7 +167,10 @@ std::string without_leading_abbreviations(std::string text) {
 // A reader can use a word or a phrase, not an abbreviation ("что-л.",
 // "отриц. форма гл") nor a single letter left over from a cut.
 bool is_usable_translation(const std::string& text) {
-    if (text.find('.') != std::string::npos) {
+    // "чего-л" is "чего-либо" cut short, its dot already gone with the punctuation.
+    const std::size_t cut = text.find("-л");
+    if (text.find('.') != std::string::npos ||
+        (cut != std::string::npos && (cut + 3 == text.size() || text[cut + 3] == ' '))) {
         return false;
     }
     std::size_t pos = 0;
