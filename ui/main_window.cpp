@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLocale>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMoveEvent>
 #include <QResizeEvent>
@@ -12,6 +13,7 @@
 #include <QTextEdit>
 #include <algorithm>
 #include <map>
+#include <memory>
 
 #include "core/engine/run_figures.h"
 #include "ui/cyrillic_check.h"
@@ -66,7 +68,8 @@ MainWindow::MainWindow(Session& session, DesktopServices& services)
       source_box_(nullptr),
       translation_box_(nullptr),
       progress_panel_(nullptr),
-      elapsed_panel_(nullptr) {
+      elapsed_panel_(nullptr),
+      dictionary_menu_(nullptr) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8(kMainWindowTitle.cyrillic));
     setWindowIcon(product_icon());
@@ -119,6 +122,45 @@ void MainWindow::build_menus() {
         const auto command = commands.find(kMenuItems[i].name);
         add_menu_item(i, command == commands.end() ? nullptr : command->second);
     }
+    dictionary_menu_ = menuBar()->addMenu(text_in(kDictionaryMenu, Script::cyrillic));
+    dictionary_menu_->setObjectName(QStringLiteral("dictionary_menu"));
+    dictionary_menu_->menuAction()->setVisible(false);
+    for (QTextEdit* box : {source_box_, translation_box_}) {
+        box->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(box, &QWidget::customContextMenuRequested, this,
+                [this, box](const QPoint& point) { show_box_menu(*box, point); });
+    }
+}
+
+QAction* MainWindow::add_dictionary_item(const char* name, const ScriptedText& caption,
+                                         const char* shortcut, std::function<void()> command,
+                                         bool in_box_menus) {
+    auto* action = new QAction(text_in(caption, script_), this);
+    action->setObjectName(QString::fromLatin1(name));
+    if (*shortcut != '\0') {
+        action->setShortcut(QKeySequence(QString::fromLatin1(shortcut)));
+        action->setShortcutContext(Qt::WindowShortcut);
+    }
+    connect(action, &QAction::triggered, this, std::move(command));
+    dictionary_menu_->addAction(action);
+    dictionary_menu_->menuAction()->setVisible(true);
+    dictionary_items_.emplace_back(action, caption);
+    if (in_box_menus)
+        box_menu_items_.push_back(action);
+    return action;
+}
+
+void MainWindow::show_box_menu(QTextEdit& box, const QPoint& point) {
+    std::unique_ptr<QMenu> menu(box.createStandardContextMenu(point));
+    if (!box_menu_items_.empty()) {
+        menu->addSeparator();
+        for (QAction* action : box_menu_items_)
+            menu->addAction(action);
+    }
+    context_menu_box_ = &box;
+    context_menu_point_ = point;
+    menu->exec(box.mapToGlobal(point));
+    context_menu_box_ = nullptr;
 }
 
 QAction* MainWindow::add_menu_item(std::size_t index, void (MainWindow::*command)()) {
@@ -183,6 +225,9 @@ void MainWindow::apply_translit_texts() {
             action->setText(QString::fromUtf8(item.caption.translit));
         }
     }
+    dictionary_menu_->setTitle(text_in(kDictionaryMenu, Script::translit));
+    for (const auto& [action, caption] : dictionary_items_)
+        action->setText(text_in(caption, Script::translit));
 }
 
 void MainWindow::lay_out(double outer_width, double outer_height) {

@@ -1,16 +1,22 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPoint>
+#include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "core/engine/run_host.h"
 #include "core/engine/translation_engine.h"
 #include "ui/box_layout.h"
 #include "ui/common_dialog.h"
 #include "ui/event_loop_pacer.h"
+#include "ui/window_texts.h"
 
 class QAction;
 class QLabel;
+class QMenu;
 class QTextEdit;
 
 namespace vorna::ui {
@@ -37,6 +43,18 @@ class MainWindow : public QMainWindow, private RunHost {
     // Runs the layout rule for an outer size in twips, as a resize does.
     void lay_out(double outer_width, double outer_height);
 
+    // Adds a command to the "Словарь" menu, the home of the reading aids
+    // after the described menus (hidden while it holds nothing). Its caption
+    // follows the interface's script; `in_box_menus` also puts it in the
+    // boxes' context menus.
+    QAction* add_dictionary_item(const char* name, const ScriptedText& caption,
+                                 const char* shortcut, std::function<void()> command,
+                                 bool in_box_menus);
+    // While a box's context menu is open: the box and the point it was
+    // opened at, so a command can act on the word under the mouse.
+    QTextEdit* context_menu_box() const { return context_menu_box_; }
+    QPoint context_menu_point() const { return context_menu_point_; }
+
   protected:
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
@@ -46,6 +64,7 @@ class MainWindow : public QMainWindow, private RunHost {
     void build_menus();
     QAction* add_menu_item(std::size_t index, void (MainWindow::*command)());
     void apply_translit_texts();
+    void show_box_menu(QTextEdit& box, const QPoint& point);
     void apply_box_geometry();
     void lay_out_for_frame();
 
@@ -84,6 +103,11 @@ class MainWindow : public QMainWindow, private RunHost {
     QTextEdit* translation_box_;
     QLabel* progress_panel_;
     QLabel* elapsed_panel_;
+    QMenu* dictionary_menu_;
+    std::vector<std::pair<QAction*, ScriptedText>> dictionary_items_;
+    std::vector<QAction*> box_menu_items_;
+    QTextEdit* context_menu_box_ = nullptr;
+    QPoint context_menu_point_;
     bool exit_requested_ = false;
     bool translation_command_running_ = false;
 };

@@ -48,6 +48,9 @@ inline constexpr std::array<MenuItemText, 15> kMenuItems = {{
     {"About", {"О программе", "O programme"}, "", ""},
 }};
 
+// The menu of the reading aids, after the described menus.
+inline constexpr ScriptedText kDictionaryMenu = {"Словарь", "Slovarj"};
+
 inline constexpr ScriptedText kSourceBoxToolTip = {"Скопируйте сюда переводимый текст.",
                                                    "Skopirujte sjuda perevodimij tekst"};
 inline constexpr ScriptedText kTranslationBoxToolTip = {"Это переведенный текст",
