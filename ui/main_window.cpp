@@ -122,9 +122,6 @@ void MainWindow::build_menus() {
         const auto command = commands.find(kMenuItems[i].name);
         add_menu_item(i, command == commands.end() ? nullptr : command->second);
     }
-    dictionary_menu_ = menuBar()->addMenu(text_in(kDictionaryMenu, Script::cyrillic));
-    dictionary_menu_->setObjectName(QStringLiteral("dictionary_menu"));
-    dictionary_menu_->menuAction()->setVisible(false);
     for (QTextEdit* box : {source_box_, translation_box_}) {
         box->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(box, &QWidget::customContextMenuRequested, this,
@@ -142,8 +139,11 @@ QAction* MainWindow::add_dictionary_item(const char* name, const ScriptedText& c
         action->setShortcutContext(Qt::WindowShortcut);
     }
     connect(action, &QAction::triggered, this, std::move(command));
+    if (dictionary_menu_ == nullptr) {
+        dictionary_menu_ = menuBar()->addMenu(text_in(kDictionaryMenu, script_));
+        dictionary_menu_->setObjectName(QStringLiteral("dictionary_menu"));
+    }
     dictionary_menu_->addAction(action);
-    dictionary_menu_->menuAction()->setVisible(true);
     dictionary_items_.emplace_back(action, caption);
     if (in_box_menus)
         box_menu_items_.push_back(action);
@@ -225,7 +225,8 @@ void MainWindow::apply_translit_texts() {
             action->setText(QString::fromUtf8(item.caption.translit));
         }
     }
-    dictionary_menu_->setTitle(text_in(kDictionaryMenu, Script::translit));
+    if (dictionary_menu_ != nullptr)
+        dictionary_menu_->setTitle(text_in(kDictionaryMenu, Script::translit));
     for (const auto& [action, caption] : dictionary_items_)
         action->setText(text_in(caption, Script::translit));
 }

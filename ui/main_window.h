@@ -44,7 +44,7 @@ class MainWindow : public QMainWindow, private RunHost {
     void lay_out(double outer_width, double outer_height);
 
     // Adds a command to the "Словарь" menu, the home of the reading aids
-    // after the described menus (hidden while it holds nothing). Its caption
+    // after the described menus (made with its first command). Its caption
     // follows the interface's script; `in_box_menus` also puts it in the
     // boxes' context menus.
     QAction* add_dictionary_item(const char* name, const ScriptedText& caption,
