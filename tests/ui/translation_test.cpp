@@ -108,7 +108,7 @@ void UiTest::exitDuringRun_endsAfterRemovingTemporaryFiles() {
 void UiTest::damagedDictionary_showsMessageAndEnds() {
     ProgramFixture program;
     QVERIFY(program.start());
-    program.session->store.prefix_index[26 * ('h' - 'a') + ('e' - 'a')].first_entry = -7;
+    program.session->store.prefix_index[vorna::letter_pair_slot('h', 'e')].first_entry = -7;
     program.box("RTF1").setPlainText(QStringLiteral("cat hello"));
     QVERIFY(program.trigger("tr1"));
     QCOMPARE(program.desktop.end_requests, std::vector<int>{1});
