@@ -1,13 +1,10 @@
 #pragma once
 
-#include <string>
-#include <string_view>
+#include "core/text/transliteration.h"
 
 namespace qd_import {
 
-// The program's own Latin rendering of Russian: "Сохранить" -> "Sohranitj",
-// "неправильный" -> "nepraviljnij". A capital gives a capital first letter;
-// characters other than Cyrillic letters are kept as they are.
-std::string transliterate(std::string_view utf8);
+// The importer writes the translit column with the program's own scheme.
+using vorna::transliterate;
 
 }  // namespace qd_import

@@ -1,10 +1,12 @@
-#include "translit.h"
+#include "core/text/transliteration.h"
 
 #include <array>
+#include <cstdint>
 
-#include "utf8_text.h"
+#include "core/text/text_case.h"
 
-namespace qd_import {
+namespace vorna {
+
 namespace {
 
 // а..я in alphabet order (without ё).
@@ -41,4 +43,4 @@ std::string transliterate(std::string_view utf8) {
     return out;
 }
 
-}  // namespace qd_import
+}  // namespace vorna

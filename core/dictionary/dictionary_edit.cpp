@@ -1,0 +1,408 @@
+#include "core/dictionary/dictionary_edit.h"
+
+#include <fcntl.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "core/dictionary/dictionary_file.h"
+#include "core/dictionary/dictionary_store.h"
+#include "core/io/file_bytes.h"
+#include "core/text/text_case.h"
+#include "core/text/text_encoding.h"
+#include "core/text/transliteration.h"
+
+namespace vorna {
+
+int EditFileCalls::create_unique(std::string& name_template) {
+    return mkostemp(name_template.data(), O_CLOEXEC);
+}
+
+ssize_t EditFileCalls::write(int descriptor, const char* data, std::size_t size) {
+    return ::write(descriptor, data, size);
+}
+
+int EditFileCalls::sync(int descriptor) {
+    return fsync(descriptor);
+}
+
+int EditFileCalls::rename(const std::string& from, const std::string& to) {
+    return ::rename(from.c_str(), to.c_str());
+}
+
+namespace {
+
+constexpr std::string_view kBackupSuffix = ".bak";
+
+std::string folder_of(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string name_of(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// The folder's entry for the new file reaches the disk too; a failure here
+// leaves the file written, so it is not reported.
+void sync_folder(const std::string& folder) {
+    const int descriptor = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor < 0)
+        return;
+    fsync(descriptor);
+    close(descriptor);
+}
+
+// Writes `bytes` to `path` complete or not at all: a new file with a unique
+// name beside it (O_EXCL, so never through a link), given `mode`, flushed,
+// then renamed over `path`. On failure the temporary file goes and `path`
+// stays as it was; the status names `path`, the file the reader knows.
+Status replace_file(const std::string& path, std::string_view bytes, mode_t mode,
+                    EditFileCalls& calls) {
+    std::string temporary = folder_of(path) + "/." + name_of(path) + ".XXXXXX";
+    const int descriptor = calls.create_unique(temporary);
+    if (descriptor < 0)
+        return Status::from_errno(errno, path);
+    const auto fail = [&](int error, bool open) {
+        if (open)
+            close(descriptor);
+        unlink(temporary.c_str());
+        return Status::from_errno(error, path);
+    };
+    if (fchmod(descriptor, mode & 07777) != 0)
+        return fail(errno, true);
+    while (!bytes.empty()) {
+        const ssize_t written = calls.write(descriptor, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return fail(written < 0 ? errno : EIO, true);
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    if (calls.sync(descriptor) != 0)
+        return fail(errno, true);
+    if (close(descriptor) != 0)
+        return fail(errno, false);
+    if (calls.rename(temporary, path) != 0)
+        return fail(errno, false);
+    sync_folder(folder_of(path));
+    return {};
+}
+
+// The file a path names, through any links; the path itself when it names nothing yet.
+std::string resolved(const std::string& path) {
+    char buffer[PATH_MAX];
+    return realpath(path.c_str(), buffer) != nullptr ? std::string(buffer) : path;
+}
+
+// One line of the file: where its text starts, how long it is, and how many
+// bytes of line end follow it (0 for a last line without one).
+struct LineSpan {
+    std::size_t start = 0;
+    std::size_t length = 0;
+    std::size_t end_length = 0;
+
+    std::size_t end() const { return start + length; }
+    std::size_t next() const { return start + length + end_length; }
+};
+
+std::vector<LineSpan> lines_of(const std::string& bytes) {
+    std::string_view text = bytes;
+    if (starts_with_byte_order_mark(text))
+        text.remove_prefix(kUtf8ByteOrderMark.size());
+    std::vector<LineSpan> lines;
+    for_each_line(text, [&](std::string_view line) {
+        LineSpan span{static_cast<std::size_t>(line.data() - bytes.data()), line.size(), 0};
+        if (span.end() < bytes.size())
+            span.end_length = bytes[span.end()] == '\r' ? 2 : 1;
+        lines.push_back(span);
+    });
+    return lines;
+}
+
+// The line end of the file's first line; CR LF, the format's own, when no
+// line has ended yet.
+std::string_view line_end_of(const std::string& bytes) {
+    const std::size_t feed = bytes.find('\n');
+    if (feed != std::string::npos && (feed == 0 || bytes[feed - 1] != '\r'))
+        return "\n";
+    return "\r\n";
+}
+
+bool is_blank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+std::string trimmed(const std::string& text) {
+    std::size_t first = 0;
+    std::size_t last = text.size();
+    while (first < last && is_blank(text[first]))
+        ++first;
+    while (last > first && is_blank(text[last - 1]))
+        --last;
+    return text.substr(first, last - first);
+}
+
+bool is_latin_letter(uint32_t c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+// A headword the load accepts and a lookup can find: it starts with a letter
+// (a line starting otherwise is not a record) and holds only the characters
+// a word is cut from.
+bool is_lookup_word(const std::string& headword) {
+    std::size_t pos = 0;
+    std::size_t count = 0;
+    while (pos < headword.size()) {
+        const uint32_t c = next_code_point(headword, pos);
+        if (!is_latin_letter(c) && (count == 0 || (c != '\'' && c != '-')))
+            return false;
+        ++count;
+    }
+    return count >= 2;
+}
+
+EditOutcome refused(EditRefusal refusal, RecordField field = RecordField::headword,
+                    std::string character = {}) {
+    EditOutcome outcome;
+    outcome.refusal = refusal;
+    outcome.field = field;
+    outcome.character = std::move(character);
+    return outcome;
+}
+
+EditOutcome file_refused(EditRefusal refusal, Status status) {
+    EditOutcome outcome;
+    outcome.refusal = refusal;
+    outcome.status = std::move(status);
+    return outcome;
+}
+
+// Appends the field's bytes in the file's encoding, or gives the refusal for
+// its first character that cannot go there: one the encoding lacks, or a
+// control character that would end or garble the line.
+std::optional<EditOutcome> encode_field(const std::string& utf8, RecordField field,
+                                        SourceEncoding encoding, std::string& out) {
+    std::size_t pos = 0;
+    while (pos < utf8.size()) {
+        const std::size_t start = pos;
+        const uint32_t c = next_code_point(utf8, pos);
+        const std::string character = utf8.substr(start, pos - start);
+        if (c < 0x20 || c == 0x7F || !is_valid_utf8(character))
+            return refused(EditRefusal::character_not_writable, field, character);
+        if (encoding == SourceEncoding::utf8) {
+            out += character;
+        } else if (const std::optional<uint8_t> byte = windows_1251_byte(c)) {
+            out += static_cast<char>(*byte);
+        } else {
+            return refused(EditRefusal::character_not_writable, field, character);
+        }
+    }
+    return std::nullopt;
+}
+
+// The new line "headword,translation,translit" in the file's encoding.
+std::optional<EditOutcome> encode_record(const RecordText& record, SourceEncoding encoding,
+                                         std::string& line) {
+    const struct {
+        const std::string& text;
+        RecordField field;
+    } fields[] = {{record.headword, RecordField::headword},
+                  {record.translation, RecordField::translation},
+                  {record.translit, RecordField::translit}};
+    for (const auto& [text, field] : fields) {
+        if (field != RecordField::headword)
+            line += ',';
+        if (std::optional<EditOutcome> refusal = encode_field(text, field, encoding, line))
+            return refusal;
+    }
+    return std::nullopt;
+}
+
+// The input in the form it is written, or the refusal that needs no file.
+std::optional<EditOutcome> check_record(RecordText& record) {
+    record.headword = lower_headword(trimmed(record.headword));
+    record.translation = trimmed(record.translation);
+    record.translit = trimmed(record.translit);
+    for (const auto& [text, field] : {std::pair{&record.headword, RecordField::headword},
+                                      std::pair{&record.translation, RecordField::translation},
+                                      std::pair{&record.translit, RecordField::translit}}) {
+        const std::size_t mark = text->find_first_of(",\"");
+        if (mark != std::string::npos)
+            return refused(EditRefusal::comma_or_quote, field, text->substr(mark, 1));
+    }
+    if (!is_lookup_word(record.headword))
+        return refused(EditRefusal::headword_not_a_word);
+    if (record.translation.empty())
+        return refused(EditRefusal::empty_translation, RecordField::translation);
+    if (record.translit.empty())
+        record.translit = transliterate(record.translation);
+    return std::nullopt;
+}
+
+// The dictionary as read, with what the edit needs to know of it.
+struct OpenedDictionary {
+    std::string path;  // the file itself, links followed
+    std::string bytes;
+    mode_t mode = 0644;
+    SourceEncoding encoding = SourceEncoding::windows_1251;
+    std::vector<LineSpan> lines;
+    std::vector<std::size_t> matches;  // lines of the headword, in file order
+    std::size_t records = 0;           // lines the load takes as records
+    std::size_t insert_before = 0;     // line index a new record goes before
+};
+
+Status open_dictionary(const std::string& path, const std::string& headword,
+                       OpenedDictionary& dictionary) {
+    dictionary.path = resolved(path);
+    if (Status status = read_whole_file(dictionary.path, dictionary.bytes); !status.ok())
+        return status;
+    struct stat info {};
+    if (stat(dictionary.path.c_str(), &info) == 0)
+        dictionary.mode = info.st_mode;
+    dictionary.encoding = detect_source_encoding(dictionary.bytes);
+    dictionary.lines = lines_of(dictionary.bytes);
+    dictionary.insert_before = dictionary.lines.size();
+    TextDecoder decoder(dictionary.encoding);
+    bool before_any_record = true;
+    for (std::size_t i = 0; i < dictionary.lines.size(); ++i) {
+        const std::string_view line(dictionary.bytes.data() + dictionary.lines[i].start,
+                                    dictionary.lines[i].length);
+        if (line.empty() || line.front() < 'a' || line.front() > 'z')
+            continue;
+        ++dictionary.records;
+        const std::string word = lower_headword(decoder.decode(parse_record(line).headword));
+        if (word == headword)
+            dictionary.matches.push_back(i);
+        // In a sorted file the new line lands among its neighbours.
+        if (before_any_record || word < headword)
+            dictionary.insert_before = word < headword ? i + 1 : i;
+        before_any_record = false;
+    }
+    return {};
+}
+
+// The file with the lines of `dictionary.matches` dropped, except that the
+// first of them becomes `new_line` when it is not empty; or, with no match,
+// `new_line` put in before `insert_before`.
+std::string edited_bytes(const OpenedDictionary& dictionary, const std::string& new_line) {
+    const std::string& bytes = dictionary.bytes;
+    const std::vector<LineSpan>& lines = dictionary.lines;
+    std::string out;
+    out.reserve(bytes.size() + new_line.size() + 2);
+    if (dictionary.matches.empty()) {
+        const std::string_view line_end = line_end_of(bytes);
+        const std::size_t at = dictionary.insert_before;
+        if (at < lines.size()) {
+            out.append(bytes, 0, lines[at].start);
+            out += new_line;
+            out += line_end;
+            out.append(bytes, lines[at].start);
+        } else if (!lines.empty() && lines.back().end_length == 0) {
+            // The last line gets the line end it lacked; the file still ends without one.
+            out = bytes;
+            out += line_end;
+            out += new_line;
+        } else {
+            out = bytes;
+            out += new_line;
+            out += line_end;
+        }
+        return out;
+    }
+    std::size_t copied_to = 0;
+    for (std::size_t k = 0; k < dictionary.matches.size(); ++k) {
+        const LineSpan& line = lines[dictionary.matches[k]];
+        out.append(bytes, copied_to, line.start - copied_to);
+        if (k == 0 && !new_line.empty()) {
+            out += new_line;
+            copied_to = line.end();  // the line keeps its own line end
+        } else {
+            copied_to = line.next();
+        }
+    }
+    out.append(bytes, copied_to);
+    return out;
+}
+
+// Keeps the old version, then puts the new one in place.
+EditOutcome write_edit(const OpenedDictionary& dictionary, const std::string& new_bytes,
+                       EditFileCalls& calls) {
+    // A file the reader may not write is not replaced behind its back, even
+    // where the folder would allow it.
+    if (access(dictionary.path.c_str(), W_OK) != 0)
+        return file_refused(EditRefusal::file_not_written,
+                            Status::from_errno(errno, dictionary.path));
+    const std::string backup = dictionary.path + std::string(kBackupSuffix);
+    if (Status status = replace_file(backup, dictionary.bytes, dictionary.mode, calls);
+        !status.ok())
+        return file_refused(EditRefusal::file_not_written, std::move(status));
+    if (Status status = replace_file(dictionary.path, new_bytes, dictionary.mode, calls);
+        !status.ok())
+        return file_refused(EditRefusal::file_not_written, std::move(status));
+    return {};
+}
+
+std::string first_non_ascii(const std::string& utf8) {
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        const std::size_t start = pos;
+        if (next_code_point(utf8, pos) >= 0x80)
+            return utf8.substr(start, pos - start);
+    }
+    return {};
+}
+
+}  // namespace
+
+EditOutcome set_record(const std::string& dictionary_path, const RecordText& input,
+                       EditFileCalls& calls) {
+    RecordText record = input;
+    if (std::optional<EditOutcome> refusal = check_record(record))
+        return *refusal;
+    OpenedDictionary dictionary;
+    if (Status status = open_dictionary(dictionary_path, record.headword, dictionary); !status.ok())
+        return file_refused(EditRefusal::file_not_read, std::move(status));
+    std::string line;
+    if (std::optional<EditOutcome> refusal = encode_record(record, dictionary.encoding, line))
+        return *refusal;
+    if (dictionary.matches.empty() && dictionary.records >= static_cast<std::size_t>(kMaxEntries))
+        return refused(EditRefusal::dictionary_full);
+    const std::string new_bytes = edited_bytes(dictionary, line);
+    // Windows-1251 bytes that happen to read as UTF-8 would turn the whole
+    // file into UTF-8 at the next load.
+    if (dictionary.encoding == SourceEncoding::windows_1251 &&
+        detect_source_encoding(new_bytes) == SourceEncoding::utf8) {
+        return refused(EditRefusal::character_not_writable, RecordField::translation,
+                       first_non_ascii(record.translation));
+    }
+    return write_edit(dictionary, new_bytes, calls);
+}
+
+EditOutcome remove_record(const std::string& dictionary_path, const std::string& headword,
+                          EditFileCalls& calls) {
+    const std::string word = lower_headword(trimmed(headword));
+    OpenedDictionary dictionary;
+    if (Status status = open_dictionary(dictionary_path, word, dictionary); !status.ok())
+        return file_refused(EditRefusal::file_not_read, std::move(status));
+    if (dictionary.matches.empty())
+        return refused(EditRefusal::word_not_found);
+    return write_edit(dictionary, edited_bytes(dictionary, std::string()), calls);
+}
+
+Status copy_dictionary(const std::string& source, const std::string& target, EditFileCalls& calls) {
+    std::string bytes;
+    if (Status status = read_whole_file(source, bytes); !status.ok())
+        return status;
+    return replace_file(target, bytes, 0644, calls);
+}
+
+}  // namespace vorna

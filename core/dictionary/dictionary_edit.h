@@ -1,0 +1,76 @@
+#pragma once
+
+#include <sys/types.h>
+
+#include <cstddef>
+#include <string>
+
+#include "core/io/status.h"
+
+namespace vorna {
+
+// The system calls through which an edit writes. The program uses them as
+// they are; a test overrides one to put a failure in. Each returns what the
+// system call returns and leaves errno set on failure.
+class EditFileCalls {
+  public:
+    virtual ~EditFileCalls() = default;
+    // Creates and opens a new file from a name ending in XXXXXX (mkostemp).
+    virtual int create_unique(std::string& name_template);
+    virtual ssize_t write(int descriptor, const char* data, std::size_t size);
+    virtual int sync(int descriptor);
+    virtual int rename(const std::string& from, const std::string& to);
+};
+
+// One record as the reader types it, in UTF-8.
+struct RecordText {
+    std::string headword;
+    std::string translation;
+    std::string translit;  // made from the translation when left empty
+};
+
+enum class RecordField { headword, translation, translit };
+
+// Why an edit changed nothing.
+enum class EditRefusal {
+    none,
+    comma_or_quote,          // the file format has no room for them in a field
+    character_not_writable,  // the file's encoding has no such character, or it would end the line
+    headword_not_a_word,     // fewer than two letters, or not letters, apostrophes and hyphens
+    empty_translation,
+    dictionary_full,   // adding would make a record the load leaves out
+    word_not_found,    // nothing to remove
+    file_not_read,     // `status` says which file and why
+    file_not_written,  // `status` says which file and why; the old file is whole
+};
+
+struct EditOutcome {
+    EditRefusal refusal = EditRefusal::none;
+    RecordField field = RecordField::headword;  // the field at fault
+    std::string character;                      // the character at fault, UTF-8
+    Status status;                              // for the file refusals
+
+    bool ok() const { return refusal == EditRefusal::none; }
+};
+
+// Gives `record.headword` the record's translation: the headword's line (the
+// first, when there are several; the others go) is rewritten, or a new line
+// is put where the file's order puts it. Blanks around each field are
+// dropped and the headword is lower-cased, as the load reads them.
+//
+// The file keeps its encoding, its byte order mark and its line ends, and
+// every other line stays byte for byte as it was. The previous version is
+// kept as `<file>.bak`; both files are written complete or not at all (a
+// temporary file beside them, flushed, renamed over). A link is followed to
+// the file it names.
+EditOutcome set_record(const std::string& dictionary_path, const RecordText& record,
+                       EditFileCalls& calls);
+
+// Removes every line of `headword` in the same way.
+EditOutcome remove_record(const std::string& dictionary_path, const std::string& headword,
+                          EditFileCalls& calls);
+
+// Copies a dictionary byte for byte to `target`, complete or not at all.
+Status copy_dictionary(const std::string& source, const std::string& target, EditFileCalls& calls);
+
+}  // namespace vorna

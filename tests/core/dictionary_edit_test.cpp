@@ -1,0 +1,273 @@
+#include "core/dictionary/dictionary_edit.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <set>
+
+#include "core/dictionary/dictionary_loader.h"
+#include "temp_folder.h"
+
+namespace vorna {
+namespace {
+
+using testing::TempFolder;
+
+struct SilentSink : LoadProgressSink {
+    void process_pending_events() override {}
+    void dictionary_missing() override {}
+    void letter_done(char, int32_t) override {}
+    void indexing_started() override {}
+    void records_left_out(int32_t) override {}
+};
+
+std::set<std::string> names_in(const TempFolder& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
+        names.insert(entry.path().filename().string());
+    return names;
+}
+
+// "кот", "мир", "собака" and "пёс" in Windows-1251.
+const std::string kKot1251 = "\xEA\xEE\xF2";
+const std::string kMir1251 = "\xEC\xE8\xF0";
+const std::string kSobaka1251 = "\xF1\xEE\xE1\xE0\xEA\xE0";
+const std::string kPjos1251 = "\xEF\xB8\xF1";
+
+TEST(dictionary_edit, change_rewrites_one_line_in_the_files_encoding_and_keeps_a_backup) {
+    TempFolder folder;
+    const std::string before =
+        "# header line\r\ncat," + kKot1251 + ",kot\r\nDog,x,y\r\nworld," + kMir1251 + ",mir\r\n";
+    folder.write("qd.dat", before);
+    chmod(folder.file("qd.dat").c_str(), 0640);
+    EditFileCalls calls;
+    ASSERT_TRUE(set_record(folder.file("qd.dat"), {" Cat ", "  собака", ""}, calls).ok());
+    EXPECT_EQ(folder.read("qd.dat"), "# header line\r\ncat," + kSobaka1251 +
+                                         ",sobaka\r\nDog,x,y\r\nworld," + kMir1251 + ",mir\r\n");
+    EXPECT_EQ(folder.read("qd.dat.bak"), before);
+    struct stat info {};
+    stat(folder.file("qd.dat").c_str(), &info);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
+    EXPECT_EQ(names_in(folder), (std::set<std::string>{"qd.dat", "qd.dat.bak"}));
+}
+
+TEST(dictionary_edit, new_record_goes_among_its_neighbours_with_the_files_line_ends) {
+    const struct {
+        std::string before, after;
+    } cases[] = {
+        // UTF-8 with LF line ends.
+        {"cat,кот,kot\nworld,мир,mir\n", "cat,кот,kot\ndog,пёс,pjos\nworld,мир,mir\n"},
+        // Windows-1251 with CR LF; the new word sorts first.
+        {"# words\r\nhat,x,x\r\n", "# words\r\ndog," + kPjos1251 + ",pjos\r\nhat,x,x\r\n"},
+        // A byte order mark, and a last line without a line end.
+        {"\xEF\xBB\xBF"
+         "cat,кот,kot",
+         "\xEF\xBB\xBF"
+         "cat,кот,kot\r\ndog,пёс,pjos"},
+        {"", "dog," + kPjos1251 + ",pjos\r\n"},
+    };
+    for (const auto& [before, after] : cases) {
+        TempFolder folder;
+        folder.write("qd.dat", before);
+        EditFileCalls calls;
+        ASSERT_TRUE(set_record(folder.file("qd.dat"), {"dog", "пёс", "pjos"}, calls).ok());
+        EXPECT_EQ(folder.read("qd.dat"), after);
+        DictionaryStore store;
+        SilentSink sink;
+        ASSERT_TRUE(load_dictionary(store, folder.path(), sink).ok());
+        bool found = false;
+        for (int32_t row = 1; row <= store.entry_count; ++row)
+            found |= store.entries[row].word_eng == "dog" && store.entries[row].word_rus == "пёс";
+        EXPECT_TRUE(found) << after;
+    }
+}
+
+TEST(dictionary_edit, every_line_of_the_word_goes_on_remove_and_all_but_the_first_on_change) {
+    TempFolder folder;
+    const std::string before = "cat,a,a\nsun,b,b\nCat,c,c\ncat,d,d";
+    folder.write("qd.dat", before);
+    EditFileCalls calls;
+    ASSERT_TRUE(set_record(folder.file("qd.dat"), {"cat", "e", "e"}, calls).ok());
+    EXPECT_EQ(folder.read("qd.dat"), "cat,e,e\nsun,b,b\nCat,c,c\n");
+    ASSERT_TRUE(remove_record(folder.file("qd.dat"), "CAT", calls).ok());
+    EXPECT_EQ(folder.read("qd.dat"), "sun,b,b\nCat,c,c\n");
+    EXPECT_EQ(remove_record(folder.file("qd.dat"), "cat", calls).refusal,
+              EditRefusal::word_not_found);
+}
+
+TEST(dictionary_edit, bad_input_is_refused_and_changes_nothing) {
+    const std::string ascii_1251 = "sun,solnce,solnce\r\n";
+    const struct {
+        std::string file;
+        RecordText record;
+        EditRefusal refusal;
+        RecordField field;
+        std::string character;
+    } cases[] = {
+        {ascii_1251,
+         {"cat", "кот, кошка", ""},
+         EditRefusal::comma_or_quote,
+         RecordField::translation,
+         ","},
+        {ascii_1251,
+         {"cat", "кот", "\"kot\""},
+         EditRefusal::comma_or_quote,
+         RecordField::translit,
+         "\""},
+        {ascii_1251,
+         {"cat", "кот", "kötzchen"},
+         EditRefusal::character_not_writable,
+         RecordField::translit,
+         "ö"},
+        {"cat,кот,kot\n",
+         {"cat", "кот\nпёс", ""},
+         EditRefusal::character_not_writable,
+         RecordField::translation,
+         "\n"},
+        {"cat,кот,kot\n", {"cat", "猫", "mao"}, EditRefusal::none, RecordField::headword, ""},
+        // Windows-1251 bytes that would make the file read as UTF-8: "Рё".
+        {ascii_1251,
+         {"cat", "Рё", "x"},
+         EditRefusal::character_not_writable,
+         RecordField::translation,
+         "Р"},
+        {ascii_1251,
+         {"a", "один", ""},
+         EditRefusal::headword_not_a_word,
+         RecordField::headword,
+         ""},
+        {ascii_1251,
+         {"c4t", "кот", ""},
+         EditRefusal::headword_not_a_word,
+         RecordField::headword,
+         ""},
+        {ascii_1251,
+         {"-cat", "кот", ""},
+         EditRefusal::headword_not_a_word,
+         RecordField::headword,
+         ""},
+        {ascii_1251,
+         {"кот", "кот", ""},
+         EditRefusal::headword_not_a_word,
+         RecordField::headword,
+         ""},
+        {ascii_1251,
+         {"cat", "  ", "kot"},
+         EditRefusal::empty_translation,
+         RecordField::translation,
+         ""},
+    };
+    for (const auto& [file, record, refusal, field, character] : cases) {
+        TempFolder folder;
+        folder.write("qd.dat", file);
+        EditFileCalls calls;
+        const EditOutcome outcome = set_record(folder.file("qd.dat"), record, calls);
+        EXPECT_EQ(outcome.refusal, refusal) << record.translation;
+        if (refusal == EditRefusal::none)
+            continue;
+        EXPECT_EQ(outcome.field, field) << record.translation;
+        EXPECT_EQ(outcome.character, character) << record.translation;
+        EXPECT_EQ(folder.read("qd.dat"), file);
+        EXPECT_EQ(names_in(folder), std::set<std::string>{"qd.dat"});
+    }
+    EditFileCalls calls;
+    EXPECT_EQ(set_record("/nonexistent/qd.dat", {"cat", "кот", ""}, calls).refusal,
+              EditRefusal::file_not_read);
+}
+
+TEST(dictionary_edit, a_full_dictionary_takes_changes_but_no_new_record) {
+    TempFolder folder;
+    std::string file;
+    for (int i = 0; i < kMaxEntries; ++i) {
+        // "waaaa", "waaab", ...: distinct headwords of letters only.
+        std::string word = "w";
+        for (int digit = 26 * 26 * 26 * 26; digit > 0; digit /= 26)
+            word += static_cast<char>('a' + i / digit % 26);
+        file += word + ",t,t\r\n";
+    }
+    folder.write("qd.dat", file);
+    EditFileCalls calls;
+    EXPECT_EQ(set_record(folder.file("qd.dat"), {"new", "b", "b"}, calls).refusal,
+              EditRefusal::dictionary_full);
+    EXPECT_EQ(folder.read("qd.dat"), file);
+    ASSERT_TRUE(set_record(folder.file("qd.dat"), {"waaaah", "b", "b"}, calls).ok());
+    ASSERT_TRUE(remove_record(folder.file("qd.dat"), "waaabi", calls).ok());
+    ASSERT_TRUE(set_record(folder.file("qd.dat"), {"new", "b", "b"}, calls).ok());
+    DictionaryStore store;
+    SilentSink sink;
+    ASSERT_TRUE(load_dictionary(store, folder.path(), sink).ok());
+    EXPECT_EQ(store.entry_count, kMaxEntries);
+    EXPECT_EQ(store.records_left_out, 0);
+}
+
+// Fails the first write past `budget` bytes, or the sync or rename of the
+// temporary file for `target`.
+struct FailingCalls : EditFileCalls {
+    std::size_t budget = SIZE_MAX;
+    std::string fail_rename_to;
+    bool fail_sync = false;
+
+    ssize_t write(int descriptor, const char* data, std::size_t size) override {
+        if (size > budget) {
+            errno = ENOSPC;
+            return -1;
+        }
+        budget -= size;
+        return EditFileCalls::write(descriptor, data, size);
+    }
+    int sync(int descriptor) override {
+        if (fail_sync) {
+            errno = EIO;
+            return -1;
+        }
+        return EditFileCalls::sync(descriptor);
+    }
+    int rename(const std::string& from, const std::string& to) override {
+        if (to == fail_rename_to) {
+            errno = ENOENT;
+            return -1;
+        }
+        return EditFileCalls::rename(from, to);
+    }
+};
+
+TEST(dictionary_edit, a_failing_write_leaves_the_old_file_whole_and_names_it) {
+    const std::string before = "cat,кот,kot\r\nworld,мир,mir\r\n";
+    for (int failure = 0; failure < 4; ++failure) {
+        TempFolder folder;
+        folder.write("qd.dat", before);
+        const std::string path = folder.file("qd.dat");
+        FailingCalls calls;
+        if (failure == 0)
+            calls.budget = 3;  // inside the backup
+        if (failure == 1)
+            calls.budget = before.size() + 3;  // inside the new qd.dat
+        if (failure == 2)
+            calls.fail_rename_to = path;
+        calls.fail_sync = failure == 3;
+        const EditOutcome outcome = set_record(path, {"dog", "пёс", "pjos"}, calls);
+        EXPECT_EQ(outcome.refusal, EditRefusal::file_not_written) << failure;
+        EXPECT_EQ(outcome.status.path(), failure == 0 || failure == 3 ? path + ".bak" : path);
+        EXPECT_EQ(folder.read("qd.dat"), before) << failure;
+        std::set<std::string> expected{"qd.dat"};
+        if (failure == 1 || failure == 2)
+            expected.insert("qd.dat.bak");
+        EXPECT_EQ(names_in(folder), expected) << failure;
+    }
+}
+
+TEST(dictionary_edit, a_link_is_followed_to_the_file_it_names) {
+    TempFolder folder;
+    folder.write("real.dat", "cat,кот,kot\n");
+    std::filesystem::create_symlink(folder.file("real.dat"), folder.file("qd.dat"));
+    EditFileCalls calls;
+    ASSERT_TRUE(set_record(folder.file("qd.dat"), {"cat", "кошка", ""}, calls).ok());
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.file("qd.dat")));
+    EXPECT_EQ(folder.read("real.dat"), "cat,кошка,koshka\n");
+    EXPECT_EQ(folder.read("real.dat.bak"), "cat,кот,kot\n");
+}
+
+}  // namespace
+}  // namespace vorna
