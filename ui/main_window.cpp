@@ -6,7 +6,6 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMoveEvent>
 #include <QResizeEvent>
 #include <QShortcut>
 #include <QStatusBar>
@@ -65,6 +64,7 @@ MainWindow::MainWindow(Session& session, DesktopServices& services)
     : session_(session),
       services_(services),
       engine_(session.store, session.dictionary_path()),
+      frame_watch_(*this, [this] { lay_out_for_frame(); }),
       source_box_(nullptr),
       translation_box_(nullptr),
       progress_panel_(nullptr),
@@ -194,6 +194,9 @@ QAction* MainWindow::add_menu_item(std::size_t index, void (MainWindow::*command
 
 void MainWindow::first_load() {
     show();
+    // The window manager frames the window some time after this, perhaps
+    // while a message box below waits; the boxes follow whenever it does.
+    frame_watch_.start();
     centre_on_screen(*this);
     if (probe_cyrillic(*source_box_, services_, objectName())) {
         script_ = Script::cyrillic;
@@ -247,19 +250,11 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
     lay_out_for_frame();
 }
 
-void MainWindow::moveEvent(QMoveEvent* event) {
-    QMainWindow::moveEvent(event);
-    // The window manager frames the window after it is first shown, which
-    // moves it but sends no resize; the rule reads the frame, so it runs again.
-    if (frameGeometry().size() != laid_out_frame_) {
-        lay_out_for_frame();
-    }
-}
-
 void MainWindow::lay_out_for_frame() {
     // The rule is stated for the outer size: frame, title bar and menu bar.
-    laid_out_frame_ = frameGeometry().size();
-    lay_out(pixels_to_twips(laid_out_frame_.width()), pixels_to_twips(laid_out_frame_.height()));
+    const QSize outer = frame_watch_.outer_size();
+    frame_watch_.acted_on(outer);
+    lay_out(pixels_to_twips(outer.width()), pixels_to_twips(outer.height()));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -12,6 +12,7 @@
 #include "ui/box_layout.h"
 #include "ui/common_dialog.h"
 #include "ui/event_loop_pacer.h"
+#include "ui/frame_watch.h"
 #include "ui/window_texts.h"
 
 class QAction;
@@ -57,7 +58,6 @@ class MainWindow : public QMainWindow, private RunHost {
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
-    void moveEvent(QMoveEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
@@ -97,7 +97,7 @@ class MainWindow : public QMainWindow, private RunHost {
     RunCounts last_counts_;
     CommonDialog file_dialog_;
     BoxGeometry boxes_;
-    QSize laid_out_frame_;  // the frame size the boxes were last laid out for
+    FrameWatch frame_watch_;
     EventLoopPacer pacer_;
     QTextEdit* source_box_;
     QTextEdit* translation_box_;
