@@ -31,6 +31,8 @@ class TranslationEngine {
     const TranslationOptions& options() const { return options_; }
     void set_work_folder(std::string folder) { work_folder_ = std::move(folder); }
     const std::string& dictionary_path() const { return dictionary_path_; }
+    // After the store was loaded again from another file.
+    void set_dictionary_path(std::string path) { dictionary_path_ = std::move(path); }
     bool run_in_progress() const { return run_in_progress_; }
 
     // The whole run over a source text (UTF-8, lines separated by LF or
@@ -66,6 +68,9 @@ class TranslationEngine {
                      std::string& out, EventPump& host);
 
     WordLookup look_up_key(std::string_view key, const WordKey& word_key, EventPump& host);
+    LookupIndex::Match match_in_slot(std::string_view key, uint32_t hash, int32_t slot,
+                                     EventPump& host);
+    LookupIndex::Match match_dictionary_form(std::string_view key, EventPump& host);
     int32_t scan_stretch(std::string_view key, int32_t first, int32_t last, EventPump& host);
     LookupIndex::Match find_in_stretch(std::string_view key, uint32_t hash, int32_t first,
                                        int32_t last);

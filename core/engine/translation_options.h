@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/dictionary/word_forms.h"
 #include "core/text/script.h"
 
 namespace vorna {
@@ -19,6 +20,10 @@ struct TranslationOptions {
     // The reference lookup (a scan of the prefix stretch) instead of the
     // hash; for tests and benchmarks that compare the two.
     bool literal_scan = false;
+    // A word the dictionary does not hold is looked up again by its
+    // dictionary forms ("went" -> "go") and counted under the entry found.
+    bool look_up_dictionary_forms = false;
+    WordForms* word_forms = nullptr;  // not owned; needed by the option above
 };
 
 }  // namespace vorna

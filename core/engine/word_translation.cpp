@@ -51,6 +51,41 @@ LookupIndex::Match TranslationEngine::find_in_stretch(std::string_view key, uint
     return match;
 }
 
+LookupIndex::Match TranslationEngine::match_in_slot(std::string_view key, uint32_t hash,
+                                                    int32_t slot, EventPump& host) {
+    if (slot >= kPrefixSlots) {
+        damaged_ = true;
+        return {};
+    }
+    const PrefixSlot& stretch = store_.prefix_index[static_cast<std::size_t>(slot)];
+    const bool use_scan = options_.literal_scan || !store_.lookup.is_built();
+    return use_scan ? LookupIndex::Match{scan_stretch(key, stretch.first_entry, stretch.last_entry,
+                                                      host),
+                                         false,
+                                         {},
+                                         {}}
+                    : find_in_stretch(key, hash, stretch.first_entry, stretch.last_entry);
+}
+
+// The first dictionary form of an unknown word that the dictionary holds.
+LookupIndex::Match TranslationEngine::match_dictionary_form(std::string_view key, EventPump& host) {
+    for (const std::string& form : options_.word_forms->forms_of(key)) {
+        const bool plain = form.size() >= 2 && std::all_of(form.begin(), form.end(), [](char c) {
+                               return (c >= 'a' && c <= 'z') || c == '\'' || c == '-';
+                           });
+        if (!plain)
+            continue;
+        const int32_t slot = letter_pair_slot(form[0], form[1]);
+        if (slot < 0)
+            continue;
+        const LookupIndex::Match match =
+            match_in_slot(form, LookupIndex::hash_of(form), slot, host);
+        if (damaged_ || match.row != 0)
+            return match;
+    }
+    return {};
+}
+
 WordLookup TranslationEngine::look_up_key(std::string_view key, const WordKey& word_key,
                                           EventPump& host) {
     if (!word_key.looked_up)
@@ -58,19 +93,10 @@ WordLookup TranslationEngine::look_up_key(std::string_view key, const WordKey& w
     const int32_t slot = letter_pair_slot(key[0], key[1]);
     if (slot < 0)
         return {};
-    if (slot >= kPrefixSlots) {
-        damaged_ = true;
-        return {};
-    }
-    const PrefixSlot& stretch = store_.prefix_index[static_cast<std::size_t>(slot)];
-    const bool use_scan = options_.literal_scan || !store_.lookup.is_built();
-    const LookupIndex::Match match =
-        use_scan
-            ? LookupIndex::Match{scan_stretch(key, stretch.first_entry, stretch.last_entry, host),
-                                 false,
-                                 {},
-                                 {}}
-            : find_in_stretch(key, word_key.hash, stretch.first_entry, stretch.last_entry);
+    LookupIndex::Match match = match_in_slot(key, word_key.hash, slot, host);
+    if (!damaged_ && match.row == 0 && options_.look_up_dictionary_forms &&
+        options_.word_forms != nullptr)
+        match = match_dictionary_form(key, host);
     if (damaged_)
         return {};
     if (match.row == 0) {

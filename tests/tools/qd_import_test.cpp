@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <zlib.h>
 
 #include <map>
 #include <string>
@@ -7,7 +6,6 @@
 
 #include "core/dictionary/dictionary_loader.h"
 #include "core/dictionary/dictionary_store.h"
-#include "dictd_source.h"
 #include "importer.h"
 #include "qd_writer.h"
 #include "silent_load_sink.h"
@@ -191,28 +189,6 @@ TEST(qd_import, transliterates_by_the_programs_own_scheme) {
     EXPECT_EQ(transliterate("Ёж, щёки, объём, цех, Юла, Щука, Ъ"),
               "Jozh, shjoki, objom, ceh, Jula, Shuka, ");
     EXPECT_EQ(transliterate("эхо-камера 2"), "eho-kamera 2");
-}
-
-TEST(qd_import, reads_dictd_index_and_compressed_data) {
-    TestFolder folder;
-    const std::string data = "cat\n   _n. кот\ndog\n   _n. собака\n";
-    const gzFile gz = gzopen(folder.file("t.dict.dz").c_str(), "wb");
-    ASSERT_NE(gz, nullptr);
-    gzwrite(gz, data.data(), static_cast<unsigned>(data.size()));
-    gzclose(gz);
-    // Offsets and lengths in bytes, in dictd's base-64 digits: 0 = "A", 18 = "S", 24 = "Y".
-    folder.write("t.index", "00-database-short\tA\tB\ncat\tA\tS\ndog\tS\tY\n");
-    const auto articles = read_dictd(folder.file("t.index"), folder.file("t.dict.dz"));
-    ASSERT_EQ(articles.size(), 2u);
-    EXPECT_EQ(articles[0].key, "cat");
-    EXPECT_EQ(articles[0].text, "cat\n   _n. кот\n");
-    EXPECT_EQ(articles[1].text, "dog\n   _n. собака\n");
-
-    folder.write("bad.index", "cat\tA\t//\n");
-    EXPECT_THROW(read_dictd(folder.file("bad.index"), folder.file("t.dict.dz")),
-                 std::runtime_error);
-    EXPECT_THROW(read_dictd(folder.file("none.index"), folder.file("t.dict.dz")),
-                 std::runtime_error);
 }
 
 TEST(qd_import, output_loads_in_the_programs_loader_unshifted) {

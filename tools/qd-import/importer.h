@@ -7,13 +7,15 @@
 #include <vector>
 
 #include "article.h"
-#include "dictd_source.h"
+#include "core/dictionary/dictd_dictionary.h"
 #include "overrides.h"
 #include "qd_writer.h"
 #include "sense_text.h"
 #include "word_lists.h"
 
 namespace qd_import {
+
+using vorna::DictdArticle;
 
 // The program loads at most this many records.
 constexpr std::size_t kDefaultRecordLimit = 60000;

@@ -3,10 +3,11 @@
 #include <cstdio>
 #include <exception>
 #include <iostream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
-#include "dictd_source.h"
+#include "core/dictionary/dictd_dictionary.h"
 #include "importer.h"
 #include "overrides.h"
 #include "qd_writer.h"
@@ -117,7 +118,11 @@ int main(int argc, char** argv) {
             overrides = qd_import::read_overrides(args.overrides);
         }
 
-        const auto articles = qd_import::read_dictd(args.index, args.dict);
+        std::vector<vorna::DictdArticle> articles;
+        const vorna::Status read = vorna::read_dictd_articles({args.index, args.dict}, articles);
+        if (!read.ok()) {
+            throw std::runtime_error(read.describe());
+        }
         qd_import::Importer importer(ranks, usage, std::move(overrides));
         importer.add_articles(articles);
         qd_import::ImportFigures figures;

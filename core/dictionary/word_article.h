@@ -1,0 +1,44 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "core/dictionary/dictd_dictionary.h"
+#include "core/dictionary/dictionary_store.h"
+#include "core/dictionary/word_forms.h"
+#include "core/io/status.h"
+#include "core/text/script.h"
+
+namespace vorna {
+
+// Why a piece of text cannot be looked up as a word.
+enum class ArticleWordProblem { none, empty, one_letter, not_a_word };
+
+// A word has at least two characters, all English letters, apostrophes or
+// hyphens, and at least one letter.
+ArticleWordProblem check_article_word(std::string_view word);
+
+// What the full dictionary, or failing it qd.dat, holds about one word.
+struct WordArticle {
+    enum class Source {
+        full_dictionary,  // `text` holds the rendered articles
+        record,           // the full dictionary is missing or damaged: `text` is the qd.dat record
+        none,             // nothing anywhere
+    };
+    Source source = Source::none;
+    std::string text;
+    // Why the full dictionary could not be used, when it could not.
+    bool full_dictionary_installed = true;
+    Status full_dictionary_status;
+};
+
+// The row of `key` (small letters) in the loaded store, or 0.
+int32_t find_entry(const DictionaryStore& store, std::string_view key);
+
+// The articles of `word` and of its dictionary forms ("went" also shows
+// "go"), rendered. Without the full dictionary, the word's qd.dat record in
+// the script's column. `forms` and `store` may be null.
+WordArticle find_word_article(std::string_view word, DictdDictionary& full_dictionary,
+                              WordForms* forms, const DictionaryStore* store, Script script);
+
+}  // namespace vorna

@@ -1,0 +1,159 @@
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "core/dictionary/article_text.h"
+#include "core/dictionary/word_article.h"
+#include "core/engine/unknown_words_table.h"
+#include "dictzip_writer.h"
+#include "engine_fixture.h"
+#include "temp_folder.h"
+
+namespace vorna {
+namespace {
+
+using testing::EngineFixture;
+
+// Forms from a table, counting the questions.
+class TableForms : public WordForms {
+  public:
+    explicit TableForms(std::map<std::string, std::vector<std::string>> table)
+        : table_(std::move(table)) {}
+    const std::vector<std::string>& forms_of(std::string_view word) override {
+        ++questions;
+        const auto found = table_.find(std::string(word));
+        return found == table_.end() ? none_ : found->second;
+    }
+    int questions = 0;
+
+  private:
+    std::map<std::string, std::vector<std::string>> table_;
+    std::vector<std::string> none_;
+};
+
+TEST(article_text, renders_senses_examples_and_labels_without_markup) {
+    const std::string article =
+        "cat\n   _I  [k\xE2\x86\x97\xC3\xA6t]\n      1. _n.\n"
+        "         1) кот; кошка; tom cat кот; to be (или to sit) at\n"
+        "         table быть за столом {см. тж. kitten}\n"
+        "         2)_зоол. животное семейства кошачьих\n"
+        "      2. _v. а) бить плетью\n"
+        "   _II [kæt] _n. _ам. _разг. трактор\n";
+    EXPECT_EQ(render_article(article),
+              "cat\n"
+              "I [kˈæt]\n"
+              "   1. существительное\n"
+              "      1) кот; кошка\n"
+              "         tom cat — кот\n"
+              "         to be (или to sit) at table — быть за столом (см. тж. kitten)\n"
+              "      2) зоол. животное семейства кошачьих\n"
+              "   2. глагол а) бить плетью\n"
+              "\nII [kæt]\n"
+              "   существительное ам. разг. трактор\n");
+    EXPECT_EQ(render_article("went\n   [wɛnt] _p. от go 1\n"), "went [wɛnt]\nпрош. вр. от go 1\n");
+    EXPECT_EQ(render_article(""), "\n");
+    EXPECT_EQ(render_article("_\n_I\n9)\n_x"), "_\nI\n      9) _x\n");  // stray markup
+}
+
+TEST(article_text, words_that_cannot_be_looked_up_say_why) {
+    EXPECT_EQ(check_article_word(""), ArticleWordProblem::empty);
+    EXPECT_EQ(check_article_word("a"), ArticleWordProblem::one_letter);
+    EXPECT_EQ(check_article_word("'-"), ArticleWordProblem::not_a_word);
+    EXPECT_EQ(check_article_word("co2"), ArticleWordProblem::not_a_word);
+    EXPECT_EQ(check_article_word("кот"), ArticleWordProblem::not_a_word);
+    EXPECT_EQ(check_article_word("o'clock"), ArticleWordProblem::none);
+    EXPECT_EQ(check_article_word("Well-known"), ArticleWordProblem::none);
+}
+
+TEST(word_article, shows_the_forms_articles_and_falls_back_to_the_record) {
+    testing::TempFolder folder;
+    const std::string text = "go\n   _v. идти\nwent\n   _p. от go\n";
+    folder.write("t.index", "go\tA\tT\nwent\tT\tU\n");
+    folder.write("t.dict.dz", testing::dictzip(text, 8));
+    DictdDictionary full({folder.file("t.index"), folder.file("t.dict.dz")});
+    TableForms forms({{"went", {"go"}}, {"goes", {"go"}}});
+    EngineFixture fixture({{"go", "идти", "idti"}});
+
+    WordArticle went = find_word_article("Went", full, &forms, &fixture.store, Script::cyrillic);
+    EXPECT_EQ(went.source, WordArticle::Source::full_dictionary);
+    EXPECT_EQ(went.text, "went\nпрош. вр. от go\n\ngo\nглагол идти\n");
+    EXPECT_EQ(find_word_article("goes", full, &forms, nullptr, Script::cyrillic).text,
+              "go\nглагол идти\n");
+    EXPECT_EQ(find_word_article("gone", full, &forms, nullptr, Script::cyrillic).source,
+              WordArticle::Source::none);
+
+    DictdDictionary missing({folder.file("none.index"), folder.file("t.dict.dz")});
+    went = find_word_article("went", missing, &forms, &fixture.store, Script::translit);
+    EXPECT_FALSE(went.full_dictionary_installed);
+    EXPECT_EQ(went.source, WordArticle::Source::record);
+    EXPECT_EQ(went.text, "go — idti\n");
+
+    folder.write("cut.dict.dz", testing::dictzip(text, 8).substr(0, 30));
+    DictdDictionary damaged({folder.file("t.index"), folder.file("cut.dict.dz")});
+    const WordArticle go =
+        find_word_article("go", damaged, &forms, &fixture.store, Script::cyrillic);
+    EXPECT_TRUE(go.full_dictionary_installed);
+    EXPECT_FALSE(go.full_dictionary_status.ok());
+    EXPECT_EQ(go.text, "go — идти\n");
+}
+
+TEST(engine_forms, unknown_words_are_found_by_their_forms_only_when_asked) {
+    EngineFixture fixture({{"go", "идти", "idti"}, {"child", "ребёнок", "rebjonok"}});
+    TableForms forms({{"went", {"gone", "go"}}, {"children", {"child"}}, {"xy", {"x", "@b"}}});
+    const std::string text = "Went went children xy zz go\n";
+    EXPECT_EQ(fixture.engine.text_translate(text, fixture.host).text,
+              "Went went children xy zz идти\r\n");
+    EXPECT_EQ(forms.questions, 0);
+
+    for (const bool literal : {false, true}) {
+        TranslationOptions options;
+        options.look_up_dictionary_forms = true;
+        options.word_forms = &forms;
+        options.literal_scan = literal;
+        options.collect_unknown_words = true;
+        fixture.engine.set_options(options);
+        const TranslationResult result = fixture.engine.text_translate(text, fixture.host);
+        EXPECT_EQ(result.text, "Идти идти ребёнок xy zz идти\r\n");
+        EXPECT_EQ(result.counts.unknown_word_count, 2);
+        EXPECT_EQ(fixture.count_of("go"), 3);
+        EXPECT_EQ(fixture.count_of("child"), 1);
+        ASSERT_EQ(result.unknown_words.size(), 2u);
+        EXPECT_EQ(result.unknown_words[0].word, "xy");
+    }
+}
+
+TEST(unknown_words_table, most_frequent_first_with_forms_and_first_sentences) {
+    const std::string text =
+        "The cat sat. Zebras ran! Yaks ran\nfar away.\n\nNew paragraph: zebras again; "
+        "yaks again? Yes.";
+    const std::vector<UnknownWord> words = {{"zebras", 2, 13}, {"yaks", 2, 25}, {"far", 1, 35}};
+    const std::vector<UnknownWordRow> rows = unknown_word_rows(words, text);
+    ASSERT_EQ(rows.size(), 3u);
+    TableForms forms({{"zebras", {"zebra"}}, {"far", {}}});
+    EXPECT_EQ(unknown_words_tsv(rows, &forms),
+              "yaks\t2\t\tYaks ran far away.\n"
+              "zebras\t2\tzebra\tZebras ran!\n"
+              "far\t1\t\tYaks ran far away.\n");
+    EXPECT_EQ(sentence_around(text, 70), "New paragraph: zebras again; yaks again?");
+    EXPECT_EQ(unknown_words_tsv({}, &forms), "");
+}
+
+TEST(unknown_words_table, a_long_sentence_is_cut_around_the_word_at_word_ends) {
+    std::string text;
+    for (int i = 0; i < 60; ++i)
+        text += "слово word ";
+    text += "target";
+    for (int i = 0; i < 60; ++i)
+        text += " more слово";
+    const std::string sentence = sentence_around(text, text.find("target"));
+    EXPECT_NE(sentence.find("target"), std::string::npos);
+    EXPECT_LE(count_code_points(sentence), 200u);
+    EXPECT_GT(count_code_points(sentence), 150u);
+    // Whole words at both ends.
+    EXPECT_TRUE(sentence.rfind("слово ", 0) == 0 || sentence.rfind("word ", 0) == 0) << sentence;
+    const std::string_view end = std::string_view(sentence).substr(sentence.rfind(' ') + 1);
+    EXPECT_TRUE(end == "слово" || end == "more") << sentence;
+}
+
+}  // namespace
+}  // namespace vorna
