@@ -18,7 +18,6 @@ namespace vorna {
 namespace {
 
 constexpr const char* kSourceName = "qd.dat";
-constexpr const char* kWorkingCopyName = "qd1.dat";
 
 // One accepted line of a letter group: its bytes as in qd.dat and the key it
 // sorts by (the decoded line, lower-cased).
@@ -95,19 +94,21 @@ Status load_dictionary(DictionaryStore& store, const std::string& application_fo
 }
 
 Status load_dictionary_file(DictionaryStore& store, const std::string& source_path,
-                            const std::string& work_folder, LoadProgressSink& sink) {
+                            const std::string& work_folder, LoadProgressSink& sink,
+                            FileCalls& calls) {
     // A source that cannot be read, or fails while it is read, is as good as
     // missing: loading on without it would open a translator that knows no
     // word, or only some letters.
     clear_store(store);
     std::string source_bytes;
-    if (Status status = read_whole_file(source_path, source_bytes); !status.ok()) {
+    if (Status status = read_whole_file(source_path, source_bytes, calls); !status.ok()) {
         sink.dictionary_missing();
         return status;
     }
     TextDecoder decoder(detect_source_encoding(source_bytes));
     const WorkFolder folder(work_folder);
-    WorkingCopy working_copy(folder.file(kWorkingCopyName));
+    folder.clear_stale_files();
+    WorkingCopy working_copy(folder, calls);
     sort_into_working_copy(source_bytes, decoder, working_copy, sink);
     source_bytes = std::string();  // the working copy holds it all now
     sink.indexing_started();

@@ -4,6 +4,7 @@
 
 #include "core/dictionary/dictionary_store.h"
 #include "core/dictionary/load_progress.h"
+#include "core/io/file_calls.h"
 #include "core/io/status.h"
 
 namespace vorna {
@@ -17,8 +18,10 @@ Status load_dictionary(DictionaryStore& store, const std::string& application_fo
 
 // The same load from a dictionary file of any name; the working copy goes to
 // `work_folder` (the application folder when it can be written, or a private
-// temporary folder otherwise).
+// temporary folder otherwise), after the working files that processes no
+// longer running left there are cleared. Every read goes through `calls`.
 Status load_dictionary_file(DictionaryStore& store, const std::string& source_path,
-                            const std::string& work_folder, LoadProgressSink& sink);
+                            const std::string& work_folder, LoadProgressSink& sink,
+                            FileCalls& calls = system_file_calls());
 
 }  // namespace vorna

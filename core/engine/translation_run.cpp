@@ -1,11 +1,11 @@
 #include <algorithm>
-#include <cstdio>
-#include <fstream>
 #include <string_view>
 
 #include "core/engine/run_figures.h"
 #include "core/engine/translation_engine.h"
+#include "core/io/file_calls.h"
 #include "core/io/work_folder.h"
+#include "core/io/working_file.h"
 #include "core/text/text_case.h"
 
 namespace vorna {
@@ -26,17 +26,22 @@ class BusyFlag {
     bool& flag_;
 };
 
-// Deletes a temporary file when the run ends, however it ends.
-class TemporaryFile {
+// A working file of the run, written a large piece at a time. A file that
+// cannot be made or written is given up quietly: the text in memory is what
+// the run works from, so the file never stops a run.
+class RunFile {
   public:
-    explicit TemporaryFile(std::string path) : path_(std::move(path)) {}
-    ~TemporaryFile() { std::remove(path_.c_str()); }
-    TemporaryFile(const TemporaryFile&) = delete;
-    TemporaryFile& operator=(const TemporaryFile&) = delete;
-    const std::string& path() const { return path_; }
+    RunFile(const WorkFolder& folder, const char* name) {
+        usable_ = folder.open_file(name, file_).ok();
+    }
+    void write(std::string_view bytes) {
+        if (usable_)
+            usable_ = write_all(system_file_calls(), file_.descriptor(), bytes, file_.path()).ok();
+    }
 
   private:
-    std::string path_;
+    WorkingFile file_;  // removed when the run ends, however it ends
+    bool usable_ = false;
 };
 
 // Hands out the lines of a text held in memory: lines end in LF or CR LF, a
@@ -65,40 +70,38 @@ class MemoryLines {
 // Writes the source text with every line ended by CR LF and returns the
 // number of lines. A line break at the very end of the text does not start a
 // further line.
-int64_t save_source_text(const std::string& source_text, const std::string& path) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+int64_t save_source_text(const std::string& source_text, RunFile& out) {
     std::string piece;
     MemoryLines lines(source_text);
     int64_t count = 0;
     for (std::string_view line; lines.next(line); ++count) {
         (piece += line) += kCrLf;
         if (piece.size() >= (1 << 20)) {
-            out.write(piece.data(), static_cast<std::streamsize>(piece.size()));
+            out.write(piece);
             piece.clear();
         }
     }
-    out.write(piece.data(), static_cast<std::streamsize>(piece.size()));
+    out.write(piece);
     return count;
 }
 
 // temp2.txt follows the output as it grows, a large piece at a time.
 class OutputFile {
   public:
-    explicit OutputFile(const std::string& path) : out_(path, std::ios::binary | std::ios::trunc) {}
+    explicit OutputFile(RunFile& file) : file_(file) {}
 
     void catch_up(const std::string& output) {
         if (output.size() - written_ >= kPiece)
             finish(output);
     }
     void finish(const std::string& output) {
-        out_.write(output.data() + written_,
-                   static_cast<std::streamsize>(output.size() - written_));
+        file_.write(std::string_view(output).substr(written_));
         written_ = output.size();
     }
 
   private:
     static constexpr std::size_t kPiece = 1 << 20;
-    std::ofstream out_;
+    RunFile& file_;
     std::size_t written_ = 0;
 };
 
@@ -174,13 +177,13 @@ TranslationResult TranslationEngine::text_translate(const std::string& source_te
     // so the text is neither read back nor split twice. A folder that cannot
     // be written therefore never stops a run.
     const WorkFolder folder(work_folder_.empty() ? folder_of(dictionary_path_) : work_folder_);
-    const TemporaryFile source_file(folder.file("temp1.txt"));
-    const int64_t line_count = save_source_text(source_text, source_file.path());
+    RunFile source_file(folder, kSourceTextName);
+    const int64_t line_count = save_source_text(source_text, source_file);
     if (line_count == 0)
         return finish_run(RunOutcome::empty_text, {});
 
-    const TemporaryFile output_file(folder.file("temp2.txt"));
-    OutputFile out(output_file.path());
+    RunFile output_file(folder, kOutputTextName);
+    OutputFile out(output_file);
     std::string output;
     output.reserve(source_text.size() + source_text.size() / 2);
     ProgressReport progress(host, line_count);

@@ -13,7 +13,7 @@ namespace {
 // Opens a regular file for reading and tells its size at opening. The open
 // does not wait: a FIFO without a writer would otherwise hold it forever.
 Status open_regular_file(const std::string& path, int& descriptor, std::size_t& size) {
-    descriptor = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    descriptor = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (descriptor < 0)
         return Status::from_errno(errno, path);
     struct stat status {};
@@ -44,7 +44,7 @@ Status check_readable_file(const std::string& path) {
     return status;
 }
 
-Status read_whole_file(const std::string& path, std::string& bytes) {
+Status read_whole_file(const std::string& path, std::string& bytes, FileCalls& calls) {
     int descriptor = -1;
     std::size_t size = 0;
     Status status = open_regular_file(path, descriptor, size);
@@ -52,29 +52,29 @@ Status read_whole_file(const std::string& path, std::string& bytes) {
         bytes.clear();
         return status;
     }
-    // One spare byte lets the loop see the end without growing the buffer. A
-    // buffer kept from an earlier read is reused as it is: filling it with
-    // zeros first would cost as much as the read.
-    if (bytes.size() < size + 1)
-        bytes.resize(size + 1);
-    std::size_t filled = 0;
-    for (;;) {
-        if (filled == bytes.size())
-            bytes.resize(bytes.size() * 2);  // the file grew
-        const ssize_t count = read(descriptor, bytes.data() + filled, bytes.size() - filled);
-        if (count < 0 && errno == EINTR)
-            continue;
-        if (count < 0) {
-            status = Status::from_errno(errno, path);
-            break;
-        }
-        if (count == 0)
-            break;
-        filled += static_cast<std::size_t>(count);
-    }
+    status = read_to_end(calls, descriptor, path, bytes, size);
     close(descriptor);
-    bytes.resize(status.ok() ? filled : 0);
+    if (status.ok() && bytes.size() < size) {
+        bytes.clear();
+        return Status::failure(path, "the file was cut short while it was read");
+    }
     return status;
+}
+
+Status read_file_or_stream(const std::string& path, std::string& bytes) {
+    const int descriptor = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
+    if (descriptor < 0) {
+        bytes.clear();
+        return Status::from_errno(errno, path);
+    }
+    struct stat status {};
+    std::size_t size = 0;
+    if (fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode))
+        size = static_cast<std::size_t>(status.st_size);
+    // A folder opens for reading; its read says EISDIR.
+    Status result = read_to_end(system_file_calls(), descriptor, path, bytes, size);
+    close(descriptor);
+    return result;
 }
 
 }  // namespace vorna

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/io/file_calls.h"
 #include "core/io/status.h"
 
 namespace vorna {
@@ -11,8 +12,15 @@ namespace vorna {
 // blocks.
 Status check_readable_file(const std::string& path);
 
-// Reads a whole regular file into `bytes` with as few read calls as the
-// system allows. On failure `bytes` is emptied.
-Status read_whole_file(const std::string& path, std::string& bytes);
+// Reads a whole regular file into `bytes`. Anything else (a folder, a FIFO, a
+// device) is refused as not a regular file, and a file that comes up shorter
+// than it was when opened (cut while it was read) is a failure, not a short
+// read. On failure `bytes` is emptied.
+Status read_whole_file(const std::string& path, std::string& bytes,
+                       FileCalls& calls = system_file_calls());
+
+// Reads what `path` gives to its end: a regular file, a pipe or a device. Only
+// a folder is refused. For inputs a user may hand over as `<(command)`.
+Status read_file_or_stream(const std::string& path, std::string& bytes);
 
 }  // namespace vorna

@@ -3,9 +3,6 @@
 #include <stdlib.h>
 #include <unistd.h>
 
-#include <filesystem>
-#include <system_error>
-
 namespace vorna {
 
 namespace {
@@ -22,35 +19,20 @@ bool can_create_files_in(const std::string& folder) {
     return true;
 }
 
-std::string make_private_folder() {
-    std::error_code error;
-    std::filesystem::path base = std::filesystem::temp_directory_path(error);
-    if (error)
-        base = "/tmp";
-    std::string pattern = (base / "vorna-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr)
-        return {};
-    return pattern;
-}
-
 }  // namespace
+
+void clear_stale_work_files(const std::string& folder) {
+    clear_stale_working_files(folder, {kWorkingCopyName, kSourceTextName, kOutputTextName});
+}
 
 WorkFolder::WorkFolder(const std::string& application_folder)
     : path_(application_folder.empty() ? "." : application_folder) {
     if (can_create_files_in(path_))
         return;
-    std::string private_folder = make_private_folder();
-    if (private_folder.empty())
-        return;  // nowhere better; writes will report their own failure
-    path_ = std::move(private_folder);
-    is_private_ = true;
-}
-
-WorkFolder::~WorkFolder() {
-    if (!is_private_)
-        return;
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
+    // An unusable TMPDIR must not stop the windows: /tmp is the usual place.
+    if (!private_folder_.create("vorna-").ok() && !private_folder_.create("vorna-", "/tmp").ok())
+        return;  // nowhere better; working files carry on without a file
+    path_ = private_folder_.path();
 }
 
 }  // namespace vorna

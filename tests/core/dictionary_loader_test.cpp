@@ -2,13 +2,20 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <random>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
+#include "core/engine/silent_hosts.h"
+#include "failing_calls.h"
 #include "temp_folder.h"
 
 namespace vorna {
@@ -25,6 +32,8 @@ struct RecordingSink : LoadProgressSink {
     void letter_done(char letter, int32_t running_count) override {
         events.push_back(std::string(1, letter));
         counts.push_back(running_count);
+        if (on_letter)
+            on_letter(letter);
     }
     void indexing_started() override { events.push_back("indexing"); }
     void records_left_out(int32_t count) override {
@@ -34,6 +43,7 @@ struct RecordingSink : LoadProgressSink {
     std::vector<std::string> events;
     std::vector<int32_t> counts;
     int pumps = 0;
+    std::function<void(char)> on_letter;
 };
 
 struct Loaded {
@@ -270,6 +280,82 @@ TEST(dictionary_loader, two_stores_load_side_by_side) {
     auto second = load(second_folder, "two,2,2\r\nthree,3,3\r\n");
     EXPECT_EQ(rows(first->store), Rows{"one,1,1"});
     EXPECT_EQ(rows(second->store), (Rows{"three,3,3", "two,2,2"}));
+}
+
+TEST(dictionary_loader, a_read_that_fails_or_comes_up_short_is_a_missing_dictionary) {
+    TempFolder folder;
+    folder.write("qd.dat", "ant,a,a\r\nbee,b,b\r\ncat,c,c\r\n");
+    mkfifo(folder.file("fifo").c_str(), 0600);
+    testing::FailingCalls cut_short, failing;
+    cut_short.read_budget = 10;
+    failing.reads_fail = true;
+    const struct {
+        std::string source;
+        FileCalls& calls;
+    } cases[] = {
+        {"/proc/self/mem", system_file_calls()},     // EIO at the first read
+        {folder.file("fifo"), system_file_calls()},  // refused without waiting for a writer
+        {folder.file("qd.dat"), cut_short},
+        {folder.file("qd.dat"), failing},
+    };
+    for (const auto& c : cases) {
+        DictionaryStore store;
+        RecordingSink sink;
+        EXPECT_FALSE(load_dictionary_file(store, c.source, folder.path(), sink, c.calls))
+            << c.source;
+        EXPECT_EQ(sink.events, std::vector<std::string>{"missing"}) << c.source;
+        EXPECT_EQ(store.entry_count, 0);
+    }
+
+    // The working copy cut by someone else during the load.
+    DictionaryStore store;
+    RecordingSink sink;
+    sink.on_letter = [&](char letter) {
+        if (letter == 'm')
+            truncate(folder.file("qd1.dat").c_str(), 5);
+    };
+    EXPECT_FALSE(load_dictionary(store, folder.path(), sink));
+    EXPECT_EQ(sink.events.back(), "missing");
+    EXPECT_EQ(store.entry_count, 0);
+    EXPECT_EQ(folder.names(), (std::vector<std::string>{"fifo", "qd.dat"}));
+}
+
+TEST(dictionary_loader, a_working_copy_that_fills_the_disk_keeps_the_load_whole) {
+    TempFolder folder;
+    folder.write("qd.dat", "ant,a,a\r\nbee,b,b\r\ncat,c,c\r\n");
+    testing::FailingCalls full_disk;
+    full_disk.write_budget = 12;  // the a group, then part of the b group
+    DictionaryStore store;
+    RecordingSink sink;
+    ASSERT_TRUE(load_dictionary_file(store, folder.file("qd.dat"), folder.path(), sink, full_disk));
+    EXPECT_EQ(rows(store), (Rows{"ant,a,a", "bee,b,b", "cat,c,c"}));
+    EXPECT_EQ(folder.names(), std::vector<std::string>{"qd.dat"});
+}
+
+TEST(dictionary_loader, loads_at_once_in_one_folder_never_share_a_working_copy) {
+    TempFolder folder;
+    std::string source;
+    for (int i = 0; i < 2000; ++i)
+        source += std::string(1, static_cast<char>('a' + i % 26)) + std::to_string(i) + ",x,x\r\n";
+    folder.write("qd.dat", source);
+    for (int round = 0; round < 5; ++round) {
+        DictionaryStore stores[3];
+        bool loaded[3] = {};
+        std::vector<std::thread> loads;
+        for (int i = 0; i < 3; ++i) {
+            loads.emplace_back([&, i] {
+                SilentLoadProgress sink;
+                loaded[i] = load_dictionary(stores[i], folder.path(), sink).ok();
+            });
+        }
+        for (std::thread& load : loads)
+            load.join();
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_TRUE(loaded[i]);
+            EXPECT_EQ(stores[i].entry_count, 2000) << "round " << round << ", load " << i;
+        }
+    }
+    EXPECT_EQ(folder.names(), std::vector<std::string>{"qd.dat"});
 }
 
 }  // namespace

@@ -1,35 +1,32 @@
 #pragma once
 
-#include <stdlib.h>
-
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
 #include <string>
-#include <system_error>
+#include <vector>
+
+#include "core/io/private_folder.h"
 
 namespace vorna::testing {
 
-// A fresh folder under the system's temporary directory, removed with everything in it.
+// A fresh private folder for one test, removed with everything in it; the
+// program's own PrivateFolder with helpers to put and read files.
 class TempFolder {
   public:
-    TempFolder() : path_((std::filesystem::temp_directory_path() / "vorna-test-XXXXXX").string()) {
-        if (mkdtemp(path_.data()) == nullptr)
-            throw std::runtime_error("cannot create a temporary folder");
+    TempFolder() {
+        if (const Status status = folder_.create("vorna-test-"); !status.ok())
+            throw std::runtime_error(status.describe());
     }
-    ~TempFolder() {
-        std::error_code ignored;  // a test may have left the folder read-only
-        std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add, ignored);
-        std::filesystem::remove_all(path_, ignored);
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
 
-    const std::string& path() const { return path_; }
-    std::string file(const std::string& name) const { return path_ + "/" + name; }
-    bool exists(const std::string& name) const { return std::filesystem::exists(file(name)); }
+    const std::string& path() const { return folder_.path(); }
+    std::string file(const std::string& name) const { return folder_.file(name); }
+    bool exists(const std::string& name) const {
+        std::error_code ignored;
+        return std::filesystem::exists(std::filesystem::symlink_status(file(name), ignored));
+    }
     void write(const std::string& name, const std::string& bytes) const {
         std::ofstream(file(name), std::ios::binary) << bytes;
     }
@@ -37,9 +34,17 @@ class TempFolder {
         std::ifstream in(file(name), std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     }
+    // The names in the folder, sorted.
+    std::vector<std::string> names() const {
+        std::vector<std::string> result;
+        for (const auto& entry : std::filesystem::directory_iterator(path()))
+            result.push_back(entry.path().filename().string());
+        std::sort(result.begin(), result.end());
+        return result;
+    }
 
   private:
-    std::string path_;
+    PrivateFolder folder_;
 };
 
 }  // namespace vorna::testing

@@ -1,39 +1,21 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
-#include <filesystem>
-#include <fstream>
 #include <functional>
-#include <random>
 
 #include "core/engine/run_figures.h"
+#include "core/io/working_file.h"
 #include "engine_fixture.h"
+#include "temp_folder.h"
 
 namespace vorna {
 namespace {
 
-namespace fs = std::filesystem;
 using testing::small_dictionary;
-
-class ScratchFolder {
-  public:
-    ScratchFolder() {
-        path_ = fs::temp_directory_path() / ("vorna-run-" + std::to_string(std::random_device{}()));
-        fs::create_directories(path_);
-    }
-    ~ScratchFolder() { fs::remove_all(path_); }
-    std::string path() const { return path_.string(); }
-    bool has(const char* name) const { return fs::exists(path_ / name); }
-    void put(const char* name, const std::string& text) const {
-        std::ofstream(path_ / name, std::ios::binary) << text;
-    }
-
-  private:
-    fs::path path_;
-};
 
 // The folder must exist before the translator is given its path.
 struct WithScratchFolder {
-    ScratchFolder folder;
+    testing::TempFolder folder;
 };
 
 struct RunFixture : WithScratchFolder, testing::EngineFixture {
@@ -61,7 +43,7 @@ TEST(text_translate, translates_line_by_line_with_progress_after_each) {
     EXPECT_EQ(f.host.progress[6], 66.66);
     EXPECT_EQ(f.count_of("cat"), 3);  // the second run counts only itself
     EXPECT_EQ(f.count_of("hello"), 0);
-    EXPECT_FALSE(f.folder.has("temp1.txt") || f.folder.has("temp2.txt"));
+    EXPECT_FALSE(f.folder.exists("temp1.txt") || f.folder.exists("temp2.txt"));
 }
 
 TEST(text_translate, word_list_blocks_end_with_an_empty_line) {
@@ -74,17 +56,17 @@ TEST(text_translate, word_list_blocks_end_with_an_empty_line) {
 TEST(text_translate, an_empty_text_touches_only_temp1_and_clears_the_counters) {
     RunFixture f;
     f.run("cat Xyzzy");
-    f.folder.put("temp1.txt", "left over");
-    f.folder.put("temp2.txt", "left over");
+    f.folder.write("temp1.txt", "left over");
+    f.folder.write("temp2.txt", "left over");
     f.run("");
     EXPECT_EQ(f.last.outcome, RunOutcome::empty_text);
-    EXPECT_FALSE(f.folder.has("temp1.txt"));
-    EXPECT_TRUE(f.folder.has("temp2.txt"));
+    EXPECT_FALSE(f.folder.exists("temp1.txt"));
+    EXPECT_TRUE(f.folder.exists("temp2.txt"));
     EXPECT_EQ(f.count_of("cat"), 0);
     EXPECT_EQ(f.last.counts.unknown_word_count, 0);
     EXPECT_EQ(f.host.progress.size(), 1u);
     f.run("cat");
-    EXPECT_FALSE(f.folder.has("temp2.txt"));
+    EXPECT_FALSE(f.folder.exists("temp2.txt"));
 }
 
 TEST(text_translate, long_lines_and_many_lines_keep_every_character_and_exact_progress) {
@@ -133,7 +115,20 @@ TEST(text_translate, refuses_a_second_run_inside_the_first_and_cleans_up_when_ca
     host.on_pump = [&] { host.cancel = true; };
     EXPECT_EQ(f.engine.text_translate("cat\ncat", host).outcome, RunOutcome::cancelled);
     EXPECT_FALSE(f.engine.run_in_progress());
-    EXPECT_FALSE(f.folder.has("temp1.txt") || f.folder.has("temp2.txt"));
+    EXPECT_FALSE(f.folder.exists("temp1.txt") || f.folder.exists("temp2.txt"));
+}
+
+TEST(text_translate, never_writes_through_planted_links_or_into_another_runs_files) {
+    RunFixture f;
+    f.folder.write("victim", "keep");
+    symlink(f.folder.file("victim").c_str(), f.folder.file("temp1.txt").c_str());
+    WorkingFile other_run;  // temp2.txt of another copy of the program
+    ASSERT_TRUE(other_run.open(f.folder.path(), "temp2.txt"));
+    ASSERT_EQ(write(other_run.descriptor(), "theirs", 6), 6);
+    EXPECT_EQ(f.run("the cat"), "этот кошка\r\n");
+    EXPECT_EQ(f.folder.read("victim"), "keep");
+    EXPECT_EQ(f.folder.read("temp2.txt"), "theirs");
+    EXPECT_EQ(f.folder.names(), (std::vector<std::string>{"temp1.txt", "temp2.txt", "victim"}));
 }
 
 TEST(text_translate, keeps_word_positions_and_unknown_words_when_asked) {

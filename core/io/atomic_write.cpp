@@ -1,0 +1,148 @@
+#include "core/io/atomic_write.h"
+
+#include <fcntl.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+
+#include "core/io/unique_file.h"
+
+namespace vorna {
+
+namespace {
+
+std::string folder_of(const std::string& path) {
+    const auto slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// The file a link names, so that the rename replaces that file and the link
+// stays. A link that leads nowhere is replaced itself, as a missing file
+// would be.
+std::string resolve_link(const std::string& path) {
+    char* resolved = realpath(path.c_str(), nullptr);
+    if (resolved == nullptr)
+        return path;
+    std::string target = resolved;
+    free(resolved);
+    return target;
+}
+
+// The rename is on disk only once the folder that holds it is.
+void sync_folder(const std::string& folder) {
+    const int descriptor = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor < 0)
+        return;
+    fsync(descriptor);
+    close(descriptor);
+}
+
+}  // namespace
+
+Status PendingFile::prepare(const std::string& target, std::string_view bytes, FileCalls& calls) {
+    discard();
+    calls_ = &calls;
+    target_ = target;
+    struct stat existing {};
+    const bool exists = stat(target.c_str(), &existing) == 0;
+    if (exists && S_ISDIR(existing.st_mode))
+        return Status::from_errno(EISDIR, target);
+    if (exists && !S_ISREG(existing.st_mode)) {
+        in_place_ = true;
+        in_place_bytes_ = bytes;
+        prepared_ = true;
+        return {};
+    }
+    struct stat link {};
+    if (lstat(target.c_str(), &link) == 0 && S_ISLNK(link.st_mode))
+        target_ = resolve_link(target);
+
+    int descriptor = -1;
+    // A new file gets what any new file gets (0666 less the umask); a replaced
+    // one keeps its own permissions, set below.
+    if (Status status =
+            create_unique_file(target_ + ".vorna-", exists ? 0600 : 0666, temporary_, descriptor);
+        !status.ok()) {
+        temporary_.clear();
+        return Status::from_errno(status.error_number(), target);
+    }
+    on_signal_ = RemoveOnSignal(temporary_, RemoveOnSignal::Kind::file);
+    if (exists) {
+        // The owner can be given away only by root; anyone keeps the group
+        // they belong to. What the system refuses leaves the file ours.
+        if (fchown(descriptor, existing.st_uid, existing.st_gid) != 0)
+            (void)!fchown(descriptor, static_cast<uid_t>(-1), existing.st_gid);
+        fchmod(descriptor, existing.st_mode & 07777);
+    }
+    Status status = write_all(calls, descriptor, bytes, target);
+    if (status.ok() && calls.fsync(descriptor) != 0)
+        status = Status::from_errno(errno, target);
+    if (close(descriptor) != 0 && status.ok())
+        status = Status::from_errno(errno, target);
+    if (!status.ok()) {
+        discard();
+        return status;
+    }
+    prepared_ = true;
+    return {};
+}
+
+Status PendingFile::commit() {
+    if (!prepared_)
+        return Status::failure(target_, "nothing prepared to write");
+    prepared_ = false;
+    if (in_place_) {
+        const int descriptor = open(target_.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
+        if (descriptor < 0)
+            return Status::from_errno(errno, target_);
+        Status status = write_all(*calls_, descriptor, in_place_bytes_, target_);
+        if (close(descriptor) != 0 && status.ok())
+            status = Status::from_errno(errno, target_);
+        return status;
+    }
+    if (rename(temporary_.c_str(), target_.c_str()) != 0) {
+        const int error = errno;
+        discard();
+        return Status::from_errno(error, target_);
+    }
+    on_signal_.release();
+    temporary_.clear();
+    sync_folder(folder_of(target_));
+    return {};
+}
+
+void PendingFile::discard() {
+    on_signal_.release();
+    if (!temporary_.empty())
+        unlink(temporary_.c_str());
+    temporary_.clear();
+    prepared_ = false;
+    in_place_ = false;
+    in_place_bytes_ = {};
+}
+
+Status commit_all(std::initializer_list<PendingFile*> files) {
+    for (const bool in_place : {true, false}) {
+        for (PendingFile* file : files) {
+            if (!file->is_prepared() || file->writes_in_place() != in_place)
+                continue;
+            if (Status status = file->commit(); !status.ok())
+                return status;
+        }
+    }
+    return {};
+}
+
+Status write_file_atomically(const std::string& target, std::string_view bytes, FileCalls& calls) {
+    PendingFile file;
+    if (Status status = file.prepare(target, bytes, calls); !status.ok())
+        return status;
+    return file.commit();
+}
+
+}  // namespace vorna

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+#include "core/io/file_calls.h"
+#include "core/io/signal_cleanup.h"
+#include "core/io/status.h"
+
+namespace vorna {
+
+// A complete-or-nothing write of one file, in two steps so that several files
+// can be written first and put in place together. prepare() writes the bytes
+// to a new file with a unique name beside the target (never through a link),
+// gives it the target's permissions (and owner, where the system allows) and
+// flushes it to disk; commit() renames it over the target. A failure at any
+// step leaves the target as it was, and the temporary file goes with this
+// object or with a termination signal.
+//
+// A target that exists and is not a regular file (a device, a FIFO, standard
+// output as /dev/stdout) cannot be replaced: commit() writes to it in place,
+// and `bytes` must then live until then. A target that is a symbolic link
+// keeps pointing where it did; the file it names is replaced.
+class PendingFile {
+  public:
+    PendingFile() = default;
+    ~PendingFile() { discard(); }
+    PendingFile(const PendingFile&) = delete;
+    PendingFile& operator=(const PendingFile&) = delete;
+
+    Status prepare(const std::string& target, std::string_view bytes,
+                   FileCalls& calls = system_file_calls());
+    Status commit();
+    // Removes the temporary file of a write that will not be committed.
+    void discard();
+
+    bool is_prepared() const { return prepared_; }
+    bool writes_in_place() const { return in_place_; }
+
+  private:
+    FileCalls* calls_ = nullptr;
+    std::string target_;
+    std::string temporary_;
+    std::string_view in_place_bytes_;
+    bool in_place_ = false;
+    bool prepared_ = false;
+    RemoveOnSignal on_signal_;
+};
+
+// Puts prepared files in place: those written in place first, since only
+// they can still fail for want of room, then the renames. Stops at the first
+// failure. Files never prepared are passed over.
+Status commit_all(std::initializer_list<PendingFile*> files);
+
+// prepare() and commit() in one.
+Status write_file_atomically(const std::string& target, std::string_view bytes,
+                             FileCalls& calls = system_file_calls());
+
+}  // namespace vorna

@@ -1,0 +1,105 @@
+#include "core/io/signal_cleanup.h"
+
+#include <limits.h>
+#include <signal.h>
+#include <unistd.h>
+
+#include <array>
+#include <atomic>
+#include <cstring>
+
+namespace vorna {
+
+namespace {
+
+enum SlotState : int { kFree, kFilling, kFile, kFolder };
+
+struct Slot {
+    std::atomic<int> state{kFree};
+    char path[PATH_MAX];
+};
+
+// A process runs a load and a run at a time, each with a few working files,
+// plus a file being saved; 64 leaves ample room.
+constexpr std::size_t kSlots = 64;
+constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGPIPE, SIGXFSZ};
+
+std::array<Slot, kSlots> registry;
+std::atomic<bool> handlers_installed{false};
+
+static_assert(std::atomic<int>::is_always_lock_free, "the handler may use only lock-free atomics");
+
+// Only async-signal-safe calls from here on: unlink, rmdir, signal, raise.
+void remove_and_reraise(int signal_number) {
+    for (Slot& slot : registry) {
+        if (slot.state.load(std::memory_order_acquire) == kFile)
+            unlink(slot.path);
+    }
+    // Folders after their files; the newest first, for folders inside folders.
+    for (std::size_t i = kSlots; i-- > 0;) {
+        if (registry[i].state.load(std::memory_order_acquire) == kFolder)
+            rmdir(registry[i].path);
+    }
+    signal(signal_number, SIG_DFL);
+    raise(signal_number);  // delivered with the default action once this returns
+}
+
+void install_handlers() {
+    if (handlers_installed.exchange(true))
+        return;
+    for (const int signal_number : kSignals) {
+        struct sigaction current {};
+        if (sigaction(signal_number, nullptr, &current) != 0 || current.sa_handler != SIG_DFL)
+            continue;
+        struct sigaction action {};
+        action.sa_handler = remove_and_reraise;
+        sigemptyset(&action.sa_mask);
+        for (const int other : kSignals)
+            sigaddset(&action.sa_mask, other);  // one clean-up at a time
+        sigaction(signal_number, &action, nullptr);
+    }
+}
+
+}  // namespace
+
+RemoveOnSignal::RemoveOnSignal(const std::string& path, Kind kind) {
+    if (path.size() >= PATH_MAX)
+        return;
+    for (std::size_t i = 0; i < kSlots; ++i) {
+        int expected = kFree;
+        if (!registry[i].state.compare_exchange_strong(expected, kFilling))
+            continue;
+        std::memcpy(registry[i].path, path.c_str(), path.size() + 1);
+        registry[i].state.store(kind == Kind::file ? kFile : kFolder, std::memory_order_release);
+        slot_ = static_cast<int>(i);
+        install_handlers();
+        return;
+    }
+}
+
+RemoveOnSignal& RemoveOnSignal::operator=(RemoveOnSignal&& other) noexcept {
+    if (this != &other) {
+        release();
+        slot_ = other.slot_;
+        other.slot_ = -1;
+    }
+    return *this;
+}
+
+void RemoveOnSignal::release() {
+    if (slot_ < 0)
+        return;
+    registry[static_cast<std::size_t>(slot_)].state.store(kFree, std::memory_order_release);
+    slot_ = -1;
+}
+
+bool RemoveOnSignal::is_registered(const std::string& path) {
+    for (const Slot& slot : registry) {
+        const int state = slot.state.load(std::memory_order_acquire);
+        if ((state == kFile || state == kFolder) && path == slot.path)
+            return true;
+    }
+    return false;
+}
+
+}  // namespace vorna

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <sys/types.h>
+
+#include <string>
+
+#include "core/io/status.h"
+
+namespace vorna {
+
+// Creates a new file named `stem` followed by six random letters and digits,
+// open for reading and writing. It is never an existing file and never
+// reached through a link (O_CREAT | O_EXCL | O_NOFOLLOW), so a name planted
+// in a shared folder cannot redirect the write. `mode` is filtered by the
+// umask as for any new file.
+Status create_unique_file(const std::string& stem, mode_t mode, std::string& path, int& descriptor);
+
+// Whether `name` is `stem` followed by the six characters create_unique_file adds.
+bool is_unique_name_of(const std::string& name, const std::string& stem);
+
+}  // namespace vorna

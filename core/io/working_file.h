@@ -1,0 +1,47 @@
+#pragma once
+
+#include <initializer_list>
+#include <string>
+
+#include "core/io/signal_cleanup.h"
+#include "core/io/status.h"
+
+namespace vorna {
+
+// A working file that belongs to this process alone: the fixed name in the
+// folder when no other process holds it, otherwise a private name beside it
+// (the fixed name followed by '-' and six characters). Either way the file is
+// new, never reached through a link, and holds an exclusive lock (flock) for
+// its life, so another copy of the program can tell it is alive. It is
+// removed when this object goes, or by the handler should a termination
+// signal end the process first.
+class WorkingFile {
+  public:
+    WorkingFile() = default;
+    ~WorkingFile() { remove(); }
+    WorkingFile(const WorkingFile&) = delete;
+    WorkingFile& operator=(const WorkingFile&) = delete;
+
+    // Creates the file `name` in `folder`. A file of that name whose lock
+    // nobody holds is left over from a process that no longer runs, and is
+    // replaced.
+    Status open(const std::string& folder, const std::string& name);
+    // Removes the file and closes it.
+    void remove();
+
+    bool is_open() const { return descriptor_ >= 0; }
+    int descriptor() const { return descriptor_; }
+    const std::string& path() const { return path_; }
+
+  private:
+    int descriptor_ = -1;
+    std::string path_;
+    RemoveOnSignal on_signal_;
+};
+
+// Removes the working files in `folder` (each of `names`, and their private
+// variants) that no running process holds. A file under such a name that is
+// not a regular file, or is a link, is not ours and stays.
+void clear_stale_working_files(const std::string& folder, std::initializer_list<const char*> names);
+
+}  // namespace vorna
