@@ -1,18 +1,21 @@
 // vorna-translate: the translator for scripts and pipelines, on the same run
 // as the windows program.
+#include <fcntl.h>
 #include <unistd.h>
 
-#include <cstdio>
+#include <exception>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 
 #include "cli/cli_options.h"
 #include "core/dictionary/dictionary_loader.h"
 #include "core/engine/silent_hosts.h"
 #include "core/engine/statistics_report.h"
 #include "core/engine/translation_engine.h"
+#include "core/io/atomic_write.h"
+#include "core/io/file_bytes.h"
+#include "core/io/file_calls.h"
+#include "core/io/private_folder.h"
 #include "core/text/interface_texts.h"
 #include "core/text/text_case.h"
 #include "core/text/text_encoding.h"
@@ -45,86 +48,39 @@ std::string as_one_line(std::string text) {
     return text;
 }
 
-// The run's temporary files go to a folder of this process alone, so that
-// several translations can run side by side.
-class PrivateFolder {
-  public:
-    PrivateFolder() {
-        std::string pattern = (fs::temp_directory_path() / "vorna-translate-XXXXXX").string();
-        if (mkdtemp(pattern.data()) != nullptr)
-            path_ = pattern;
-    }
-    ~PrivateFolder() {
-        std::error_code ignored;
-        if (!path_.empty())
-            fs::remove_all(path_, ignored);
-    }
-    PrivateFolder(const PrivateFolder&) = delete;
-    PrivateFolder& operator=(const PrivateFolder&) = delete;
-    const std::string& path() const { return path_; }
-
-  private:
-    std::string path_;
-};
-
 fs::path program_folder() {
     std::error_code error;
     const fs::path self = fs::read_symlink("/proc/self/exe", error);
-    return error ? fs::current_path() : self.parent_path();
+    if (!error)
+        return self.parent_path();
+    fs::path current = fs::current_path(error);
+    return error ? fs::path(".") : current;
 }
 
-bool read_input(const CliOptions& options, std::string& text) {
-    if (!options.input_path) {
-        text.assign(std::istreambuf_iterator<char>(std::cin), {});
-        return !std::cin.bad();
+// A standard descriptor the caller closed is taken by /dev/null opened the
+// wrong way round, so that no file this program opens lands on it (and gets
+// the translation written into it), while using the stream still fails, as
+// it would have, with EBADF.
+void occupy_closed_standard_descriptors() {
+    for (int descriptor = 0; descriptor <= 2; ++descriptor) {
+        if (fcntl(descriptor, F_GETFD) != -1 || errno != EBADF)
+            continue;
+        const int taken = open("/dev/null", descriptor == 0 ? O_WRONLY : O_RDONLY);
+        if (taken >= 0 && taken != descriptor) {
+            dup2(taken, descriptor);
+            close(taken);
+        }
     }
-    std::error_code error;
-    if (fs::is_directory(*options.input_path, error))
-        return false;
-    std::ifstream in(*options.input_path, std::ios::binary);
-    if (!in)
-        return false;
-    text.assign(std::istreambuf_iterator<char>(in), {});
-    return !in.bad();
+}
+
+Status read_input(const CliOptions& options, std::string& text) {
+    if (options.input_path)
+        return read_file_or_stream(*options.input_path, text);
+    return read_to_end(system_file_calls(), STDIN_FILENO, "-", text);
 }
 
 std::string with_line_ends(std::string text, bool crlf) {
     return crlf ? text : with_lf_line_ends(std::move(text));
-}
-
-bool write_in_place(const std::string& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << bytes;
-    out.flush();
-    return static_cast<bool>(out);
-}
-
-// Writes through a temporary file beside the target, so a failed write never
-// leaves a half-written file behind. A device or a pipe (/dev/stdout, a FIFO)
-// is written to as it is: renaming over it would replace it with a file. A
-// symbolic link keeps pointing where it did: the file it names is replaced.
-bool write_file(const std::string& given_path, const std::string& bytes) {
-    std::error_code ignored;
-    const fs::file_status status = fs::status(given_path, ignored);
-    if (fs::exists(status) && !fs::is_regular_file(status))
-        return write_in_place(given_path, bytes);
-    std::string path = given_path;
-    if (fs::is_symlink(fs::symlink_status(given_path, ignored))) {
-        std::error_code unresolved;
-        const fs::path target = fs::canonical(given_path, unresolved);
-        if (!unresolved)
-            path = target.string();
-    }
-    const std::string temporary = path + ".vorna-tmp";
-    if (!write_in_place(temporary, bytes)) {
-        std::remove(temporary.c_str());
-        return false;
-    }
-    std::error_code error;
-    fs::rename(temporary, path, error);
-    if (error)
-        std::remove(temporary.c_str());
-    return !error;
 }
 
 int fail(int code, const std::string& message) {
@@ -145,9 +101,9 @@ int run(const std::vector<std::string>& arguments) {
 
     const std::string input_name = options.input_path.value_or("-");
     std::string text;
-    if (!read_input(options, text)) {
-        return fail(kBadInput,
-                    (t ? "ne udajotsja prochitatj: " : "не удаётся прочитать: ") + input_name);
+    if (const Status status = read_input(options, text); !status.ok()) {
+        return fail(kBadInput, (t ? "ne udajotsja prochitatj: " : "не удаётся прочитать: ") +
+                                   input_name + ": " + status.reason());
     }
     if (starts_with_byte_order_mark(text))
         text.erase(0, kUtf8ByteOrderMark.size());
@@ -161,7 +117,14 @@ int run(const std::vector<std::string>& arguments) {
                                        ? (program_folder() / "qd.dat").string()
                                        : options.dictionary_path;
     const Script script = t ? Script::translit : Script::cyrillic;
-    const PrivateFolder work_folder;
+    // The working files go to a folder of this process alone, so that several
+    // translations can run side by side.
+    PrivateFolder work_folder;
+    if (const Status status = work_folder.create("vorna-translate-"); !status.ok()) {
+        return fail(kBadInput, (t ? "ne udajotsja sozdatj vremennuju papku: "
+                                  : "не удаётся создать временную папку: ") +
+                                   status.describe());
+    }
     DictionaryStore store;
     QuietLoad load_sink(script);
     if (!load_dictionary_file(store, dictionary, work_folder.path(), load_sink).ok()) {
@@ -180,28 +143,42 @@ int run(const std::vector<std::string>& arguments) {
     if (result.outcome == RunOutcome::dictionary_damaged)
         return fail(kNoDictionary, as_one_line(damaged_dictionary_text(script, dictionary)));
 
-    const auto cannot_write = [t](const std::string& name) {
-        return fail(kCannotWrite, (t ? "ne udajotsja zapisatj: " : "не удаётся записать: ") + name);
+    const auto cannot_write = [t](const std::string& name, const Status& status) {
+        return fail(kCannotWrite, (t ? "ne udajotsja zapisatj: " : "не удаётся записать: ") + name +
+                                      ": " + status.reason());
     };
-    // The statistics file goes first: when it cannot be written, no
-    // translation has been written either.
+    // Both files are written in full beside their targets before either is
+    // put in place, so a failure leaves the statistics and the translation
+    // the user had as they were.
     std::string report;
+    PendingFile stats_file;
     if (options.stats_path) {
         report = with_line_ends(statistics_report(store, result.counts, script, "."), options.crlf);
-        if (*options.stats_path != "-" && !write_file(*options.stats_path, report))
-            return cannot_write(*options.stats_path);
+        if (*options.stats_path != "-") {
+            if (const Status status = stats_file.prepare(*options.stats_path, report); !status.ok())
+                return cannot_write(*options.stats_path, status);
+        }
     }
-
     const std::string translated = with_line_ends(result.text, options.crlf);
+    PendingFile output_file;
     if (options.output_path) {
-        if (!write_file(*options.output_path, translated))
-            return cannot_write(*options.output_path);
-    } else if (!(std::cout << translated << std::flush)) {
-        return cannot_write("-");
+        if (const Status status = output_file.prepare(*options.output_path, translated);
+            !status.ok()) {
+            return cannot_write(*options.output_path, status);
+        }
+    } else if (const Status status = write_all(system_file_calls(), STDOUT_FILENO, translated, "-");
+               !status.ok()) {
+        return cannot_write("-", status);
     }
+    if (const Status status = commit_all({&output_file, &stats_file}); !status.ok())
+        return cannot_write(status.path(), status);
 
-    if (options.stats_path && *options.stats_path == "-")
-        std::cerr << report << std::flush;
+    if (options.stats_path && *options.stats_path == "-") {
+        if (const Status status = write_all(system_file_calls(), STDERR_FILENO, report, "-");
+            !status.ok()) {
+            return cannot_write("-", status);
+        }
+    }
     return kSuccess;
 }
 
@@ -210,5 +187,12 @@ int run(const std::vector<std::string>& arguments) {
 
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
-    return vorna::cli::run(std::vector<std::string>(argv + 1, argv + argc));
+    vorna::cli::occupy_closed_standard_descriptors();
+    // Faults are reported as statuses; this is the last guard, so that even
+    // an unforeseen one (memory running out) ends in one line, not an abort.
+    try {
+        return vorna::cli::run(std::vector<std::string>(argv + 1, argv + argc));
+    } catch (const std::exception& error) {
+        return vorna::cli::fail(vorna::cli::kBadInput, error.what());
+    }
 }

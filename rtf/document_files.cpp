@@ -1,12 +1,15 @@
 #include "rtf/document_files.h"
 
+#include "core/io/atomic_write.h"
+#include "core/io/file_bytes.h"
 #include "rtf/code_page_decoder.h"
 #include "rtf/rtf_reader.h"
 #include "rtf/rtf_writer.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
+
+#include <string>
 
 namespace vorna::rtf {
 namespace {
@@ -30,38 +33,31 @@ QString decode_plain_text(const QByteArray& bytes) {
 }  // namespace
 
 bool load_document_file(const QString& path, QTextDocument& document) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    // Only a regular file: a FIFO or a device would hold the windows until
+    // something is written to it, or never end.
+    std::string bytes;
+    if (!read_whole_file(QFile::encodeName(path).toStdString(), bytes).ok()) {
         return false;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        return false;
-    }
-    if (bytes.startsWith("{\\rtf")) {
-        read_rtf(bytes, document);
+    const QByteArray content =
+        QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    if (content.startsWith("{\\rtf")) {
+        read_rtf(content, document);
     } else {
         const bool undo_enabled = document.isUndoRedoEnabled();
         document.setUndoRedoEnabled(false);
-        document.setPlainText(decode_plain_text(bytes));
+        document.setPlainText(decode_plain_text(content));
         document.setUndoRedoEnabled(undo_enabled);
     }
     return true;
 }
 
-bool save_document_as_rtf(const QTextDocument& document, const QString& path) {
-    QSaveFile file(path);
-    // Unbuffered, so that a write the disk refuses shows up here and not in a
-    // flush whose failure the commit would not notice.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        return false;
-    }
+bool save_document_as_rtf(const QTextDocument& document, const QString& path, FileCalls& calls) {
     const QByteArray rtf = write_rtf(document);
-    if (file.write(rtf) != rtf.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return write_file_atomically(
+               QFile::encodeName(path).toStdString(),
+               std::string_view(rtf.constData(), static_cast<std::size_t>(rtf.size())), calls)
+        .ok();
 }
 
 }  // namespace vorna::rtf

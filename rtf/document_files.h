@@ -3,17 +3,23 @@
 #include <QString>
 #include <QTextDocument>
 
+#include "core/io/file_calls.h"
+
 namespace vorna::rtf {
 
 // "Load a file" of a rich-text box: a file that starts with "{\rtf" is read as
 // RTF, any other file as plain text (UTF-8 when it is valid UTF-8, otherwise
 // Windows-1251). The whole content of `document` is replaced. Returns false, with
-// the document untouched, when the file cannot be read.
+// the document untouched, when the file cannot be read or is not a regular
+// file.
 bool load_document_file(const QString& path, QTextDocument& document);
 
-// "Save as rich text": writes the document as RTF to a temporary file beside
-// `path` and renames it over `path`, so a failed save leaves any existing file
-// as it was. Returns false when the file cannot be written.
-bool save_document_as_rtf(const QTextDocument& document, const QString& path);
+// "Save as rich text": writes the document as RTF to a new file with a unique
+// name beside `path`, with the permissions of the file it replaces, and
+// renames it over `path`, so a failed save leaves any existing file as it
+// was. Returns false when the file cannot be written. The writes go through
+// `calls`.
+bool save_document_as_rtf(const QTextDocument& document, const QString& path,
+                          FileCalls& calls = system_file_calls());
 
 }  // namespace vorna::rtf

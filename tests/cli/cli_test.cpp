@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <sstream>
 
+#include "../core/temp_folder.h"
 #include "core/dictionary/dictionary_loader.h"
 #include "core/engine/silent_hosts.h"
 #include "core/engine/translation_engine.h"
@@ -17,12 +20,8 @@ namespace fs = std::filesystem;
 class CliTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        folder_ =
-            fs::temp_directory_path() / ("vorna-cli-" + std::to_string(std::random_device{}()));
-        fs::create_directories(folder_);
         fs::copy_file(fs::path(VORNA_TEST_DATA_DIR) / "sample-qd.dat", folder_ / "qd.dat");
     }
-    void TearDown() override { fs::remove_all(folder_); }
 
     std::string path(const char* name) const { return (folder_ / name).string(); }
     void put(const char* name, const std::string& bytes) const {
@@ -35,12 +34,13 @@ class CliTest : public ::testing::Test {
         return bytes.str();
     }
     // Runs the program from the test folder; stdout and stderr land in files.
-    int translate(const std::string& arguments, const char* input = nullptr) const {
-        std::string command = "cd '" + folder_.string() +
-                              "' && '" VORNA_TRANSLATE_PROGRAM "' --dictionary qd.dat " + arguments;
+    int translate(const std::string& arguments, const char* input = nullptr,
+                  const std::string& redirections = "> out.txt 2> err.txt") const {
+        std::string command = "cd '" + folder_.string() + "' && " + environment_ +
+                              " '" VORNA_TRANSLATE_PROGRAM "' --dictionary qd.dat " + arguments;
         if (input != nullptr)
             command += std::string(" < ") + input;
-        command += " > out.txt 2> err.txt";
+        command += " " + redirections;
         const int status = std::system(command.c_str());
         return WEXITSTATUS(status);
     }
@@ -57,7 +57,10 @@ class CliTest : public ::testing::Test {
         return engine.text_translate(text, host).text;
     }
 
-    fs::path folder_;
+    testing::TempFolder temp_;
+    fs::path folder_ = temp_.path();
+    // Working files go to a folder of the test's own, to be looked at.
+    std::string environment_ = "TMPDIR='" + temp_.path() + "'";
 };
 
 const std::string kText =
@@ -111,6 +114,67 @@ TEST_F(CliTest, bad_input_gives_one_line_an_exit_code_and_no_output) {
         EXPECT_EQ(std::count(error.begin(), error.end(), '\n'), 1) << c.arguments << ": " << error;
         EXPECT_FALSE(fs::exists(path("result.txt"))) << c.arguments;
     }
+}
+
+TEST_F(CliTest, input_and_environment_faults_end_in_one_line_and_their_status) {
+    put("ok.txt", "cat\n");
+    mkfifo(path("fifo").c_str(), 0600);
+    const struct {
+        std::string environment, arguments;
+        std::string input;
+        int exit_code;
+    } cases[] = {
+        {"", "", "< /tmp", 2},          // a folder as standard input
+        {"", "", "<&-", 2},             // standard input closed
+        {"", "/proc/self/mem", "", 2},  // a read that fails
+        {"TMPDIR=/nonexistent", "ok.txt", "", 2},
+        {"TMPDIR=/etc/passwd", "ok.txt", "", 2},
+        {"", "--dictionary /proc/self/mem ok.txt", "", 1},
+        {"", "--dictionary fifo ok.txt", "", 1},  // refused, not waited on
+    };
+    const std::string usual_environment = environment_;
+    for (const auto& c : cases) {
+        environment_ = c.environment.empty() ? usual_environment : c.environment;
+        EXPECT_EQ(
+            translate(c.arguments + " -o result.txt", nullptr, c.input + " > out.txt 2> err.txt"),
+            c.exit_code)
+            << c.arguments << c.input;
+        const std::string error = read("err.txt");
+        EXPECT_EQ(std::count(error.begin(), error.end(), '\n'), 1) << c.arguments << error;
+        EXPECT_FALSE(fs::exists(path("result.txt"))) << c.arguments;
+    }
+}
+
+TEST_F(CliTest, outputs_keep_their_mode_and_change_together_or_not_at_all) {
+    put("in.txt", "cat\n");
+    put("stats.txt", "old stats");
+    put("result.txt", "old result");
+    chmod(path("stats.txt").c_str(), 0600);
+    chmod(path("result.txt").c_str(), 0640);
+    symlink("victim", path("result.txt.vorna-tmp").c_str());
+    ASSERT_EQ(translate("--stats stats.txt -o result.txt in.txt"), 0);
+    EXPECT_EQ(read("result.txt"), "кошка\n");
+    EXPECT_EQ(fs::status(path("stats.txt")).permissions(), fs::perms(0600));
+    EXPECT_EQ(fs::status(path("result.txt")).permissions(), fs::perms(0640));
+    EXPECT_FALSE(fs::exists(path("victim")));
+
+    // The translation cannot be written: the statistics stay as they were.
+    put("stats.txt", "old stats");
+    EXPECT_EQ(translate("--stats stats.txt -o /dev/full in.txt"), 3);
+    EXPECT_EQ(read("stats.txt"), "old stats");
+    // Statistics to a standard error that cannot take them.
+    EXPECT_EQ(translate("--stats - in.txt", nullptr, "> out.txt 2> /dev/full"), 3);
+    // Standard output closed by the caller, and a reader gone early.
+    EXPECT_EQ(translate("in.txt", nullptr, ">&- 2> err.txt"), 3);
+    std::string long_text;
+    for (int i = 0; i < 200000; ++i)
+        long_text += "the cat\n";
+    put("long.txt", long_text);
+    translate("long.txt", nullptr, "2> err.txt | head -c 1 > out.txt");
+    // Only what the test put there: no working files, no private folder.
+    EXPECT_EQ(temp_.names(),
+              (std::vector<std::string>{"err.txt", "in.txt", "long.txt", "out.txt", "qd.dat",
+                                        "result.txt", "result.txt.vorna-tmp", "stats.txt"}));
 }
 
 }  // namespace

@@ -7,9 +7,9 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
+#include <sys/stat.h>
 
-#include <csignal>
+#include "../core/failing_calls.h"
 
 namespace vorna::rtf {
 namespace {
@@ -64,6 +64,9 @@ TEST_F(document_files, emptyAndBinaryFilesLoadButUnreadableOnesLeaveTheDocumentA
     document.setPlainText(QStringLiteral("keep me"));
     EXPECT_FALSE(load_document_file(path("missing.rtf"), document));
     EXPECT_FALSE(load_document_file(folder_.path(), document));  // a folder
+    // A FIFO would hold the windows until a writer comes: refused at once.
+    ASSERT_EQ(mkfifo(QFile::encodeName(path("fifo")).constData(), 0600), 0);
+    EXPECT_FALSE(load_document_file(path("fifo"), document));
     EXPECT_EQ(document.toPlainText(), QStringLiteral("keep me"));
 }
 
@@ -82,20 +85,19 @@ TEST_F(document_files, failedSaveLeavesTheTargetUntouched) {
     EXPECT_FALSE(save_document_as_rtf(document, path("no-such-folder/out.rtf")));
     EXPECT_FALSE(save_document_as_rtf(document, folder_.path()));
 
-    // A write that fails half-way: a file size limit stops the new text after
-    // a few bytes, for root as for anyone, as a full disk would.
+    // A write that fails half-way, as on a full disk.
     const QString target = write("kept.rtf", "original");
-    rlimit saved_limit{};
-    getrlimit(RLIMIT_FSIZE, &saved_limit);
-    const auto saved_signal = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small_limit = saved_limit;
-    small_limit.rlim_cur = 16;
-    setrlimit(RLIMIT_FSIZE, &small_limit);
-    const bool saved = save_document_as_rtf(document, target);
-    setrlimit(RLIMIT_FSIZE, &saved_limit);
-    std::signal(SIGXFSZ, saved_signal);
+    QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    vorna::testing::FailingCalls full_disk;
+    full_disk.write_budget = 16;
+    const bool saved = save_document_as_rtf(document, target, full_disk);
     EXPECT_FALSE(saved);
     EXPECT_EQ(contents(target), QByteArray("original"));
+    EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files), QStringList{"kept.rtf"});
+
+    // A save that succeeds keeps the file's permissions.
+    ASSERT_TRUE(save_document_as_rtf(document, target));
+    EXPECT_FALSE(QFile::permissions(target) & (QFileDevice::ReadGroup | QFileDevice::ReadOther));
 }
 
 }  // namespace
