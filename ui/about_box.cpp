@@ -9,6 +9,7 @@
 #include "ui/twips.h"
 #include "ui/window_placement.h"
 #include "ui/window_texts.h"
+#include "ui/x11_window_hints.h"
 
 namespace vorna::ui {
 
@@ -71,6 +72,7 @@ AboutBox::AboutBox(DesktopServices& services, QWidget* parent)
     setFixedSize(std::max(needed.width(), twips_to_pixels(3180)),
                  std::max(needed.height(), twips_to_pixels(3000)));
     centre_on_screen(*this);
+    ask_for_no_minimise_button(*this);
 }
 
 QLabel* AboutBox::add_label(const char* name, const QString& text, double width, double height) {

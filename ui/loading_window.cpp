@@ -10,6 +10,7 @@
 #include "ui/twips.h"
 #include "ui/window_placement.h"
 #include "ui/window_texts.h"
+#include "ui/x11_window_hints.h"
 
 namespace vorna::ui {
 
@@ -33,6 +34,7 @@ LoadingWindow::LoadingWindow(Session& session, DesktopServices& services)
       product_label_(make_label(this, "Label2", 120, 660)) {
     setObjectName(QStringLiteral("Form4"));
     setFixedSize(twips_to_pixels(5130), twips_to_pixels(1050));
+    ask_for_border_only(*this);
 }
 
 LoadingWindow::~LoadingWindow() = default;

@@ -7,6 +7,7 @@
 #include "ui/cyrillic_check.h"
 #include "ui/product_art.h"
 #include "ui/twips.h"
+#include "ui/x11_window_hints.h"
 
 namespace vorna::ui {
 
@@ -22,6 +23,9 @@ StatisticsWindow::StatisticsWindow(const DictionaryStore& store, const RunCounts
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       report_box_(new QTextEdit(this)) {
     setObjectName(QStringLiteral("Form2"));
+    // The window has no title text; Qt would show the program's name for an
+    // empty one, so the title is a blank.
+    setWindowTitle(QStringLiteral(" "));
     setWindowIcon(product_icon());
     setFixedSize(twips_to_pixels(6705), twips_to_pixels(5385));
 
@@ -42,6 +46,7 @@ StatisticsWindow::StatisticsWindow(const DictionaryStore& store, const RunCounts
     QString text = QString::fromStdString(report);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     report_box_->setPlainText(text);
+    ask_for_no_minimise_button(*this);
 }
 
 }  // namespace vorna::ui
