@@ -1,8 +1,5 @@
 #include "rtf/code_page_decoder.h"
 
-#include <iconv.h>
-
-#include <cerrno>
 #include <string>
 #include <string_view>
 
@@ -10,7 +7,6 @@ namespace vorna::rtf {
 namespace {
 
 constexpr int kFallbackCodePage = 1252;
-const iconv_t kNoConverter = reinterpret_cast<iconv_t>(-1);
 
 // iconv's names for the code pages whose "CP<n>" spelling it does not know.
 std::string iconv_name(int code_page) {
@@ -44,63 +40,36 @@ std::string iconv_name(int code_page) {
 
 }  // namespace
 
-CodePageDecoder::~CodePageDecoder() {
-    for (auto& [code_page, converter] : converters_) {
-        if (converter != nullptr) {
-            iconv_close(static_cast<iconv_t>(converter));
-        }
-    }
-}
-
-void* CodePageDecoder::converter_for(int code_page) {
+IconvConverter* CodePageDecoder::converter_for(int code_page) {
     auto found = converters_.find(code_page);
-    if (found != converters_.end()) {
-        return found->second;
+    if (found == converters_.end()) {
+        auto converter = std::make_unique<IconvConverter>("UTF-8", iconv_name(code_page).c_str());
+        if (!converter->valid())
+            converter.reset();
+        found = converters_.emplace(code_page, std::move(converter)).first;
     }
-    iconv_t converter = iconv_open("UTF-8", iconv_name(code_page).c_str());
-    void* stored = converter == kNoConverter ? nullptr : static_cast<void*>(converter);
-    converters_.emplace(code_page, stored);
-    return stored;
+    return found->second.get();
 }
 
 QString CodePageDecoder::decode(int code_page, const char* bytes, qsizetype size) {
-    void* handle = converter_for(code_page);
-    if (handle == nullptr && code_page != kFallbackCodePage) {
-        handle = converter_for(kFallbackCodePage);
+    IconvConverter* converter = converter_for(code_page);
+    if (converter == nullptr && code_page != kFallbackCodePage) {
+        converter = converter_for(kFallbackCodePage);
     }
-    if (handle == nullptr) {
+    if (converter == nullptr) {
         return QString::fromLatin1(bytes, size);
     }
-    auto converter = static_cast<iconv_t>(handle);
-    iconv(converter, nullptr, nullptr, nullptr, nullptr);
-
-    // Every code page we meet needs at most four UTF-8 bytes per input byte.
-    std::string out(static_cast<size_t>(size) * 4 + 16, '\0');
-    char* in_ptr = const_cast<char*>(bytes);
-    size_t in_left = static_cast<size_t>(size);
-    char* out_ptr = out.data();
-    size_t out_left = out.size();
-    while (in_left > 0) {
-        if (iconv(converter, &in_ptr, &in_left, &out_ptr, &out_left) != static_cast<size_t>(-1)) {
+    std::string out;
+    std::string_view rest(bytes, static_cast<std::size_t>(size));
+    while (!rest.empty()) {
+        rest.remove_prefix(converter->convert_prefix(rest, out));
+        if (rest.empty())
             break;
-        }
-        if (errno == E2BIG) {
-            break;  // cannot happen with the size above; never loop forever
-        }
         // An invalid or cut-off sequence: mark it and go on with the next byte.
-        static constexpr char kReplacement[] = "\xEF\xBF\xBD";
-        if (out_left < 3) {
-            break;
-        }
-        for (char c : std::string_view(kReplacement, 3)) {
-            *out_ptr++ = c;
-        }
-        out_left -= 3;
-        ++in_ptr;
-        --in_left;
-        iconv(converter, nullptr, nullptr, nullptr, nullptr);
+        out += "\xEF\xBF\xBD";
+        rest.remove_prefix(1);
     }
-    return QString::fromUtf8(out.data(), static_cast<qsizetype>(out_ptr - out.data()));
+    return QString::fromUtf8(out.data(), static_cast<qsizetype>(out.size()));
 }
 
 int code_page_of_charset(int charset) {

@@ -3,6 +3,9 @@
 #include <QString>
 
 #include <map>
+#include <memory>
+
+#include "core/text/iconv_converter.h"
 
 namespace vorna::rtf {
 
@@ -14,7 +17,6 @@ class CodePageDecoder {
     CodePageDecoder() = default;
     CodePageDecoder(const CodePageDecoder&) = delete;
     CodePageDecoder& operator=(const CodePageDecoder&) = delete;
-    ~CodePageDecoder();
 
     // Bytes that are not valid in the code page become U+FFFD; an unknown code page
     // is read as Windows-1252.
@@ -24,9 +26,10 @@ class CodePageDecoder {
     }
 
   private:
-    void* converter_for(int code_page);
+    IconvConverter* converter_for(int code_page);
 
-    std::map<int, void*> converters_;  // iconv_t by code page; nullptr when unavailable
+    // By code page; null when iconv does not know the code page.
+    std::map<int, std::unique_ptr<IconvConverter>> converters_;
 };
 
 // The Windows code page of an RTF \fcharset number; 0 when the charset does not

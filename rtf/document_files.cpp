@@ -2,12 +2,13 @@
 
 #include "core/io/atomic_write.h"
 #include "core/io/file_bytes.h"
+#include "core/text/text_case.h"
+#include "core/text/text_encoding.h"
 #include "rtf/code_page_decoder.h"
 #include "rtf/rtf_reader.h"
 #include "rtf/rtf_writer.h"
 
 #include <QFile>
-#include <QStringDecoder>
 
 #include <string>
 
@@ -16,13 +17,16 @@ namespace {
 
 constexpr int kCyrillicCodePage = 1251;
 
-QString decode_plain_text(const QByteArray& bytes) {
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    if (utf8.hasError()) {
-        text = CodePageDecoder().decode(kCyrillicCodePage, bytes);
-    } else if (text.startsWith(QChar::ByteOrderMark)) {
-        text.remove(0, 1);
+QString decode_plain_text(const std::string& bytes) {
+    QString text;
+    if (is_valid_utf8(bytes)) {
+        std::string_view utf8 = bytes;
+        if (starts_with_byte_order_mark(utf8))
+            utf8.remove_prefix(kUtf8ByteOrderMark.size());
+        text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+    } else {
+        text = CodePageDecoder().decode(kCyrillicCodePage, bytes.data(),
+                                        static_cast<qsizetype>(bytes.size()));
     }
     // Files from Windows end their lines in CR LF, old Mac files in a bare CR.
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -46,7 +50,7 @@ bool load_document_file(const QString& path, QTextDocument& document) {
     } else {
         const bool undo_enabled = document.isUndoRedoEnabled();
         document.setUndoRedoEnabled(false);
-        document.setPlainText(decode_plain_text(content));
+        document.setPlainText(decode_plain_text(bytes));
         document.setUndoRedoEnabled(undo_enabled);
     }
     return true;

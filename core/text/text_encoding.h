@@ -1,12 +1,12 @@
 #pragma once
 
-#include <iconv.h>
-
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include "core/text/iconv_converter.h"
 
 namespace vorna {
 
@@ -42,7 +42,6 @@ struct ByteTexts {
 class TextDecoder {
   public:
     explicit TextDecoder(SourceEncoding encoding);
-    ~TextDecoder();
     TextDecoder(const TextDecoder&) = delete;
     TextDecoder& operator=(const TextDecoder&) = delete;
 
@@ -56,7 +55,7 @@ class TextDecoder {
     void decode_utf8(std::string_view bytes, std::string& out);
 
     SourceEncoding encoding_;
-    iconv_t utf8_converter_;  // UTF-8 to UTF-8: iconv checks every sequence on the way
+    IconvConverter utf8_converter_;  // UTF-8 to UTF-8: iconv checks every sequence on the way
     ByteTexts byte_text_;
 };
 
