@@ -43,6 +43,12 @@ ParsedOptions parse_options(const std::vector<std::string>& arguments) {
             take_value(options.stats_path.emplace());
         } else if (argument == "-o") {
             take_value(options.output_path.emplace());
+        } else if (argument == "--lemmas") {
+            options.lemmas = true;
+        } else if (argument == "--unknown") {
+            take_value(options.unknown_path.emplace());
+        } else if (argument == "--article") {
+            take_value(options.article_word.emplace());
         } else if (argument == "-" || argument.empty() || argument[0] != '-') {
             if (seen_input) {
                 parsed.error = text(t, "лишний аргумент: ", "lishnij argument: ") + argument;
@@ -54,6 +60,12 @@ ParsedOptions parse_options(const std::vector<std::string>& arguments) {
             parsed.error = text(t, "неизвестный параметр: ", "neizvestnij parametr: ") + argument;
         }
     }
+    if (parsed.error.empty() && options.article_word &&
+        (seen_input || options.output_path || options.stats_path || options.unknown_path ||
+         options.word_list)) {
+        parsed.error = text(t, "--article не сочетается с переводом текста",
+                            "--article ne sochetaetsja s perevodom teksta");
+    }
     if (!parsed.error.empty())
         parsed.error += text(t, " (см. --help)", " (sm. --help)");
     return parsed;
@@ -62,6 +74,7 @@ ParsedOptions parse_options(const std::vector<std::string>& arguments) {
 std::string help_text(bool translit) {
     if (translit) {
         return "Ispoljzovanie: vorna-translate [parametri] [FAIL]\n"
+               "       vorna-translate [--dictionary PUTJ] [--translit] --article SLOVO\n"
                "Perevodit anglijskij tekst (UTF-8) iz FAILA ili standartnogo vvoda poslovno na "
                "russkij.\n"
                "  --dictionary PUTJ  fail slovarja (po umolchaniju qd.dat rjadom s programmoj)\n"
@@ -70,10 +83,16 @@ std::string help_text(bool translit) {
                "  --stats PUTJ|-     zapisatj statistiku v fail ili (-) v potok oshibok\n"
                "  --crlf             stroki vivoda okanchivajutsja CR LF (inache LF)\n"
                "  -o PUTJ            zapisatj perevod v fail (inache v standartnij vivod)\n"
+               "  --lemmas           neizvestnoe slovo iskatj po ego slovarnoj forme (went -> go)\n"
+               "  --unknown PUTJ|-   zapisatj neizvestnie slova (TSV) v fail ili (-) v potok "
+               "oshibok\n"
+               "  --article SLOVO    napechatatj polnuju slovarnuju statju slova\n"
                "Kodi vihoda: 0 uspeh, 1 net slovarja, 2 oshibka parametrov ili vhodnogo teksta,\n"
-               "3 ne udajotsja zapisatj rezuljtat.\n";
+               "3 ne udajotsja zapisatj rezuljtat; s --article takzhe 4 net statji,\n"
+               "5 polnij slovarj ne ustanovlen ili povrezhden.\n";
     }
     return "Использование: vorna-translate [параметры] [ФАЙЛ]\n"
+           "       vorna-translate [--dictionary ПУТЬ] [--translit] --article СЛОВО\n"
            "Переводит английский текст (UTF-8) из ФАЙЛА или стандартного ввода пословно на "
            "русский.\n"
            "  --dictionary ПУТЬ  файл словаря (по умолчанию qd.dat рядом с программой)\n"
@@ -82,8 +101,12 @@ std::string help_text(bool translit) {
            "  --stats ПУТЬ|-     записать статистику в файл или (-) в поток ошибок\n"
            "  --crlf             строки вывода оканчиваются CR LF (иначе LF)\n"
            "  -o ПУТЬ            записать перевод в файл (иначе в стандартный вывод)\n"
+           "  --lemmas           неизвестное слово искать по его словарной форме (went -> go)\n"
+           "  --unknown ПУТЬ|-   записать неизвестные слова (TSV) в файл или (-) в поток ошибок\n"
+           "  --article СЛОВО    напечатать полную словарную статью слова\n"
            "Коды выхода: 0 успех, 1 нет словаря, 2 ошибка параметров или входного текста,\n"
-           "3 не удаётся записать результат.\n";
+           "3 не удаётся записать результат; с --article также 4 нет статьи,\n"
+           "5 полный словарь не установлен или повреждён.\n";
 }
 
 }  // namespace vorna::cli

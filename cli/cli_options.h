@@ -15,6 +15,10 @@ struct CliOptions {
     std::optional<std::string> output_path;  // none = standard output
     std::optional<std::string> input_path;   // none = standard input
     bool help = false;
+    // The reading aids.
+    bool lemmas = false;                      // look unknown words up by their dictionary forms
+    std::optional<std::string> unknown_path;  // "-" = standard error
+    std::optional<std::string> article_word;  // print this word's full article instead
 };
 
 struct ParsedOptions {

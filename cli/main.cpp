@@ -7,11 +7,14 @@
 #include <filesystem>
 #include <iostream>
 
+#include "cli/article_command.h"
 #include "cli/cli_options.h"
+#include "cli/exit_status.h"
 #include "core/dictionary/dictionary_loader.h"
 #include "core/engine/silent_hosts.h"
 #include "core/engine/statistics_report.h"
 #include "core/engine/translation_engine.h"
+#include "core/engine/unknown_words_table.h"
 #include "core/io/atomic_write.h"
 #include "core/io/file_bytes.h"
 #include "core/io/file_calls.h"
@@ -19,13 +22,12 @@
 #include "core/text/interface_texts.h"
 #include "core/text/text_case.h"
 #include "core/text/text_encoding.h"
+#include "forms/dictionary_forms.h"
 
 namespace fs = std::filesystem;
 
 namespace vorna::cli {
 namespace {
-
-enum ExitCode { kSuccess = 0, kNoDictionary = 1, kBadInput = 2, kCannotWrite = 3 };
 
 constexpr const char* kProgram = "vorna-translate: ";
 
@@ -98,6 +100,17 @@ int run(const std::vector<std::string>& arguments) {
         std::cout << help_text(t);
         return kSuccess;
     }
+    if (options.article_word) {
+        return print_article(options, [&options, t](DictionaryStore& store) {
+            PrivateFolder folder;
+            QuietLoad sink(t ? Script::translit : Script::cyrillic);
+            const std::string path = options.dictionary_path.empty()
+                                         ? (program_folder() / "qd.dat").string()
+                                         : options.dictionary_path;
+            return folder.create("vorna-translate-").ok() &&
+                   load_dictionary_file(store, path, folder.path(), sink).ok();
+        });
+    }
 
     const std::string input_name = options.input_path.value_or("-");
     std::string text;
@@ -137,6 +150,10 @@ int run(const std::vector<std::string>& arguments) {
     TranslationOptions run_options;
     run_options.script = script;
     run_options.form = options.word_list ? OutputForm::word_list : OutputForm::text;
+    forms::DictionaryForms forms;  // read only when a word asks for it
+    run_options.look_up_dictionary_forms = options.lemmas;
+    run_options.word_forms = &forms;
+    run_options.collect_unknown_words = options.unknown_path.has_value();
     engine.set_options(run_options);
     SilentRunHost host;
     const TranslationResult result = engine.text_translate(text, host);
@@ -159,6 +176,16 @@ int run(const std::vector<std::string>& arguments) {
                 return cannot_write(*options.stats_path, status);
         }
     }
+    std::string unknown_table;
+    PendingFile unknown_file;
+    if (options.unknown_path) {
+        unknown_table = unknown_words_tsv(unknown_word_rows(result.unknown_words, text), &forms);
+        if (*options.unknown_path != "-") {
+            if (const Status status = unknown_file.prepare(*options.unknown_path, unknown_table);
+                !status.ok())
+                return cannot_write(*options.unknown_path, status);
+        }
+    }
     const std::string translated = with_line_ends(result.text, options.crlf);
     PendingFile output_file;
     if (options.output_path) {
@@ -170,11 +197,17 @@ int run(const std::vector<std::string>& arguments) {
                !status.ok()) {
         return cannot_write("-", status);
     }
-    if (const Status status = commit_all({&output_file, &stats_file}); !status.ok())
+    if (const Status status = commit_all({&output_file, &stats_file, &unknown_file}); !status.ok())
         return cannot_write(status.path(), status);
 
     if (options.stats_path && *options.stats_path == "-") {
         if (const Status status = write_all(system_file_calls(), STDERR_FILENO, report, "-");
+            !status.ok()) {
+            return cannot_write("-", status);
+        }
+    }
+    if (options.unknown_path && *options.unknown_path == "-") {
+        if (const Status status = write_all(system_file_calls(), STDERR_FILENO, unknown_table, "-");
             !status.ok()) {
             return cannot_write("-", status);
         }

@@ -1,0 +1,63 @@
+#include "cli/article_command.h"
+
+#include <iostream>
+
+#include "cli/exit_status.h"
+#include "core/dictionary/word_article.h"
+#include "core/text/reading_aid_texts.h"
+#include "core/text/transliteration.h"
+#include "forms/dictionary_forms.h"
+
+namespace vorna::cli {
+
+namespace {
+
+int fail(int status, const std::string& message) {
+    std::cerr << "vorna-translate: " << message << '\n';
+    return status;
+}
+
+}  // namespace
+
+int print_article(const CliOptions& options,
+                  const std::function<bool(DictionaryStore&)>& load_dictionary) {
+    const Script script = options.translit ? Script::translit : Script::cyrillic;
+    const std::string& word = *options.article_word;
+    switch (check_article_word(word)) {
+        case ArticleWordProblem::none:
+            break;
+        case ArticleWordProblem::empty:
+            return fail(kBadInput, texts::kNoWordGiven.in(script));
+        case ArticleWordProblem::one_letter:
+            return fail(kBadInput, texts::kOneLetterWord.in(script) + word);
+        case ArticleWordProblem::not_a_word:
+            return fail(kBadInput, texts::kNotAWord.in(script) + word);
+    }
+
+    DictdDictionary full_dictionary(installed_article_files());
+    forms::DictionaryForms forms;
+    WordArticle article = find_word_article(word, full_dictionary, &forms, nullptr, script);
+    const bool full = article.full_dictionary_installed && article.full_dictionary_status.ok();
+    if (!full) {
+        DictionaryStore store;
+        if (!load_dictionary(store))
+            return fail(kNoDictionary, texts::kDictionaryMissing.in(script));
+        article = find_word_article(word, full_dictionary, &forms, &store, script);
+    }
+    if (article.source == WordArticle::Source::none)
+        return fail(full ? kNoArticle : kFullDictionaryMissing,
+                    texts::kNoArticle.in(script) + word);
+    const std::string text =
+        script == Script::translit && full ? transliterate(article.text) : article.text;
+    if (!(std::cout << text << std::flush))
+        return fail(kCannotWrite,
+                    options.translit ? "ne udajotsja zapisatj: -" : "не удаётся записать: -");
+    if (full)
+        return kSuccess;
+    if (!article.full_dictionary_installed)
+        return fail(kFullDictionaryMissing, texts::kFullDictionaryNotInstalled.in(script));
+    return fail(kFullDictionaryMissing, texts::kFullDictionaryDamaged.in(script) +
+                                            article.full_dictionary_status.describe());
+}
+
+}  // namespace vorna::cli

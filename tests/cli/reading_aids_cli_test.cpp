@@ -1,0 +1,90 @@
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "../core/temp_folder.h"
+#include "core/dictionary/dictd_dictionary.h"
+
+namespace vorna {
+namespace {
+
+namespace fs = std::filesystem;
+
+class ReadingAidsCliTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        fs::copy_file(fs::path(VORNA_TEST_DATA_DIR) / "sample-qd.dat", folder_ / "qd.dat");
+        put("in.txt", "Ran feet. Tables! Zorbs ran\nzorbs, book\n");
+    }
+    void put(const char* name, const std::string& bytes) const {
+        std::ofstream(folder_ / name, std::ios::binary) << bytes;
+    }
+    std::string read(const char* name) const {
+        std::ifstream in(folder_ / name, std::ios::binary);
+        std::stringstream bytes;
+        bytes << in.rdbuf();
+        return bytes.str();
+    }
+    int run(const std::string& arguments) const {
+        const std::string command = "cd '" + folder_.string() + "' && TMPDIR='" + folder_.string() +
+                                    "' '" VORNA_TRANSLATE_PROGRAM "' --dictionary qd.dat " +
+                                    arguments + " > out.txt 2> err.txt";
+        return WEXITSTATUS(std::system(command.c_str()));
+    }
+
+    testing::TempFolder temp_;
+    fs::path folder_ = temp_.path();
+};
+
+TEST_F(ReadingAidsCliTest, lemmas_find_inflected_words_and_stay_off_by_default) {
+    ASSERT_EQ(run("in.txt"), 0);
+    EXPECT_EQ(read("out.txt"), "Ran feet. Tables! Zorbs ran\nzorbs, книга\n");
+    ASSERT_EQ(run("--lemmas --stats stats.txt in.txt"), 0);
+    EXPECT_EQ(read("out.txt"), "Бежать нога. Стол! Zorbs бежать\nzorbs, книга\n");
+    EXPECT_NE(read("stats.txt").find("run\t\t - \t2"), std::string::npos) << read("stats.txt");
+}
+
+TEST_F(ReadingAidsCliTest, unknown_words_are_counted_as_the_statistics_count_them) {
+    ASSERT_EQ(run("--unknown words.tsv --stats - in.txt"), 0);
+    EXPECT_EQ(read("words.tsv"),
+              "ran\t2\trun\tRan feet.\n"
+              "zorbs\t2\t\tZorbs ran zorbs, book\n"
+              "feet\t1\tfoot\tRan feet.\n"
+              "tables\t1\ttable\tTables!\n");
+    EXPECT_NE(read("err.txt").find(" 6\n"), std::string::npos) << read("err.txt");
+    ASSERT_EQ(run("--lemmas --unknown - in.txt"), 0);
+    EXPECT_EQ(read("err.txt"), "zorbs\t2\t\tZorbs ran zorbs, book\n");
+    EXPECT_EQ(run("--unknown no-such-folder/words.tsv in.txt"), 3);
+    EXPECT_FALSE(fs::exists(folder_ / "out.txt") && !read("out.txt").empty());
+}
+
+TEST_F(ReadingAidsCliTest, article_prints_plain_text_or_says_why_not) {
+    EXPECT_EQ(run("--article x"), 2);
+    EXPECT_EQ(read("err.txt"), "vorna-translate: Слово из одной буквы не ищется в словаре: x\n");
+    EXPECT_EQ(run("--translit --article 'co2'"), 2);
+    EXPECT_EQ(read("err.txt"),
+              "vorna-translate: V slove dopustimi toljko latinskie bukvi, apostrof i defis: co2\n");
+    EXPECT_EQ(run("--article go in.txt"), 2);  // an article is not a translation
+
+    const int status = run("--article Went");
+    if (!DictdDictionary(installed_article_files()).installed()) {
+        EXPECT_EQ(status, 5);
+        EXPECT_EQ(read("out.txt"), "go — идти\n");
+        return;
+    }
+    EXPECT_EQ(status, 0);
+    const std::string article = read("out.txt");
+    EXPECT_EQ(article.rfind("went [", 0), 0u) << article;
+    EXPECT_NE(article.find("\ngo ["), std::string::npos);  // the headword of the form
+    EXPECT_EQ(article.find('_'), std::string::npos);       // no markup left
+    EXPECT_EQ(run("--article zzxqv"), 4);
+    EXPECT_EQ(read("out.txt"), "");
+    EXPECT_EQ(read("err.txt"), "vorna-translate: В словаре нет статьи для слова: zzxqv\n");
+}
+
+}  // namespace
+}  // namespace vorna
