@@ -18,6 +18,7 @@
 #include "ui/cyrillic_check.h"
 #include "ui/desktop_services.h"
 #include "ui/product_art.h"
+#include "ui/reading_aids.h"
 #include "ui/session.h"
 #include "ui/twips.h"
 #include "ui/window_placement.h"
@@ -88,6 +89,7 @@ MainWindow::MainWindow(Session& session, DesktopServices& services)
     elapsed_panel_ = make_panel(status_bar, "panel2", kElapsedPanelStart);
 
     build_menus();
+    reading_aids_ = new ReadingAids(*this, session_, services_);
     // F10 opens the menu bar from the keyboard, as on most desktops: the
     // captions carry no access letters, so Alt alone reaches nothing.
     auto* menu_key = new QShortcut(QKeySequence(Qt::Key_F10), this);
@@ -102,6 +104,10 @@ MainWindow::MainWindow(Session& session, DesktopServices& services)
 }
 
 MainWindow::~MainWindow() = default;
+
+const RunWordMap& MainWindow::run_word_map() const {
+    return reading_aids_->word_map();
+}
 
 void MainWindow::build_menus() {
     for (std::size_t i = 0; i < kMenuItems.size(); ++i) {

@@ -23,6 +23,8 @@ class QTextEdit;
 namespace vorna::ui {
 
 class DesktopServices;
+class ReadingAids;
+class RunWordMap;
 struct Session;
 
 // The main window (Form1), with the text to translate above its translation.
@@ -55,6 +57,11 @@ class MainWindow : public QMainWindow, private RunHost {
     // opened at, so a command can act on the word under the mouse.
     QTextEdit* context_menu_box() const { return context_menu_box_; }
     QPoint context_menu_point() const { return context_menu_point_; }
+    // The article, dictionary-form and unknown-word commands of that menu.
+    ReadingAids& reading_aids() const { return *reading_aids_; }
+    // Maps a word of the translation box back to its English word while the
+    // box holds the last run's output.
+    const RunWordMap& run_word_map() const;
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -110,6 +117,7 @@ class MainWindow : public QMainWindow, private RunHost {
     QPoint context_menu_point_;
     bool exit_requested_ = false;
     bool translation_command_running_ = false;
+    ReadingAids* reading_aids_ = nullptr;  // a child of the window
 };
 
 }  // namespace vorna::ui

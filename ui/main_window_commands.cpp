@@ -14,6 +14,7 @@
 #include "ui/box_font.h"
 #include "ui/desktop_services.h"
 #include "ui/main_window.h"
+#include "ui/reading_aids.h"
 #include "ui/session.h"
 #include "ui/statistics_window.h"
 #include "ui/window_texts.h"
@@ -117,10 +118,10 @@ void MainWindow::translate(OutputForm form) {
     clock.start();
     TranslationOptions options = engine_.options();
     options.form = form;
-    engine_.set_options(options);
+    engine_.set_options(reading_aids_->engine_options(options));
     pacer_.reset();
-    TranslationResult result =
-        engine_.text_translate(source_text_of(*source_box_->document()), *this);
+    std::string source = source_text_of(*source_box_->document());
+    TranslationResult result = engine_.text_translate(source, *this);
     translation_command_running_ = false;
     switch (result.outcome) {
         case RunOutcome::busy:
@@ -135,6 +136,7 @@ void MainWindow::translate(OutputForm form) {
             return;
         case RunOutcome::empty_text:
             last_counts_ = std::move(result.counts);
+            reading_aids_->run_finished(std::move(source), result);
             break;
         case RunOutcome::translated: {
             last_counts_ = std::move(result.counts);
@@ -146,6 +148,7 @@ void MainWindow::translate(OutputForm form) {
             pacer_.reset();
             pacer_.process_pending_events();
             set_unformatted_text(*translation_box_, text);
+            reading_aids_->run_finished(std::move(source), result);
             break;
         }
     }

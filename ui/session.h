@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/dictionary/dictd_dictionary.h"
 #include "core/dictionary/dictionary_store.h"
 
 namespace vorna::ui {
@@ -15,6 +16,8 @@ struct Session {
 
     DictionaryStore store;
     std::string application_folder;
+    // The dictd dictionary the full articles are read from.
+    DictdFiles article_files = installed_article_files();
 };
 
 }  // namespace vorna::ui

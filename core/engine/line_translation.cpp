@@ -22,21 +22,20 @@ std::size_t end_of_characters(std::string_view line, int32_t characters) {
     return line.size();
 }
 
-// Cuts the line into its words and makes their keys. Bytes are examined
-// directly: word characters are all ASCII, and every byte of a multi-byte
-// UTF-8 sequence is >= 0x80, hence a separator, so separators pass through
-// byte for byte.
+// Cuts the next piece of the line, from workspace.piece_end on, into its
+// words and makes their keys. Bytes are examined directly: word characters
+// are all ASCII, and every byte of a multi-byte UTF-8 sequence is >= 0x80,
+// hence a separator, so separators pass through byte for byte.
 void find_words(const DictionaryStore& store, std::string_view line, LineWorkspace& workspace) {
     workspace.words.clear();
-    if (workspace.keys.size() < line.size())
-        workspace.keys.resize(line.size());
+    workspace.keys.clear();
     const auto is_word_byte = [&store](char byte) {
         const auto code = static_cast<unsigned char>(byte);
         return code < 0x80 && store.char_class[code] == 1;
     };
     const std::size_t size = line.size();
-    std::size_t pos = 0;
-    while (pos < size) {
+    std::size_t pos = workspace.piece_end;
+    while (pos < size && workspace.words.size() < LineWorkspace::kMaxWords) {
         while (pos < size && !is_word_byte(line[pos]))
             ++pos;
         if (pos == size)
@@ -45,10 +44,13 @@ void find_words(const DictionaryStore& store, std::string_view line, LineWorkspa
         while (pos < size && is_word_byte(line[pos]))
             ++pos;
         const std::string_view word = line.substr(start, pos - start);
-        const WordKey key =
-            make_word_key(word, static_cast<int32_t>(word.size()), workspace.keys.data() + start);
-        workspace.words.push_back({start, pos, key.looked_up, key.hash});
+        const std::size_t key_start = workspace.keys.size();
+        workspace.keys.resize(key_start + word.size());
+        const WordKey key = make_word_key(word, static_cast<int32_t>(word.size()),
+                                          workspace.keys.data() + key_start);
+        workspace.words.push_back({start, pos, key.hash, key.looked_up});
     }
+    workspace.piece_end = pos;
 }
 
 // The dictionary is far larger than the processor's caches and the words of a
@@ -77,6 +79,7 @@ bool TranslationEngine::prefetching() const {
 }
 
 void TranslationEngine::prepare_line(std::string_view line, LineWorkspace& workspace) const {
+    workspace.piece_end = 0;
     find_words(store_, line, workspace);
     if (!prefetching())
         return;
@@ -85,13 +88,22 @@ void TranslationEngine::prepare_line(std::string_view line, LineWorkspace& works
 }
 
 void TranslationEngine::render_line(std::string_view line, uint64_t line_offset,
-                                    const LineWorkspace& workspace, std::string& out,
-                                    EventPump& host) {
+                                    LineWorkspace& workspace, std::string& out, EventPump& host) {
     const bool text_output = options_.form == OutputForm::text;
     const bool prefetch = prefetching();
 
-    std::size_t done = 0;  // everything before this offset is rendered
-    for (std::size_t i = 0; i < workspace.words.size(); ++i) {
+    std::size_t done = 0;       // everything before this offset is rendered
+    std::size_t key_start = 0;  // the key of word i in workspace.keys
+    for (std::size_t i = 0;; ++i) {
+        if (i == workspace.words.size()) {
+            if (workspace.piece_end >= line.size())
+                break;
+            find_words(store_, line, workspace);  // the next piece of a long line
+            if (workspace.words.empty())
+                break;
+            i = 0;
+            key_start = 0;
+        }
         const LineWorkspace::Word& span = workspace.words[i];
         // Separators before the first word and between words stand only in text output.
         if (text_output && span.start > done) {
@@ -105,7 +117,8 @@ void TranslationEngine::render_line(std::string_view line, uint64_t line_offset,
             prefetch_ahead(store_.lookup, workspace, i);
         const std::string_view word = line.substr(span.start, span.end - span.start);
         const std::string_view key =
-            std::string_view(workspace.keys).substr(span.start, word.size());
+            std::string_view(workspace.keys).substr(key_start, word.size());
+        key_start += word.size();
         const WordLookup lookup = look_up_key(key, WordKey{span.looked_up, span.hash}, host);
         const std::size_t output_start = out.size();
         append_word_result(out, word, lookup);

@@ -64,7 +64,8 @@ class TranslationEngine {
     // line. prepare_line cuts the line into words, makes their keys and starts
     // loading the dictionary memory the first of them will need.
     void prepare_line(std::string_view line, LineWorkspace& workspace) const;
-    void render_line(std::string_view line, uint64_t line_offset, const LineWorkspace& workspace,
+    // render_line cuts and renders the rest of a long line a piece at a time.
+    void render_line(std::string_view line, uint64_t line_offset, LineWorkspace& workspace,
                      std::string& out, EventPump& host);
 
     WordLookup look_up_key(std::string_view key, const WordKey& word_key, EventPump& host);

@@ -61,5 +61,42 @@ TEST(text_line_translate, scans_only_the_characters_it_is_given) {
     EXPECT_EQ(f.count_of("dog"), 0);
 }
 
+// A line of many thousand words is cut into pieces; every word, separator
+// and word position must come out as if the words stood alone.
+TEST(text_line_translate, a_line_longer_than_one_piece_reads_as_its_words_alone) {
+    const char* words[] = {"Hello", "cat", "a", "xyzzy", "rock'n'roll", "dog"};
+    const char* separators[] = {" ", ", ", " 12 ", "  ", "."};
+    EngineFixture f(small_dictionary());
+    std::string line;
+    std::string text;
+    std::string word_list;
+    std::string separator;
+    for (std::size_t i = 0; i < 3 * LineWorkspace::kMaxWords + 7; ++i) {
+        const std::string word = words[i % 6];
+        separator = separators[i % 5];
+        line += word + separator;
+        f.set_form(OutputForm::text);
+        text += f.line(word) + separator;
+        f.set_form(OutputForm::word_list);
+        word_list += f.line(word);
+    }
+    word_list += separator + "\r\n";  // the separator run that ends the line
+    f.set_form(OutputForm::text);
+    EXPECT_EQ(f.line(line), text);
+    f.set_form(OutputForm::word_list);
+    EXPECT_EQ(f.line(line), word_list);
+
+    TranslationOptions options;
+    options.keep_word_positions = true;
+    f.engine.set_options(options);
+    const TranslationResult result = f.engine.text_translate(line, f.host);
+    EXPECT_EQ(result.text, text + "\r\n");
+    ASSERT_FALSE(result.word_positions.empty());
+    for (const WordPosition& at : result.word_positions) {
+        const std::string english = line.substr(at.source_offset, at.source_length);
+        EXPECT_EQ(f.line(english), result.text.substr(at.output_offset, at.output_length));
+    }
+}
+
 }  // namespace
 }  // namespace vorna

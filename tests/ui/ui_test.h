@@ -29,4 +29,10 @@ class UiTest : public QObject {
     void saveAndOpen_keepFormattingAsRtfAndReportFailedSave();
     void clearCommands_emptyTheirBoxes();
     void fontCommand_appliesPropertiesInOrder();
+
+    // the reading aids
+    void articleWindow_followsTheWordAndMapsTheTranslationBack();
+    void articleWindow_badWordsAndMissingDictionaryAreExplained();
+    void unknownWords_savedAfterARunAndFormsRemembered();
+    void wordAround_takesLettersApostrophesAndHyphens();
 };

@@ -1,0 +1,169 @@
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTextCursor>
+#include <QtTest>
+
+#include "program_fixture.h"
+#include "ui/article_window.h"
+#include "ui/reading_aids.h"
+#include "ui/word_at_point.h"
+#include "ui_test.h"
+
+namespace {
+
+// A dictd dictionary of two articles in `folder`, its text uncompressed.
+vorna::DictdFiles write_full_dictionary(const QTemporaryDir& folder) {
+    const QByteArray text = QByteArrayLiteral("cat\n   _n. кот; tom cat кот-самец\n") +
+                            QByteArrayLiteral("world\n   _n. мир\n");
+    const vorna::DictdFiles files{folder.filePath(QStringLiteral("t.index")).toStdString(),
+                                  folder.filePath(QStringLiteral("t.dict.dz")).toStdString()};
+    QFile index(QString::fromStdString(files.index));
+    index.open(QIODevice::WriteOnly);
+    index.write("cat\tA\tt\nworld\tt\tU\n");
+    QFile data(QString::fromStdString(files.data));
+    data.open(QIODevice::WriteOnly);
+    data.write(text);
+    return files;
+}
+
+void put_caret(QTextEdit& box, qsizetype position) {
+    QTextCursor caret = box.textCursor();
+    caret.setPosition(static_cast<int>(position));
+    box.setTextCursor(caret);
+}
+
+QString article_shown(ProgramFixture& program) {
+    const vorna::ui::ArticleWindow* window = program.window->reading_aids().article_window();
+    return window != nullptr && window->isVisible() ? window->text() : QString();
+}
+
+}  // namespace
+
+void UiTest::articleWindow_followsTheWordAndMapsTheTranslationBack() {
+    ProgramFixture program;
+    QVERIFY(program.start());
+    program.session->article_files = write_full_dictionary(program.folder);
+    QTextEdit& source = program.box("RTF1");
+    QTextEdit& translation = program.box("RTF2");
+    source.setPlainText(QStringLiteral("Hello, cat\nworld"));
+
+    put_caret(source, 8);  // inside "cat"
+    QVERIFY(program.trigger("article"));
+    QCOMPARE(article_shown(program),
+             QStringLiteral("cat\nсуществительное кот\n   tom cat — кот-самец"));
+    put_caret(source, 16);  // just after "world": the window follows
+    QVERIFY(program.trigger("article"));
+    QVERIFY(article_shown(program).startsWith(QStringLiteral("world\n")));
+
+    // In the translation, a Russian word leads to the English word it came from.
+    QVERIFY(program.trigger("tr1"));
+    QCOMPARE(translation.toPlainText(), QStringLiteral("Привет, кот\nмир\n"));
+    translation.setFocus();
+    put_caret(translation, 9);  // inside "кот"
+    QVERIFY(program.trigger("article"));
+    QVERIFY(article_shown(program).startsWith(QStringLiteral("cat\n")));
+    QVERIFY(program.trigger("tr2"));  // word list: "cat - кот" maps back as well
+    put_caret(translation, translation.toPlainText().indexOf(QStringLiteral("мир")) + 1);
+    QVERIFY(program.trigger("article"));
+    QVERIFY(article_shown(program).startsWith(QStringLiteral("world\n")));
+
+    // Once the box is edited its words are only what they are.
+    QTextCursor edit(translation.document());
+    edit.setPosition(static_cast<int>(translation.toPlainText().indexOf(QStringLiteral("мир"))));
+    edit.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor, 3);
+    edit.insertText(QStringLiteral("кот"));  // same length, other text
+    put_caret(translation, edit.position() - 1);
+    QVERIFY(program.trigger("article"));
+    QCOMPARE(article_shown(program), QStringLiteral("Не выбрано слово."));
+    QVERIFY(program.desktop.messages.isEmpty());  // no modal box for any of it
+}
+
+void UiTest::articleWindow_badWordsAndMissingDictionaryAreExplained() {
+    ProgramFixture program;
+    QVERIFY(program.start());
+    QTextEdit& source = program.box("RTF1");
+    program.session->article_files = {
+        program.folder.filePath(QStringLiteral("none.index")).toStdString(),
+        program.folder.filePath(QStringLiteral("none.dict.dz")).toStdString()};
+    source.setPlainText(QStringLiteral("a cat 42 "));
+    const std::pair<int, QString> cases[] = {
+        {0, QStringLiteral("Слово из одной буквы не ищется в словаре: a")},
+        {7, QStringLiteral("Не выбрано слово.")},
+        {4, QStringLiteral("cat — кот\n\nПолный словарь не установлен (пакет mueller7-dict); "
+                           "показана запись qd.dat.")},
+    };
+    for (const auto& [position, expected] : cases) {
+        put_caret(source, position);
+        QVERIFY(program.trigger("article"));
+        QCOMPARE(article_shown(program), expected);
+    }
+    QTextCursor selection = source.textCursor();
+    selection.setPosition(2);
+    selection.setPosition(8, QTextCursor::KeepAnchor);  // "cat 42"
+    source.setTextCursor(selection);
+    QVERIFY(program.trigger("article"));
+    QVERIFY(article_shown(program).endsWith(QStringLiteral("апостроф и дефис: cat 42")));
+
+    // A damaged full dictionary, found so at the first article of the run.
+    ProgramFixture damaged_program;
+    QVERIFY(damaged_program.start());
+    QFile damaged(damaged_program.folder.filePath(QStringLiteral("cut.dict.dz")));
+    QVERIFY(damaged.open(QIODevice::WriteOnly));
+    damaged.write("\x1f\x8b\x08\x00garbage", 11);
+    damaged.close();
+    QFile index(damaged_program.folder.filePath(QStringLiteral("cut.index")));
+    QVERIFY(index.open(QIODevice::WriteOnly));
+    index.write("cat\tA\tZ\n");
+    index.close();
+    damaged_program.session->article_files = {index.fileName().toStdString(),
+                                              damaged.fileName().toStdString()};
+    damaged_program.box("RTF1").setPlainText(QStringLiteral("cat"));
+    QVERIFY(damaged_program.trigger("article"));
+    QVERIFY2(
+        article_shown(damaged_program).contains(QStringLiteral("Файл полного словаря повреждён")),
+        qPrintable(article_shown(damaged_program)));
+}
+
+void UiTest::unknownWords_savedAfterARunAndFormsRemembered() {
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings(QStringLiteral("vorna"), QStringLiteral("vorna"))
+        .remove(QStringLiteral("reading_aids"));
+    ProgramFixture program;
+    QVERIFY(program.start());
+    QVERIFY(program.trigger("save_unknown_words"));
+    QCOMPARE(program.desktop.messages,
+             QStringList{QStringLiteral("Сохранять нечего: сначала переведите текст.")});
+
+    program.box("RTF1").setPlainText(QStringLiteral("Zorbs zorbs cat. Quux here!"));
+    QVERIFY(program.trigger("tr1"));
+    const QString table = program.folder.filePath(QStringLiteral("unknown.tsv"));
+    program.desktop.next_file_names.push_back(table);
+    QVERIFY(program.trigger("save_unknown_words"));
+    QFile saved(table);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(saved.readAll()),
+             QStringLiteral(
+                 "zorbs\t2\t\tZorbs zorbs cat.\nhere\t1\t\tQuux here!\nquux\t1\t\tQuux here!\n"));
+
+    auto* forms = program.window->findChild<QAction*>(QStringLiteral("dictionary_forms"));
+    QVERIFY(forms && forms->isCheckable() && !forms->isChecked());
+    forms->trigger();
+    QVERIFY(QSettings(QStringLiteral("vorna"), QStringLiteral("vorna"))
+                .value(QStringLiteral("reading_aids/dictionary_forms"))
+                .toBool());
+    ProgramFixture again;
+    QVERIFY(again.start());
+    QVERIFY(again.window->findChild<QAction*>(QStringLiteral("dictionary_forms"))->isChecked());
+    QSettings(QStringLiteral("vorna"), QStringLiteral("vorna"))
+        .remove(QStringLiteral("reading_aids"));
+}
+
+void UiTest::wordAround_takesLettersApostrophesAndHyphens() {
+    using vorna::ui::word_around;
+    const QString text = QStringLiteral("«don't» well-known, x");
+    QCOMPARE(word_around(text, 1), QStringLiteral("don't"));
+    QCOMPARE(word_around(text, 6), QStringLiteral("don't"));  // just after the word
+    QCOMPARE(word_around(text, 12), QStringLiteral("well-known"));
+    QCOMPARE(word_around(text, 19), QString());
+    QCOMPARE(word_around(text, 99), QStringLiteral("x"));
+}
