@@ -65,6 +65,11 @@ void UiTest::menuTree_captionsAndShortcuts() {
         {"transl_windows/rrr", "Очистить оба окна", "Ochistitj oba okna", "Ctrl+F3"},
         {"transl_windows/ii", "Установить размер шрифта", "Ustanovitj razmer shrifta", "Ctrl+F6"},
         {"About", "О программе", "O programme", ""},
+        {"dictionary", "Словарь", "Slovarj", ""},
+        {"dictionary/article", "Словарная статья", "Slovarnaja statja", "Ctrl+D"},
+        {"dictionary/dictionary_forms", "Искать словарную форму", "Iskatj slovarnuju formu", ""},
+        {"dictionary/save_unknown_words", "Сохранить неизвестные слова…",
+         "Sohranitj neizvestnie slova…", ""},
     };
     ProgramFixture program;
     if (!cyrillic) {
