@@ -14,8 +14,8 @@
 #include <cstdio>
 
 #include "ui/desktop_services.h"
-#include "ui/main_window.h"
 #include "ui/loading_window.h"
+#include "ui/main_window.h"
 #include "ui/session.h"
 
 namespace {
