@@ -36,7 +36,8 @@ QString decode_plain_text(const std::string& bytes) {
 
 }  // namespace
 
-bool load_document_file(const QString& path, QTextDocument& document) {
+bool load_document_file(const QString& path, QTextDocument& document,
+                        const std::function<void()>& between_pieces) {
     // Only a regular file: a FIFO or a device would hold the windows until
     // something is written to it, or never end.
     std::string bytes;
@@ -46,7 +47,7 @@ bool load_document_file(const QString& path, QTextDocument& document) {
     const QByteArray content =
         QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
     if (content.startsWith("{\\rtf")) {
-        read_rtf(content, document);
+        read_rtf(content, document, between_pieces);
     } else {
         const bool undo_enabled = document.isUndoRedoEnabled();
         document.setUndoRedoEnabled(false);

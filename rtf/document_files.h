@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QTextDocument>
+#include <functional>
 
 #include "core/io/file_calls.h"
 
@@ -11,8 +12,9 @@ namespace vorna::rtf {
 // RTF, any other file as plain text (UTF-8 when it is valid UTF-8, otherwise
 // Windows-1251). The whole content of `document` is replaced. Returns false, with
 // the document untouched, when the file cannot be read or is not a regular
-// file.
-bool load_document_file(const QString& path, QTextDocument& document);
+// file. `between_pieces` is handed to the RTF reader (see read_rtf).
+bool load_document_file(const QString& path, QTextDocument& document,
+                        const std::function<void()>& between_pieces = {});
 
 // "Save as rich text": writes the document as RTF to a new file with a unique
 // name beside `path`, with the permissions of the file it replaces, and

@@ -10,10 +10,12 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <new>
 #include <optional>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 namespace vorna::rtf {
@@ -29,6 +31,8 @@ constexpr int kMaxHalfPoints = 3276;  // 1638 points, as large as word processor
 constexpr int kDefaultHalfPoints = 24;
 constexpr int kWesternCodePage = 1252;
 constexpr char16_t kReplacementCharacter = 0xFFFD;
+// How much input is read between two calls of the caller's `between_pieces`.
+constexpr size_t kPieceBytes = 16 * 1024;
 
 enum class Destination : std::uint8_t { Text, FontTable, ColourTable };
 
@@ -47,6 +51,11 @@ struct CharacterState {
                colour == other.colour;
     }
     bool operator!=(const CharacterState& other) const { return !(*this == other); }
+    bool operator<(const CharacterState& other) const {
+        return std::tie(bold, italic, underline, strike, font, half_points, colour) <
+               std::tie(other.bold, other.italic, other.underline, other.strike, other.font,
+                        other.half_points, other.colour);
+    }
 };
 
 struct GroupState {
@@ -103,8 +112,12 @@ void replace_lone_surrogates(QString& text) {
 
 class Parser {
   public:
-    Parser(const QByteArray& rtf, QTextDocument& document)
-        : data_(rtf.constData()), size_(static_cast<size_t>(rtf.size())), cursor_(&document) {}
+    Parser(const QByteArray& rtf, QTextDocument& document,
+           const std::function<void()>& between_pieces)
+        : data_(rtf.constData()),
+          size_(static_cast<size_t>(rtf.size())),
+          between_pieces_(between_pieces),
+          cursor_(&document) {}
 
     void run() {
         cursor_.beginEditBlock();
@@ -119,7 +132,15 @@ class Parser {
 
   private:
     void read_all() {
+        size_t piece_end = kPieceBytes;
         while (pos_ < size_) {
+            if (pos_ >= piece_end && between_pieces_) {
+                // The document is whole between pieces, so whoever runs then may look at it.
+                cursor_.endEditBlock();
+                between_pieces_();
+                cursor_.beginEditBlock();
+                piece_end = pos_ + kPieceBytes;
+            }
             const char c = data_[pos_++];
             if (c == '{') {
                 open_group();
@@ -300,6 +321,7 @@ class Parser {
                 break;
             case Word::DefaultFont:
                 default_font_ = clamp_to_int(parameter, 0, INT32_MAX);
+                formats_.clear();
                 break;
             case Word::FontTable:
                 state_.destination = Destination::FontTable;
@@ -307,6 +329,7 @@ class Parser {
             case Word::ColourTable:
                 state_.destination = Destination::ColourTable;
                 colours_.clear();
+                formats_.clear();
                 pending_colour_.reset();
                 break;
             case Word::Font:
@@ -489,6 +512,7 @@ class Parser {
                 break;
             case Destination::ColourTable:
                 if (byte == ';') {
+                    formats_.clear();
                     colours_.push_back(pending_colour_);
                     pending_colour_.reset();
                 }
@@ -552,7 +576,17 @@ class Parser {
         run_text_.resize(0);
     }
 
-    QTextCharFormat format_of(const CharacterState& chars) const {
+    // Formats are made once per state: the document's format table then finds
+    // each again at once instead of comparing a new one with its entries.
+    const QTextCharFormat& format_of(const CharacterState& chars) {
+        auto found = formats_.find(chars);
+        if (found == formats_.end()) {
+            found = formats_.emplace(chars, make_format(chars)).first;
+        }
+        return found->second;
+    }
+
+    QTextCharFormat make_format(const CharacterState& chars) const {
         QTextCharFormat format;
         if (chars.bold) {
             format.setFontWeight(QFont::Bold);
@@ -569,6 +603,9 @@ class Parser {
         if (const FontEntry* font = font_entry(chars.font);
             font != nullptr && !font->family.isEmpty()) {
             format.setFontFamilies(QStringList{font->family});
+            // The format table's hash sees a family only as a plain string; without
+            // it every format that differs only in its font would share one hash.
+            format.setProperty(QTextFormat::FontFamily, font->family);
         }
         if (chars.half_points > 0) {
             format.setFontPointSize(chars.half_points / 2.0);
@@ -600,6 +637,7 @@ class Parser {
 
     void begin_font_entry(int number) {
         finish_font_entry();
+        formats_.clear();
         defined_font_ = number;
         fonts_[number] = FontEntry{};
         font_entry_depth_ = stack_.size();
@@ -611,6 +649,7 @@ class Parser {
         }
         font_name_ += decoder_.decode(font_code_page(), font_name_bytes_);
         fonts_[defined_font_].family = font_name_.trimmed();
+        formats_.clear();
         font_name_.clear();
         font_name_bytes_.clear();
         defined_font_ = -1;
@@ -635,6 +674,7 @@ class Parser {
     const char* data_;
     size_t size_;
     size_t pos_ = 0;
+    const std::function<void()>& between_pieces_;
 
     // groups
     GroupState state_;
@@ -658,6 +698,7 @@ class Parser {
     QTextCursor cursor_;
     CodePageDecoder decoder_;
     CharacterState run_chars_;
+    std::map<CharacterState, QTextCharFormat> formats_;
     QString run_text_;
     QByteArray pending_bytes_;
     int pending_code_page_ = kWesternCodePage;
@@ -665,11 +706,12 @@ class Parser {
 
 }  // namespace
 
-void read_rtf(const QByteArray& rtf, QTextDocument& document) {
+void read_rtf(const QByteArray& rtf, QTextDocument& document,
+              const std::function<void()>& between_pieces) {
     const bool undo_enabled = document.isUndoRedoEnabled();
     document.setUndoRedoEnabled(false);
     document.clear();
-    Parser(rtf, document).run();
+    Parser(rtf, document, between_pieces).run();
     document.setUndoRedoEnabled(undo_enabled);
 }
 

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QTextDocument>
 
+#include <functional>
+
 namespace vorna::rtf {
 
 // Replaces the whole content of `document` with the RTF document `rtf`: text,
@@ -10,6 +12,10 @@ namespace vorna::rtf {
 // italic, underline, strike-out, font family and size, colour). Pictures, tables'
 // layout, notes and other destinations are left out. Damaged input is read as far
 // as it makes sense; this never throws and never recurses per group.
-void read_rtf(const QByteArray& rtf, QTextDocument& document);
+// `between_pieces`, when given, is called after every few kilobytes of input,
+// so a host can keep its windows alive while a large document is read; the
+// document must not be changed from it.
+void read_rtf(const QByteArray& rtf, QTextDocument& document,
+              const std::function<void()>& between_pieces = {});
 
 }  // namespace vorna::rtf

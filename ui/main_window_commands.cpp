@@ -10,7 +10,9 @@
 #include "core/engine/run_figures.h"
 #include "core/text/text_case.h"
 #include "rtf/document_files.h"
+#include "rtf/long_word_wrap.h"
 #include "ui/about_box.h"
+#include "ui/box_document.h"
 #include "ui/box_font.h"
 #include "ui/desktop_services.h"
 #include "ui/main_window.h"
@@ -64,8 +66,15 @@ void MainWindow::open_file() {
         return;
     }
     file_dialog_.file_name = name;
-    // A file that cannot be read leaves RTF1 as it was.
-    rtf::load_document_file(name, *source_box_->document());
+    // A file that cannot be read leaves RTF1 as it was. The file is read into
+    // a document no box shows, the event loop turning as it goes, and shown
+    // when it is whole.
+    std::unique_ptr<QTextDocument> loaded = empty_document_like(*source_box_);
+    pacer_.reset();
+    if (rtf::load_document_file(name, *loaded, [this] { process_pending_events(); })) {
+        rtf::keep_long_words_on_one_line(*loaded);
+        give_document_to_box(*source_box_, std::move(loaded));
+    }
 }
 
 void MainWindow::save_translated() {
@@ -140,14 +149,15 @@ void MainWindow::translate(OutputForm form) {
             break;
         case RunOutcome::translated: {
             last_counts_ = std::move(result.counts);
-            // The hand-over of a long text is cut in two by turns of the event
-            // loop, so the window never stands still for long.
+            // The text is put into a document no box shows a piece at a time,
+            // the event loop turning between pieces, and then shown in one step.
+            // Translation commands wait until it is shown, as during the run.
+            translation_command_running_ = true;
+            std::unique_ptr<QTextDocument> translation = empty_document_like(*translation_box_);
             pacer_.reset();
-            pacer_.process_pending_events();
-            const QString text = QString::fromStdString(with_lf_line_ends(std::move(result.text)));
-            pacer_.reset();
-            pacer_.process_pending_events();
-            set_unformatted_text(*translation_box_, text);
+            append_plain_text(*translation, result.text, [this] { process_pending_events(); });
+            give_document_to_box(*translation_box_, std::move(translation));
+            translation_command_running_ = false;
             reading_aids_->run_finished(std::move(source), result);
             break;
         }
