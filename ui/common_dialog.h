@@ -3,6 +3,8 @@
 #include <QFont>
 #include <QString>
 
+class QFileDialog;
+
 #include "ui/window_texts.h"
 
 namespace vorna::ui {
@@ -23,5 +25,16 @@ struct CommonDialog {
 // Turns "description|pattern|..." into Qt's "description (pattern);;..." form.
 // A description that already ends in its pattern in brackets is kept as it is.
 QString file_dialog_filter(const QString& bar_separated);
+
+// Sets up a file dialog for a filter in Qt's form and a remembered file.
+// "*.*" admits every file, dotted or not, as the filter says; the entry keeps
+// its caption, since the pattern Qt goes by stands in a bracket the dialog
+// hides. The dialog opens where dialog_start_path() says.
+void prepare_file_dialog(QFileDialog& dialog, const QString& qt_filter, const QString& start_path);
+
+// Where a file dialog opens for a remembered file: there, unless its folder
+// lies in a pseudo file system (/proc, /sys, /dev), whose files can block a
+// reader; then the same name in the home folder.
+QString dialog_start_path(const QString& remembered);
 
 }  // namespace vorna::ui

@@ -8,6 +8,8 @@
 #include <QMessageBox>
 #include <QWidget>
 
+#include "ui/common_dialog.h"
+
 namespace vorna::ui {
 
 void QtDesktopServices::show_message(QWidget* parent, const QString& text) {
@@ -19,14 +21,33 @@ void QtDesktopServices::show_message(QWidget* parent, const QString& text) {
     box.exec();
 }
 
+bool QtDesktopServices::ask(QWidget* parent, const QString& question) {
+    QString shown = question;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QMessageBox box(QMessageBox::Question, QGuiApplication::applicationDisplayName(), shown,
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 QString QtDesktopServices::open_file_name(QWidget* parent, const QString& title,
                                           const QString& filter, const QString& start_path) {
-    return QFileDialog::getOpenFileName(parent, title, start_path, filter);
+    QFileDialog dialog(parent, title);
+    prepare_file_dialog(dialog, filter, start_path);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
 QString QtDesktopServices::save_file_name(QWidget* parent, const QString& title,
-                                          const QString& filter, const QString& start_path) {
-    return QFileDialog::getSaveFileName(parent, title, start_path, filter);
+                                          const QString& filter, const QString& start_path,
+                                          ReplaceQuestion replace) {
+    QFileDialog dialog(parent, title);
+    prepare_file_dialog(dialog, filter, start_path);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, replace == ReplaceQuestion::by_caller);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
 std::optional<QFont> QtDesktopServices::choose_font(QWidget* parent, const QFont& initial) {

@@ -20,11 +20,18 @@ class DesktopServices {
     // Lines of `text` may be joined by CR LF.
     virtual void show_message(QWidget* parent, const QString& text) = 0;
 
+    // A modal question with Yes and No buttons, No the default. True for Yes.
+    virtual bool ask(QWidget* parent, const QString& question) = 0;
+
+    // Who asks before a chosen file is replaced.
+    enum class ReplaceQuestion { by_dialog, by_caller };
+
     // Empty when the user cancelled.
     virtual QString open_file_name(QWidget* parent, const QString& title, const QString& filter,
                                    const QString& start_path) = 0;
     virtual QString save_file_name(QWidget* parent, const QString& title, const QString& filter,
-                                   const QString& start_path) = 0;
+                                   const QString& start_path,
+                                   ReplaceQuestion replace = ReplaceQuestion::by_dialog) = 0;
 
     // nullopt when the user cancelled.
     virtual std::optional<QFont> choose_font(QWidget* parent, const QFont& initial) = 0;
@@ -41,14 +48,18 @@ class DesktopServices {
     virtual void end_program(int exit_status) = 0;
 };
 
-// The real desktop: Qt's message box, file and font dialogs.
+// The real desktop: Qt's message box, file and font dialogs. The file dialogs
+// admit every file under the "*.*" pattern and never open in a pseudo file
+// system.
 class QtDesktopServices : public DesktopServices {
   public:
     void show_message(QWidget* parent, const QString& text) override;
+    bool ask(QWidget* parent, const QString& question) override;
     QString open_file_name(QWidget* parent, const QString& title, const QString& filter,
                            const QString& start_path) override;
     QString save_file_name(QWidget* parent, const QString& title, const QString& filter,
-                           const QString& start_path) override;
+                           const QString& start_path,
+                           ReplaceQuestion replace = ReplaceQuestion::by_dialog) override;
     std::optional<QFont> choose_font(QWidget* parent, const QFont& initial) override;
     void run_modal(QDialog& dialog) override;
     bool cyrillic_font_installed(const QString& window) override;

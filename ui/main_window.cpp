@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
@@ -20,6 +21,7 @@
 #include "ui/product_art.h"
 #include "ui/reading_aids.h"
 #include "ui/session.h"
+#include "ui/toolkit_translation.h"
 #include "ui/twips.h"
 #include "ui/window_placement.h"
 #include "ui/window_texts.h"
@@ -98,6 +100,9 @@ MainWindow::MainWindow(Session& session, DesktopServices& services)
     setTabOrder(source_box_, translation_box_);
     file_dialog_.font = source_box_->font();
 
+    // The window has no minimum size: the layout would otherwise ask the
+    // window manager for one as wide as the fixed status panels.
+    layout()->setSizeConstraint(QLayout::SetNoConstraint);
     // The client area, status bar included, is designed at 9960 x 6225 twips;
     // the menu bar comes on top of it.
     resize(twips_to_pixels(9960), twips_to_pixels(6225) + menuBar()->sizeHint().height());
@@ -211,6 +216,7 @@ void MainWindow::first_load() {
         services_.show_message(this, QString::fromUtf8(kTranslitWarning));
     }
     source_box_->setPlainText(QString());
+    install_toolkit_translation(script_, *this);
     if (script_ == Script::translit)
         apply_translit_texts();
     TranslationOptions options = engine_.options();

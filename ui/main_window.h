@@ -91,6 +91,9 @@ class MainWindow : public QMainWindow, private RunHost {
 
     void translate(OutputForm form);
     void save_box(QTextEdit& box);
+    // Asks before a save replaces a file, and once more before the
+    // translation replaces the file the source text was opened from.
+    bool may_replace(const QTextEdit& box, const QString& name);
 
     // RunHost
     void show_progress(double percent) override;
@@ -117,6 +120,7 @@ class MainWindow : public QMainWindow, private RunHost {
     QPoint context_menu_point_;
     bool exit_requested_ = false;
     bool translation_command_running_ = false;
+    QString opened_file_;                  // the file RTF1 was last opened from
     ReadingAids* reading_aids_ = nullptr;  // a child of the window
 };
 

@@ -1,6 +1,8 @@
 // The commands behind the main window's menu items.
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLocale>
 #include <QTextCharFormat>
@@ -56,12 +58,19 @@ void set_unformatted_text(QTextEdit& box, const QString& text) {
     box.setPlainText(text);
 }
 
+// Whether a loaded file was read as RTF, as the load decides it.
+bool starts_as_rtf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && file.read(5) == "{\\rtf";
+}
+
 }  // namespace
 
 void MainWindow::open_file() {
     file_dialog_.filter = QString::fromStdString(file_filter_text(script_));
-    const QString name = services_.open_file_name(
-        this, file_dialog_.title, file_dialog_filter(file_dialog_.filter), file_dialog_.file_name);
+    const QString name =
+        services_.open_file_name(this, file_dialog_.title, file_dialog_filter(file_dialog_.filter),
+                                 dialog_start_path(file_dialog_.file_name));
     if (name.isEmpty()) {
         return;
     }
@@ -72,6 +81,10 @@ void MainWindow::open_file() {
     std::unique_ptr<QTextDocument> loaded = empty_document_like(*source_box_);
     pacer_.reset();
     if (rtf::load_document_file(name, *loaded, [this] { process_pending_events(); })) {
+        opened_file_ = name;
+        if (starts_as_rtf(name)) {
+            keep_rtf_formatting(*loaded);
+        }
         rtf::keep_long_words_on_one_line(*loaded);
         give_document_to_box(*source_box_, std::move(loaded));
     }
@@ -88,15 +101,33 @@ void MainWindow::save_original() {
 void MainWindow::save_box(QTextEdit& box) {
     file_dialog_.filter = QString::fromStdString(file_filter_text(script_));
     const QString name = services_.save_file_name(
-        this, file_dialog_.title, file_dialog_filter(file_dialog_.filter), file_dialog_.file_name);
+        this, file_dialog_.title, file_dialog_filter(file_dialog_.filter),
+        dialog_start_path(file_dialog_.file_name), DesktopServices::ReplaceQuestion::by_caller);
     if (name.isEmpty()) {
         return;
     }
     file_dialog_.file_name = name;
+    if (!may_replace(box, name)) {
+        return;
+    }
     if (!rtf::save_document_as_rtf(*box.document(), name)) {
         services_.show_message(this,
                                text_in(kSaveFailedStart, script_) + QDir::toNativeSeparators(name));
     }
+}
+
+bool MainWindow::may_replace(const QTextEdit& box, const QString& name) {
+    const QFileInfo target(name);
+    if (!target.exists()) {
+        return true;
+    }
+    const QString shown = QDir::toNativeSeparators(name);
+    if (!services_.ask(this, text_in(kReplaceFileQuestion, script_).arg(shown))) {
+        return false;
+    }
+    const bool over_source =
+        &box == translation_box_ && !opened_file_.isEmpty() && target == QFileInfo(opened_file_);
+    return !over_source || services_.ask(this, text_in(kReplaceSourceQuestion, script_).arg(shown));
 }
 
 void MainWindow::exit_program() {

@@ -84,4 +84,16 @@ inline constexpr ScriptedText kAboutVersion = {"Версия 3.42 / 16.01.2006",
 inline constexpr const char* kContactAddress = "vorna@example.org";
 inline constexpr const char* kWebAddress = "https://example.org/vorna";
 
+// Asked before a save replaces a file, and once more, in plain words, before
+// the translation replaces the file the source text was opened from.
+inline constexpr ScriptedText kReplaceFileQuestion = {"Файл %1 уже существует.\r\nЗаменить его?",
+                                                      "Fail %1 uzhe sushestvuet.\r\nZamenitj ego?"};
+inline constexpr ScriptedText kReplaceSourceQuestion = {
+    "Из файла %1 был открыт переводимый текст.\r\n"
+    "Если записать в него перевод, исходный текст пропадёт.\r\n"
+    "Всё равно записать перевод в этот файл?",
+    "Iz faila %1 bil otkrit perevodimij tekst.\r\n"
+    "Esli zapisatj v nego perevod, ishodnij tekst propadjot.\r\n"
+    "Vsjo ravno zapisatj perevod v etot fail?"};
+
 }  // namespace vorna::ui

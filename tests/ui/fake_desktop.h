@@ -15,6 +15,7 @@ class FakeDesktop : public vorna::ui::DesktopServices {
     struct FileQuestion {
         QString title;
         QString filter;
+        QString start_path;
     };
 
     QStringList messages;
@@ -24,16 +25,22 @@ class FakeDesktop : public vorna::ui::DesktopServices {
     QSet<QString> windows_without_cyrillic;
     std::function<void(QDialog&)> on_modal;  // inspects a modal window instead of running it
     std::vector<int> end_requests;
+    QStringList questions;
+    std::deque<bool> next_answers;  // none left answers No
 
     void show_message(QWidget*, const QString& text) override { messages << text; }
+    bool ask(QWidget*, const QString& question) override {
+        questions << question;
+        return take(next_answers);
+    }
     QString open_file_name(QWidget*, const QString& title, const QString& filter,
-                           const QString&) override {
-        file_questions.push_back({title, filter});
+                           const QString& start_path) override {
+        file_questions.push_back({title, filter, start_path});
         return take(next_file_names);
     }
     QString save_file_name(QWidget* parent, const QString& title, const QString& filter,
-                           const QString& name) override {
-        return open_file_name(parent, title, filter, name);
+                           const QString& start_path, ReplaceQuestion) override {
+        return open_file_name(parent, title, filter, start_path);
     }
     std::optional<QFont> choose_font(QWidget*, const QFont&) override { return take(next_fonts); }
     void run_modal(QDialog& dialog) override {

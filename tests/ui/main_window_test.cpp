@@ -158,5 +158,7 @@ void UiTest::layoutRule_followsWindowResize() {
     QTRY_COMPARE(program.window->frameGeometry().size(), QSize(672, 461));
     QCOMPARE(geometries(), std::make_pair(QRect(0, 0, 663, 199), QRect(0, 199, 663, 199)));
     program.window->lay_out(5000, 959);  // dragged too low: the heights stay
+    // No minimum size keeps the window from being made as small as the user likes.
+    QCOMPARE(program.window->minimumSize(), QSize(0, 0));
     QCOMPARE(geometries(), std::make_pair(QRect(0, 0, 325, 199), QRect(0, 199, 325, 199)));
 }

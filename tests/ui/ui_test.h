@@ -29,6 +29,11 @@ class UiTest : public QObject {
     void saveAndOpen_keepFormattingAsRtfAndReportFailedSave();
     void clearCommands_emptyTheirBoxes();
     void fontCommand_appliesPropertiesInOrder();
+    void fontThenOpen_documentKeepsItsOwnFormatting();
+    void saveOverFile_asksInTheInterfaceLanguage_data();
+    void saveOverFile_asksInTheInterfaceLanguage();
+    void fileDialogs_admitEveryFileAndShunPseudoFileSystems();
+    void toolkitTexts_followTheInterfaceScript();
 
     // the reading aids
     void articleWindow_followsTheWordAndMapsTheTranslationBack();
