@@ -1,18 +1,16 @@
 #include "core/dictionary/dictionary_edit.h"
 
-#include <fcntl.h>
 #include <stdlib.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <climits>
 #include <optional>
 #include <string_view>
 #include <vector>
 
 #include "core/dictionary/dictionary_file.h"
 #include "core/dictionary/dictionary_store.h"
+#include "core/io/atomic_write.h"
 #include "core/io/file_bytes.h"
 #include "core/text/text_case.h"
 #include "core/text/text_encoding.h"
@@ -20,89 +18,9 @@
 
 namespace vorna {
 
-int EditFileCalls::create_unique(std::string& name_template) {
-    return mkostemp(name_template.data(), O_CLOEXEC);
-}
-
-ssize_t EditFileCalls::write(int descriptor, const char* data, std::size_t size) {
-    return ::write(descriptor, data, size);
-}
-
-int EditFileCalls::sync(int descriptor) {
-    return fsync(descriptor);
-}
-
-int EditFileCalls::rename(const std::string& from, const std::string& to) {
-    return ::rename(from.c_str(), to.c_str());
-}
-
 namespace {
 
 constexpr std::string_view kBackupSuffix = ".bak";
-
-std::string folder_of(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-std::string name_of(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-// The folder's entry for the new file reaches the disk too; a failure here
-// leaves the file written, so it is not reported.
-void sync_folder(const std::string& folder) {
-    const int descriptor = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (descriptor < 0)
-        return;
-    fsync(descriptor);
-    close(descriptor);
-}
-
-// Writes `bytes` to `path` complete or not at all: a new file with a unique
-// name beside it (O_EXCL, so never through a link), given `mode`, flushed,
-// then renamed over `path`. On failure the temporary file goes and `path`
-// stays as it was; the status names `path`, the file the reader knows.
-Status replace_file(const std::string& path, std::string_view bytes, mode_t mode,
-                    EditFileCalls& calls) {
-    std::string temporary = folder_of(path) + "/." + name_of(path) + ".XXXXXX";
-    const int descriptor = calls.create_unique(temporary);
-    if (descriptor < 0)
-        return Status::from_errno(errno, path);
-    const auto fail = [&](int error, bool open) {
-        if (open)
-            close(descriptor);
-        unlink(temporary.c_str());
-        return Status::from_errno(error, path);
-    };
-    if (fchmod(descriptor, mode & 07777) != 0)
-        return fail(errno, true);
-    while (!bytes.empty()) {
-        const ssize_t written = calls.write(descriptor, bytes.data(), bytes.size());
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return fail(written < 0 ? errno : EIO, true);
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    if (calls.sync(descriptor) != 0)
-        return fail(errno, true);
-    if (close(descriptor) != 0)
-        return fail(errno, false);
-    if (calls.rename(temporary, path) != 0)
-        return fail(errno, false);
-    sync_folder(folder_of(path));
-    return {};
-}
-
-// The file a path names, through any links; the path itself when it names nothing yet.
-std::string resolved(const std::string& path) {
-    char buffer[PATH_MAX];
-    return realpath(path.c_str(), buffer) != nullptr ? std::string(buffer) : path;
-}
 
 // One line of the file: where its text starts, how long it is, and how many
 // bytes of line end follow it (0 for a last line without one).
@@ -253,7 +171,6 @@ std::optional<EditOutcome> check_record(RecordText& record) {
 struct OpenedDictionary {
     std::string path;  // the file itself, links followed
     std::string bytes;
-    mode_t mode = 0644;
     SourceEncoding encoding = SourceEncoding::windows_1251;
     std::vector<LineSpan> lines;
     std::vector<std::size_t> matches;  // lines of the headword, in file order
@@ -263,12 +180,12 @@ struct OpenedDictionary {
 
 Status open_dictionary(const std::string& path, const std::string& headword,
                        OpenedDictionary& dictionary) {
-    dictionary.path = resolved(path);
+    // The file a link names is the one edited, and its .bak goes beside it.
+    char* real_path = realpath(path.c_str(), nullptr);
+    dictionary.path = real_path != nullptr ? real_path : path;
+    free(real_path);
     if (Status status = read_whole_file(dictionary.path, dictionary.bytes); !status.ok())
         return status;
-    struct stat info {};
-    if (stat(dictionary.path.c_str(), &info) == 0)
-        dictionary.mode = info.st_mode;
     dictionary.encoding = detect_source_encoding(dictionary.bytes);
     dictionary.lines = lines_of(dictionary.bytes);
     dictionary.insert_before = dictionary.lines.size();
@@ -336,18 +253,21 @@ std::string edited_bytes(const OpenedDictionary& dictionary, const std::string& 
 
 // Keeps the old version, then puts the new one in place.
 EditOutcome write_edit(const OpenedDictionary& dictionary, const std::string& new_bytes,
-                       EditFileCalls& calls) {
+                       FileCalls& calls) {
     // A file the reader may not write is not replaced behind its back, even
     // where the folder would allow it.
     if (access(dictionary.path.c_str(), W_OK) != 0)
         return file_refused(EditRefusal::file_not_written,
                             Status::from_errno(errno, dictionary.path));
-    const std::string backup = dictionary.path + std::string(kBackupSuffix);
-    if (Status status = replace_file(backup, dictionary.bytes, dictionary.mode, calls);
-        !status.ok())
-        return file_refused(EditRefusal::file_not_written, std::move(status));
-    if (Status status = replace_file(dictionary.path, new_bytes, dictionary.mode, calls);
-        !status.ok())
+    PendingFile backup;
+    PendingFile file;
+    Status status =
+        backup.prepare(dictionary.path + std::string(kBackupSuffix), dictionary.bytes, calls);
+    if (status.ok())
+        status = file.prepare(dictionary.path, new_bytes, calls);
+    if (status.ok())
+        status = commit_all({&backup, &file});
+    if (!status.ok())
         return file_refused(EditRefusal::file_not_written, std::move(status));
     return {};
 }
@@ -364,7 +284,7 @@ std::string first_non_ascii(const std::string& utf8) {
 }  // namespace
 
 EditOutcome set_record(const std::string& dictionary_path, const RecordText& input,
-                       EditFileCalls& calls) {
+                       FileCalls& calls) {
     RecordText record = input;
     if (std::optional<EditOutcome> refusal = check_record(record))
         return *refusal;
@@ -388,7 +308,7 @@ EditOutcome set_record(const std::string& dictionary_path, const RecordText& inp
 }
 
 EditOutcome remove_record(const std::string& dictionary_path, const std::string& headword,
-                          EditFileCalls& calls) {
+                          FileCalls& calls) {
     const std::string word = lower_headword(trimmed(headword));
     OpenedDictionary dictionary;
     if (Status status = open_dictionary(dictionary_path, word, dictionary); !status.ok())
@@ -398,11 +318,11 @@ EditOutcome remove_record(const std::string& dictionary_path, const std::string&
     return write_edit(dictionary, edited_bytes(dictionary, std::string()), calls);
 }
 
-Status copy_dictionary(const std::string& source, const std::string& target, EditFileCalls& calls) {
+Status copy_dictionary(const std::string& source, const std::string& target, FileCalls& calls) {
     std::string bytes;
     if (Status status = read_whole_file(source, bytes); !status.ok())
         return status;
-    return replace_file(target, bytes, 0644, calls);
+    return write_file_atomically(target, bytes, calls);
 }
 
 }  // namespace vorna

@@ -1,26 +1,11 @@
 #pragma once
 
-#include <sys/types.h>
-
-#include <cstddef>
 #include <string>
 
+#include "core/io/file_calls.h"
 #include "core/io/status.h"
 
 namespace vorna {
-
-// The system calls through which an edit writes. The program uses them as
-// they are; a test overrides one to put a failure in. Each returns what the
-// system call returns and leaves errno set on failure.
-class EditFileCalls {
-  public:
-    virtual ~EditFileCalls() = default;
-    // Creates and opens a new file from a name ending in XXXXXX (mkostemp).
-    virtual int create_unique(std::string& name_template);
-    virtual ssize_t write(int descriptor, const char* data, std::size_t size);
-    virtual int sync(int descriptor);
-    virtual int rename(const std::string& from, const std::string& to);
-};
 
 // One record as the reader types it, in UTF-8.
 struct RecordText {
@@ -60,17 +45,18 @@ struct EditOutcome {
 //
 // The file keeps its encoding, its byte order mark and its line ends, and
 // every other line stays byte for byte as it was. The previous version is
-// kept as `<file>.bak`; both files are written complete or not at all (a
-// temporary file beside them, flushed, renamed over). A link is followed to
-// the file it names.
+// kept as `<file>.bak`; both are written in full and flushed before either
+// is renamed into place, so a failure leaves the old file whole. A link is
+// followed to the file it names.
 EditOutcome set_record(const std::string& dictionary_path, const RecordText& record,
-                       EditFileCalls& calls);
+                       FileCalls& calls = system_file_calls());
 
 // Removes every line of `headword` in the same way.
 EditOutcome remove_record(const std::string& dictionary_path, const std::string& headword,
-                          EditFileCalls& calls);
+                          FileCalls& calls = system_file_calls());
 
 // Copies a dictionary byte for byte to `target`, complete or not at all.
-Status copy_dictionary(const std::string& source, const std::string& target, EditFileCalls& calls);
+Status copy_dictionary(const std::string& source, const std::string& target,
+                       FileCalls& calls = system_file_calls());
 
 }  // namespace vorna
