@@ -5,6 +5,7 @@
 #include "core/dictionary/dictionary_loader.h"
 #include "ui/cyrillic_check.h"
 #include "ui/desktop_services.h"
+#include "ui/dictionary_location.h"
 #include "ui/main_window.h"
 #include "ui/session.h"
 #include "ui/twips.h"
@@ -40,28 +41,47 @@ LoadingWindow::LoadingWindow(Session& session, DesktopServices& services)
 LoadingWindow::~LoadingWindow() = default;
 
 std::unique_ptr<MainWindow> LoadingWindow::start_up() {
+    choose_dictionary(session_);
+    if (!load()) {
+        return nullptr;  // dictionary_missing has already ended the program
+    }
+    auto main_window = std::make_unique<MainWindow>(session_, services_);
+    main_window->first_load();
+    close();
+    return main_window;
+}
+
+bool LoadingWindow::reload() {
+    // The main window waits: its store is being refilled under it.
+    setWindowModality(Qt::ApplicationModal);
+    const bool loaded = load();
+    close();
+    return loaded;
+}
+
+bool LoadingWindow::load() {
     script_ = probe_cyrillic(*status_label_, services_, objectName()) ? Script::cyrillic
                                                                       : Script::translit;
     product_label_->setText(text_in(kProductLine, script_));
 
     show();
     centre_on_screen(*this);
-    status_label_->setText(text_in(texts::kCheckingDictionary, script_));
+    status_label_->setText(first_loading_line(session_, script_, *status_label_));
     pacer_.reset();
     pacer_.process_pending_events();
 
-    if (!load_dictionary(session_.store, session_.application_folder, *this).ok()) {
-        return nullptr;  // dictionary_missing has already ended the program
+    const Status loaded = session_.own_dictionary_in_use
+                              ? load_dictionary_file(session_.store, session_.dictionary_path(),
+                                                     session_.application_folder, *this)
+                              : load_dictionary(session_.store, session_.application_folder, *this);
+    if (!loaded.ok()) {
+        return false;
     }
     if (left_out_ > 0) {
         services_.show_message(this,
                                QString::fromStdString(records_left_out_text(script_, left_out_)));
     }
-
-    auto main_window = std::make_unique<MainWindow>(session_, services_);
-    main_window->first_load();
-    close();
-    return main_window;
+    return true;
 }
 
 void LoadingWindow::dictionary_missing() {

@@ -26,10 +26,16 @@ class LoadingWindow : public QWidget, private LoadProgressSink {
     // Runs the whole start-up. Returns the main window, shown, or null when
     // the program was ended (the dictionary is missing).
     std::unique_ptr<MainWindow> start_up();
+    // Loads the dictionary again, as at start-up, after it was corrected.
+    // False when the program was ended (the dictionary is gone).
+    bool reload();
 
     QLabel& status_label() { return *status_label_; }
 
   private:
+    // Shows the window and fills the store; false when the program was ended.
+    bool load();
+
     void dictionary_missing() override;
     void letter_done(char letter, int32_t running_count) override;
     void indexing_started() override;

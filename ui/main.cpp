@@ -2,6 +2,7 @@
 // over to the main window once the dictionary is in memory.
 #include <QApplication>
 #include <QFile>
+#include <QStandardPaths>
 #include <memory>
 
 #include "ui/desktop_services.h"
@@ -21,6 +22,10 @@ int main(int argc, char* argv[]) {
     // qd.dat lives beside the program; the core opens files by local bytes.
     vorna::ui::Session session(
         QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
+    // A reader's own corrected dictionary, when there is one, is loaded instead.
+    session.user_data_folder =
+        QFile::encodeName(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
+            .toStdString();
     vorna::ui::LoadingWindow loading(session, services);
     const std::unique_ptr<vorna::ui::MainWindow> main_window = loading.start_up();
     if (!main_window || services.program_ended()) {

@@ -91,6 +91,10 @@ MainWindow::MainWindow(Session& session, DesktopServices& services)
     elapsed_panel_ = make_panel(status_bar, "panel2", kElapsedPanelStart);
 
     build_menus();
+    add_dictionary_item(
+        "edit_translation", kEditTranslationItem, "Ctrl+E", [this] { edit_translation(); }, true);
+    // A reader's own dictionary lives elsewhere; the run's files stay here.
+    engine_.set_work_folder(session.application_folder);
     reading_aids_ = new ReadingAids(*this, session_, services_);
     // F10 opens the menu bar from the keyboard, as on most desktops: the
     // captions carry no access letters, so Alt alone reaches nothing.
@@ -153,6 +157,7 @@ QAction* MainWindow::add_dictionary_item(const char* name, const ScriptedText& c
     if (dictionary_menu_ == nullptr) {
         dictionary_menu_ = menuBar()->addMenu(text_in(kDictionaryMenu, script_));
         dictionary_menu_->setObjectName(QStringLiteral("dictionary_menu"));
+        dictionary_menu_->menuAction()->setObjectName(QStringLiteral("dictionary"));
     }
     dictionary_menu_->addAction(action);
     dictionary_items_.emplace_back(action, caption);

@@ -88,6 +88,13 @@ class MainWindow : public QMainWindow, private RunHost {
     void clear_both();
     void choose_font();
     void show_about();
+    void edit_translation();
+
+    // Refills the store from the corrected dictionary, with the loading window.
+    void reload_dictionary();
+    // The English word a correction is about: the one at the caret, or where
+    // a box's context menu was opened.
+    std::string word_for_correction() const;
 
     void translate(OutputForm form);
     void save_box(QTextEdit& box);

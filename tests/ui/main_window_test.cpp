@@ -66,6 +66,7 @@ void UiTest::menuTree_captionsAndShortcuts() {
         {"transl_windows/ii", "Установить размер шрифта", "Ustanovitj razmer shrifta", "Ctrl+F6"},
         {"About", "О программе", "O programme", ""},
         {"dictionary", "Словарь", "Slovarj", ""},
+        {"dictionary/edit_translation", "Изменить перевод…", "Izmenitj perevod…", "Ctrl+E"},
         {"dictionary/article", "Словарная статья", "Slovarnaja statja", "Ctrl+D"},
         {"dictionary/dictionary_forms", "Искать словарную форму", "Iskatj slovarnuju formu", ""},
         {"dictionary/save_unknown_words", "Сохранить неизвестные слова…",

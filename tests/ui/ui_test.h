@@ -29,6 +29,11 @@ class UiTest : public QObject {
     void saveAndOpen_keepFormattingAsRtfAndReportFailedSave();
     void clearCommands_emptyTheirBoxes();
     void fontCommand_appliesPropertiesInOrder();
+
+    // correcting the dictionary
+    void editTranslation_changesAddsAndRemovesWords();
+    void editTranslation_badInputIsRefusedInTheWindowsScript();
+    void editTranslation_readOnlyDictionary_editsTheReadersCopy();
     void fontThenOpen_documentKeepsItsOwnFormatting();
     void saveOverFile_asksInTheInterfaceLanguage_data();
     void saveOverFile_asksInTheInterfaceLanguage();

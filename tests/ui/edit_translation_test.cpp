@@ -1,0 +1,180 @@
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+#include <cerrno>
+
+#include "core/dictionary/dictionary_edit.h"
+#include "program_fixture.h"
+#include "ui/dictionary_location.h"
+#include "ui_test.h"
+
+namespace {
+
+QByteArray file_bytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QLineEdit& field(QDialog& dialog, const char* name) {
+    return *dialog.findChild<QLineEdit*>(QString::fromLatin1(name));
+}
+
+void click(QDialog& dialog, const char* button) {
+    dialog.findChild<QPushButton*>(QString::fromLatin1(button))->click();
+}
+
+// Answers the next dialog: checks what it was filled with, then types into
+// its fields (translit follows the translation) and presses `button`.
+void answer_dialog(ProgramFixture& program, QStringList* filled, const QString& word,
+                   const QString& translation, const char* button) {
+    program.desktop.on_modal = [=](QDialog& dialog) {
+        if (filled) {
+            *filled = {dialog.windowTitle(), field(dialog, "english_word").text(),
+                       field(dialog, "translation").text(), field(dialog, "translit").text()};
+        }
+        if (!word.isNull()) {
+            field(dialog, "english_word").setText(word);
+        }
+        field(dialog, "translation").setText(translation);
+        click(dialog, button);
+    };
+}
+
+QString translated(ProgramFixture& program, const QString& text) {
+    program.box("RTF1").setPlainText(text);
+    program.trigger("tr1");
+    return program.box("RTF2").toPlainText();
+}
+
+// Refuses to write in one folder, as a read-only install does.
+struct ReadOnlyFolder : vorna::FileCalls {
+    QString folder;
+    ssize_t write(int descriptor, const void* data, std::size_t size) override {
+        const QString file =
+            QFile::symLinkTarget(QStringLiteral("/proc/self/fd/%1").arg(descriptor));
+        if (file.startsWith(folder + QLatin1Char('/'))) {
+            errno = EROFS;
+            return -1;
+        }
+        return FileCalls::write(descriptor, data, size);
+    }
+};
+
+}  // namespace
+
+void UiTest::editTranslation_changesAddsAndRemovesWords() {
+    ProgramFixture program;
+    QVERIFY(program.start());
+    const QString dictionary = program.folder.filePath(QStringLiteral("qd.dat"));
+    const QByteArray before = file_bytes(dictionary);
+
+    // Ctrl+E on the word at the caret, filled with its translation.
+    program.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(program.window.get()));
+    program.box("RTF1").setPlainText(QStringLiteral("hello world"));
+    program.box("RTF1").setFocus();
+    QTextCursor caret = program.box("RTF1").textCursor();
+    caret.setPosition(8);
+    program.box("RTF1").setTextCursor(caret);
+    QStringList filled;
+    answer_dialog(program, &filled, QString(), QStringLiteral("вселенная"), "ok");
+    QTest::keyClick(&program.box("RTF1"), Qt::Key_E, Qt::ControlModifier);
+    QCOMPARE(filled, (QStringList{QStringLiteral("Изменить перевод"), QStringLiteral("world"),
+                                  QStringLiteral("мир"), QStringLiteral("mir")}));
+    QCOMPARE(file_bytes(dictionary),
+             QByteArray(before).replace("world,\xD0\xBC\xD0\xB8\xD1\x80,mir",
+                                        "world,вселенная,vselennaja"));
+    QCOMPARE(file_bytes(dictionary + QStringLiteral(".bak")), before);
+    QCOMPARE(translated(program, QStringLiteral("hello world")),
+             QStringLiteral("привет вселенная\n"));
+
+    // In RTF2 the translation leads back to the English word it was made from.
+    program.box("RTF2").setFocus();
+    caret = program.box("RTF2").textCursor();
+    caret.setPosition(10);
+    program.box("RTF2").setTextCursor(caret);
+    answer_dialog(program, &filled, QString(), QStringLiteral("x"), "cancel");
+    QVERIFY(program.trigger("edit_translation"));
+    QCOMPARE(filled.at(1), QStringLiteral("world"));
+
+    // A new word, then a word removed.
+    answer_dialog(program, nullptr, QStringLiteral("dog"), QStringLiteral("пёс"), "ok");
+    QVERIFY(program.trigger("edit_translation"));
+    answer_dialog(program, nullptr, QStringLiteral("cat"), QString(), "remove");
+    QVERIFY(program.trigger("edit_translation"));
+    QCOMPARE(translated(program, QStringLiteral("dog cat")), QStringLiteral("пёс cat\n"));
+    QVERIFY(program.desktop.messages.isEmpty());
+}
+
+void UiTest::editTranslation_badInputIsRefusedInTheWindowsScript() {
+    ProgramFixture program;
+    program.desktop.windows_without_cyrillic << QStringLiteral("Form1");
+    QVERIFY(program.start());
+    const QByteArray before = file_bytes(program.folder.filePath(QStringLiteral("qd.dat")));
+    program.desktop.messages.clear();
+    bool stayed_open = false;
+    program.desktop.on_modal = [&](QDialog& dialog) {
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Izmenitj perevod"));
+        QCOMPARE(dialog.findChild<QPushButton*>(QStringLiteral("remove"))->text(),
+                 QStringLiteral("Udalitj"));
+        field(dialog, "english_word").setText(QStringLiteral("cat"));
+        field(dialog, "translation").setText(QStringLiteral("кот, кошка"));
+        click(dialog, "ok");
+        stayed_open = dialog.result() != QDialog::Accepted;
+        field(dialog, "english_word").setText(QStringLiteral("x"));
+        field(dialog, "translation").setText(QStringLiteral("икс"));
+        click(dialog, "ok");
+        click(dialog, "cancel");
+    };
+    QVERIFY(program.trigger("edit_translation"));
+    QVERIFY(stayed_open);
+    QCOMPARE(program.desktop.messages,
+             (QStringList{QStringLiteral("Zapjatuju i dvojnuju kavichku neljzja zapisatj v "
+                                         "slovarj. Uberite ih iz polja \"Perevod\"."),
+                          QStringLiteral("Anglijskoe slovo dolzhno nachinatjsja s latinskoj "
+                                         "bukvi i soderzhatj ne menjshe dvuh bukv; krome "
+                                         "latinskih bukv v njom mogut bitj toljko apostrof i "
+                                         "defis.")}));
+    QCOMPARE(file_bytes(program.folder.filePath(QStringLiteral("qd.dat"))), before);
+    QCOMPARE(QDir(program.folder.path()).entryList(QDir::Files),
+             QStringList{QStringLiteral("qd.dat")});
+}
+
+void UiTest::editTranslation_readOnlyDictionary_editsTheReadersCopy() {
+    QTemporaryDir data;
+    const std::string data_folder = QFile::encodeName(data.path()).toStdString() + "/vorna";
+    ProgramFixture program;
+    QVERIFY(program.start());
+    ReadOnlyFolder read_only;
+    read_only.folder = QFileInfo(program.folder.path()).canonicalFilePath();
+    program.session->file_calls = &read_only;
+    program.session->user_data_folder = data_folder;
+    const QByteArray installed = file_bytes(program.folder.filePath(QStringLiteral("qd.dat")));
+
+    answer_dialog(program, nullptr, QStringLiteral("cat"), QStringLiteral("кошка"), "ok");
+    QVERIFY(program.trigger("edit_translation"));
+    QVERIFY(program.desktop.messages.isEmpty());
+    QCOMPARE(file_bytes(program.folder.filePath(QStringLiteral("qd.dat"))), installed);
+    const QString copy = data.filePath(QStringLiteral("vorna/qd.dat"));
+    QCOMPARE(file_bytes(copy),
+             QByteArray(installed).replace("\xD0\xBA\xD0\xBE\xD1\x82,kot", "кошка,koshka"));
+    QCOMPARE(translated(program, QStringLiteral("cat")), QStringLiteral("кошка\n"));
+    QCOMPARE(program.window->engine().dictionary_path(), copy.toStdString());
+
+    // The next start loads the reader's copy and says so on its first line.
+    vorna::ui::Session next(QFile::encodeName(program.folder.path()).toStdString());
+    next.user_data_folder = data_folder;
+    vorna::ui::LoadingWindow loading(next, program.desktop);
+    const std::unique_ptr<vorna::ui::MainWindow> window = loading.start_up();
+    QVERIFY(window);
+    QCOMPARE(next.store.entries[1].word_rus, std::string("кошка"));
+    const QString first_line =
+        vorna::ui::first_loading_line(next, vorna::Script::cyrillic, loading.status_label());
+    QVERIFY2(first_line.startsWith(QStringLiteral("Проверка словаря /")) &&
+                 first_line.endsWith(QStringLiteral("vorna/qd.dat ...")),
+             qPrintable(first_line));
+    next.own_dictionary_in_use = false;
+    QCOMPARE(vorna::ui::first_loading_line(next, vorna::Script::cyrillic, loading.status_label()),
+             QStringLiteral("Проверка словаря ..."));
+}
