@@ -1,15 +1,21 @@
 // Reads and writes a generated RTF document of about 5 MB: mixed Latin and
 // Cyrillic text, several formats per paragraph, a few fonts and colours.
+// First it prints how reading and laying out grow with the size of documents
+// of shapes that once took minutes: many runs, paragraphs or fonts.
+#include "common/rtf_shapes.h"
+#include "rtf/long_word_wrap.h"
 #include "rtf/rtf_reader.h"
 #include "rtf/rtf_writer.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QTextCursor>
 
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <string>
 
 namespace {
 
@@ -78,6 +84,38 @@ void read_large_document(benchmark::State& state, const QByteArray* rtf, bool wi
     state.counters["MB"] = static_cast<double>(rtf->size()) / (1024 * 1024);
 }
 
+double elapsed_ms(const QElapsedTimer& clock) {
+    return static_cast<double>(clock.nsecsElapsed()) / 1e6;
+}
+
+// Reads the document as a window does: into a document without a layout,
+// then lays it out at a box's width.
+void time_shape(const char* name, std::string (*make)(int), const char* unit,
+                std::initializer_list<int> counts) {
+    for (const int count : counts) {
+        const QByteArray rtf = QByteArray::fromStdString(make(count));
+        QTextDocument document;
+        QElapsedTimer clock;
+        clock.start();
+        vorna::rtf::read_rtf(rtf, document);
+        const double read_ms = elapsed_ms(clock);
+        clock.restart();
+        vorna::rtf::keep_long_words_on_one_line(document);
+        document.setTextWidth(600);
+        benchmark::DoNotOptimize(document.size());
+        const double layout_ms = elapsed_ms(clock);
+        std::printf("%-16s %7d %-10s %5.2f MB: read %7.0f ms, laid out %7.0f ms, %6.2f us per %s\n",
+                    name, count, unit, static_cast<double>(rtf.size()) / (1024 * 1024), read_ms,
+                    layout_ms, (read_ms + layout_ms) * 1000 / count, unit);
+    }
+}
+
+void time_shapes() {
+    time_shape("\\b x\\b0 y", vorna::bench::alternating_runs_rtf, "pairs", {25000, 50000, 100000});
+    time_shape("\\par", vorna::bench::empty_paragraphs_rtf, "paragraphs", {150000, 300000, 600000});
+    time_shape("fonts", vorna::bench::many_fonts_rtf, "fonts", {5000, 10000, 20000});
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -86,6 +124,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QGuiApplication app(argc, argv);
+    time_shapes();
     QTextDocument document;
     fill(document, paragraphs_for_target());
     const QByteArray rtf = vorna::rtf::write_rtf(document);

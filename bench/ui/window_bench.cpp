@@ -1,19 +1,26 @@
 // Prints how long the program takes from start to the main window with a
 // full 60,000-entry dictionary, how long the main window takes to translate
-// about 1 MB of English into RTF2, and the longest wait of the event loop
-// during that run. Run it with QT_QPA_PLATFORM=offscreen or under Xvfb.
+// about 1 MB and a large text (60 MB unless another number of megabytes is
+// given) into RTF2, and how long it takes to open RTF documents of shapes
+// that once froze the window; for each, the longest wait of the event loop.
+// Run it with QT_QPA_PLATFORM=offscreen or under Xvfb.
+#include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTextBlock>
 #include <QTextEdit>
+#include <QTextLayout>
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <random>
 
 #include "common/dictionary_generator.h"
+#include "common/rtf_shapes.h"
 #include "ui/desktop_services.h"
 #include "ui/loading_window.h"
 #include "ui/main_window.h"
@@ -29,9 +36,54 @@ class UnattendedDesktop : public vorna::ui::QtDesktopServices {
     }
     void run_modal(QDialog&) override {}
     void end_program(int status) override { std::fprintf(stderr, "ended: %d\n", status); }
+    QString open_file_name(QWidget*, const QString&, const QString&, const QString&) override {
+        return file_to_open;
+    }
+
+    QString file_to_open;
 };
 
-// About 1 MB of text: dictionary words, unknown words, numbers and punctuation.
+// A timer that wants to fire every 5 ms measures how long the event loop
+// goes without a turn while it lives.
+class EventLoopWatch {
+  public:
+    EventLoopWatch() {
+        ticker_.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&ticker_, &QTimer::timeout, [this] {
+            const qint64 wait_ns = since_tick_.nsecsElapsed();
+            longest_wait_ns_ = std::max(longest_wait_ns_, wait_ns);
+            waits_over_100_ms_ += wait_ns > 100'000'000 ? 1 : 0;
+            since_tick_.restart();
+        });
+        ticker_.start(5);
+        since_tick_.start();
+    }
+    // Call when the work is done: takes the tick owed for its last stretch.
+    void finish() {
+        QCoreApplication::processEvents();
+        ticker_.stop();
+    }
+    double longest_wait_ms() const { return static_cast<double>(longest_wait_ns_) / 1e6; }
+    int waits_over_100_ms() const { return waits_over_100_ms_; }
+
+  private:
+    QTimer ticker_;
+    QElapsedTimer since_tick_;
+    qint64 longest_wait_ns_ = 0;
+    int waits_over_100_ms_ = 0;
+};
+
+// Processes events until the box has laid out its last paragraph: it lays
+// a document out a part at a time after it is given one.
+void wait_for_layout(QTextEdit& box) {
+    QElapsedTimer clock;
+    clock.start();
+    while (box.document()->lastBlock().layout()->lineCount() == 0 && clock.elapsed() < 600000) {
+        QCoreApplication::processEvents();
+    }
+}
+
+// Text of about `bytes`: dictionary words, unknown words, numbers and punctuation.
 QString english_text(const std::vector<std::string>& headwords, qsizetype bytes) {
     std::mt19937 random(42);
     const char* unknown[] = {"Xyzzy", "frobnicate", "quux", "zorblax"};
@@ -91,40 +143,59 @@ int main(int argc, char* argv[]) {
         "(plus %.0f ms for the application object and writing the dictionary)\n",
         kEntries, start_up_ms, setup_ms);
 
-    const QString text = english_text(vorna::bench::generated_headwords(kEntries, 7), 1024 * 1024);
     auto* rtf1 = window->findChild<QTextEdit*>(QStringLiteral("RTF1"));
     auto* rtf2 = window->findChild<QTextEdit*>(QStringLiteral("RTF2"));
-    rtf1->setPlainText(text);
-    QCoreApplication::processEvents();
+    const std::vector<std::string> headwords = vorna::bench::generated_headwords(kEntries, 7);
+    const int large_mb = argc > 1 ? std::max(1, std::atoi(argv[1])) : 60;
+    for (const qsizetype megabytes : {qsizetype{1}, qsizetype{large_mb}}) {
+        rtf1->setPlainText(english_text(headwords, megabytes * 1024 * 1024));
+        QCoreApplication::processEvents();
+        EventLoopWatch watch;
+        QElapsedTimer run;
+        run.start();
+        window->findChild<QAction*>(QStringLiteral("tr1"))->trigger();
+        rtf2->viewport()->repaint();
+        const double run_ms = static_cast<double>(run.nsecsElapsed()) / 1e6;
+        watch.finish();
+        std::printf(
+            "tr1 over %lld MB in %d lines, shown in RTF2: %.0f ms; longest wait of the event "
+            "loop %.1f ms (%d waits over 100 ms)\n",
+            static_cast<long long>(megabytes), rtf1->document()->blockCount(), run_ms,
+            watch.longest_wait_ms(), watch.waits_over_100_ms());
+    }
+    rtf1->clear();
+    rtf2->clear();
 
-    // A timer that wants to fire every 5 ms measures how long the event
-    // loop goes without a turn.
-    QElapsedTimer tick_clock;
-    int waits_over_100_ms = 0;
-    qint64 longest_wait_ns = 0;
-    QTimer ticker;
-    ticker.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&ticker, &QTimer::timeout, [&] {
-        const qint64 wait_ns = tick_clock.nsecsElapsed();
-        longest_wait_ns = std::max(longest_wait_ns, wait_ns);
-        waits_over_100_ms += wait_ns > 100'000'000 ? 1 : 0;
-        tick_clock.restart();
-    });
-    ticker.start(5);
-    tick_clock.start();
-
-    QElapsedTimer run;
-    run.start();
-    window->findChild<QAction*>(QStringLiteral("tr1"))->trigger();
-    rtf2->viewport()->repaint();
-    const double run_ms = static_cast<double>(run.nsecsElapsed()) / 1e6;
-    QCoreApplication::processEvents();  // the tick owed for the hand-over
-    ticker.stop();
-
-    std::printf("tr1 over %lld characters in %lld lines, shown in RTF2: %.0f ms\n",
-                static_cast<long long>(text.size()),
-                static_cast<long long>(rtf1->document()->blockCount()), run_ms);
-    std::printf("longest wait of the event loop during the run: %.1f ms (%d waits over 100 ms)\n",
-                static_cast<double>(longest_wait_ns) / 1e6, waits_over_100_ms);
+    const struct {
+        const char* name;
+        std::string rtf;
+    } documents[] = {
+        {"200,000 runs", vorna::bench::alternating_runs_rtf(100000)},
+        {"600,000 paragraphs", vorna::bench::empty_paragraphs_rtf(600000)},
+        {"20,000 fonts", vorna::bench::many_fonts_rtf(20000)},
+    };
+    for (const auto& document : documents) {
+        desktop.file_to_open = folder.filePath(QStringLiteral("open.rtf"));
+        QFile file(desktop.file_to_open);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+            file.write(document.rtf.data(), static_cast<qint64>(document.rtf.size())) !=
+                static_cast<qint64>(document.rtf.size())) {
+            return 1;
+        }
+        file.close();
+        EventLoopWatch watch;
+        QElapsedTimer open;
+        open.start();
+        window->findChild<QAction*>(QStringLiteral("open_file"))->trigger();
+        const double open_ms = static_cast<double>(open.nsecsElapsed()) / 1e6;
+        wait_for_layout(*rtf1);
+        const double shown_ms = static_cast<double>(open.nsecsElapsed()) / 1e6;
+        watch.finish();
+        std::printf(
+            "open %s (%.2f MB): read %.0f ms, laid out after %.0f ms; longest wait of the event "
+            "loop %.1f ms (%d waits over 100 ms)\n",
+            document.name, static_cast<double>(document.rtf.size()) / (1024 * 1024), open_ms,
+            shown_ms, watch.longest_wait_ms(), watch.waits_over_100_ms());
+    }
     return 0;
 }
