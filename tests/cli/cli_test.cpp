@@ -7,7 +7,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "../core/temp_folder.h"
+#include "cli_fixture.h"
 #include "core/dictionary/dictionary_loader.h"
 #include "core/engine/silent_hosts.h"
 #include "core/engine/translation_engine.h"
@@ -17,33 +17,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class CliTest : public ::testing::Test {
+class CliTest : public testing::CliFixture {
   protected:
-    void SetUp() override {
-        fs::copy_file(fs::path(VORNA_TEST_DATA_DIR) / "sample-qd.dat", folder_ / "qd.dat");
-    }
-
-    std::string path(const char* name) const { return (folder_ / name).string(); }
-    void put(const char* name, const std::string& bytes) const {
-        std::ofstream(folder_ / name, std::ios::binary) << bytes;
-    }
-    std::string read(const char* name) const {
-        std::ifstream in(folder_ / name, std::ios::binary);
-        std::stringstream bytes;
-        bytes << in.rdbuf();
-        return bytes.str();
-    }
-    // Runs the program from the test folder; stdout and stderr land in files.
-    int translate(const std::string& arguments, const char* input = nullptr,
-                  const std::string& redirections = "> out.txt 2> err.txt") const {
-        std::string command = "cd '" + folder_.string() + "' && " + environment_ +
-                              " '" VORNA_TRANSLATE_PROGRAM "' --dictionary qd.dat " + arguments;
-        if (input != nullptr)
-            command += std::string(" < ") + input;
-        command += " " + redirections;
-        const int status = std::system(command.c_str());
-        return WEXITSTATUS(status);
-    }
     // What the windows' run gives for the same text.
     std::string run_in_process(const std::string& text, bool word_list) const {
         DictionaryStore store;
@@ -56,11 +31,6 @@ class CliTest : public ::testing::Test {
         SilentRunHost host;
         return engine.text_translate(text, host).text;
     }
-
-    testing::TempFolder temp_;
-    fs::path folder_ = temp_.path();
-    // Working files go to a folder of the test's own, to be looked at.
-    std::string environment_ = "TMPDIR='" + temp_.path() + "'";
 };
 
 const std::string kText =

@@ -6,7 +6,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "../core/temp_folder.h"
+#include "cli_fixture.h"
 #include "core/dictionary/dictd_dictionary.h"
 
 namespace vorna {
@@ -14,30 +14,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class ReadingAidsCliTest : public ::testing::Test {
+class ReadingAidsCliTest : public testing::CliFixture {
   protected:
     void SetUp() override {
-        fs::copy_file(fs::path(VORNA_TEST_DATA_DIR) / "sample-qd.dat", folder_ / "qd.dat");
+        CliFixture::SetUp();
         put("in.txt", "Ran feet. Tables! Zorbs ran\nzorbs, book\n");
     }
-    void put(const char* name, const std::string& bytes) const {
-        std::ofstream(folder_ / name, std::ios::binary) << bytes;
-    }
-    std::string read(const char* name) const {
-        std::ifstream in(folder_ / name, std::ios::binary);
-        std::stringstream bytes;
-        bytes << in.rdbuf();
-        return bytes.str();
-    }
-    int run(const std::string& arguments) const {
-        const std::string command = "cd '" + folder_.string() + "' && TMPDIR='" + folder_.string() +
-                                    "' '" VORNA_TRANSLATE_PROGRAM "' --dictionary qd.dat " +
-                                    arguments + " > out.txt 2> err.txt";
-        return WEXITSTATUS(std::system(command.c_str()));
-    }
-
-    testing::TempFolder temp_;
-    fs::path folder_ = temp_.path();
+    int run(const std::string& arguments) const { return translate(arguments); }
 };
 
 TEST_F(ReadingAidsCliTest, lemmas_find_inflected_words_and_stay_off_by_default) {
