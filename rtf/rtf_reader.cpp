@@ -1,9 +1,14 @@
 #include "rtf/rtf_reader.h"
 
 #include "rtf/code_page_decoder.h"
+#include "rtf/document_font_family.h"
 #include "rtf/rtf_words.h"
 
 #include <QColor>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QHash>
+#include <QSet>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextCursor>
@@ -33,6 +38,11 @@ constexpr int kWesternCodePage = 1252;
 constexpr char16_t kReplacementCharacter = 0xFFFD;
 // How much input is read between two calls of the caller's `between_pieces`.
 constexpr size_t kPieceBytes = 16 * 1024;
+// Laying out text slows with the square of the distinct font families once
+// there are some hundreds of them (the font cache looks through all it holds
+// for each new one). Up to this many are shown under their own names; beyond
+// it a family that is not installed is shown in the one such names fall back to.
+constexpr qsizetype kFamiliesShownByName = 128;
 
 enum class Destination : std::uint8_t { Text, FontTable, ColourTable };
 
@@ -117,6 +127,7 @@ class Parser {
         : data_(rtf.constData()),
           size_(static_cast<size_t>(rtf.size())),
           between_pieces_(between_pieces),
+          document_(document),
           cursor_(&document) {}
 
     void run() {
@@ -586,7 +597,7 @@ class Parser {
         return found->second;
     }
 
-    QTextCharFormat make_format(const CharacterState& chars) const {
+    QTextCharFormat make_format(const CharacterState& chars) {
         QTextCharFormat format;
         if (chars.bold) {
             format.setFontWeight(QFont::Bold);
@@ -602,10 +613,14 @@ class Parser {
         }
         if (const FontEntry* font = font_entry(chars.font);
             font != nullptr && !font->family.isEmpty()) {
-            format.setFontFamilies(QStringList{font->family});
+            const QString shown = shown_family(font->family);
+            format.setFontFamilies(QStringList{shown});
             // The format table's hash sees a family only as a plain string; without
             // it every format that differs only in its font would share one hash.
-            format.setProperty(QTextFormat::FontFamily, font->family);
+            format.setProperty(QTextFormat::FontFamily, shown);
+            if (shown != font->family) {
+                format.setProperty(kDocumentFontFamily, font->family);
+            }
         }
         if (chars.half_points > 0) {
             format.setFontPointSize(chars.half_points / 2.0);
@@ -618,6 +633,37 @@ class Parser {
     }
 
     // --- font and colour tables ----------------------------------------------
+
+    // The family a run of `family` is shown in; see kFamiliesShownByName.
+    QString shown_family(const QString& family) {
+        auto found = shown_families_.constFind(family);
+        if (found != shown_families_.constEnd()) {
+            return *found;
+        }
+        const QString shown = shown_families_.size() < kFamiliesShownByName || is_installed(family)
+                                  ? family
+                                  : fallback_family();
+        shown_families_.insert(family, shown);
+        return shown;
+    }
+
+    // One look at the font database instead of one per family: asking it about
+    // each of thousands of families takes seconds.
+    bool is_installed(const QString& family) {
+        if (installed_families_.isEmpty()) {
+            for (const QString& installed : QFontDatabase::families()) {
+                installed_families_.insert(installed.toCaseFolded());
+            }
+        }
+        return installed_families_.contains(family.toCaseFolded());
+    }
+
+    const QString& fallback_family() {
+        if (fallback_family_.isEmpty()) {
+            fallback_family_ = QFontInfo(document_.defaultFont()).family();
+        }
+        return fallback_family_;
+    }
 
     const FontEntry* font_entry(int font) const {
         auto found = fonts_.find(font < 0 ? default_font_ : font);
@@ -695,10 +741,14 @@ class Parser {
     std::optional<QColor> pending_colour_;
 
     // output
+    QTextDocument& document_;
     QTextCursor cursor_;
     CodePageDecoder decoder_;
     CharacterState run_chars_;
     std::map<CharacterState, QTextCharFormat> formats_;
+    QHash<QString, QString> shown_families_;  // a document's family: the family it is shown in
+    QSet<QString> installed_families_;        // case-folded
+    QString fallback_family_;
     QString run_text_;
     QByteArray pending_bytes_;
     int pending_code_page_ = kWesternCodePage;

@@ -1,5 +1,7 @@
 #include "rtf/rtf_writer.h"
 
+#include "rtf/document_font_family.h"
+
 #include <QColor>
 #include <QFont>
 #include <QHash>
@@ -134,7 +136,9 @@ QByteArray format_words(const QTextCharFormat& format, const QFont& default_font
     if (points <= 0) {
         points = kFallbackPointSize;
     }
-    QByteArray words = "\\f" + QByteArray::number(tables.font_number(family_of(font))) + "\\fs" +
+    const QString document_family = format.stringProperty(kDocumentFontFamily);
+    const QString family = document_family.isEmpty() ? family_of(font) : document_family;
+    QByteArray words = "\\f" + QByteArray::number(tables.font_number(family)) + "\\fs" +
                        QByteArray::number(std::lround(points * 2));
     if (font.bold()) {
         words += "\\b";
