@@ -4,6 +4,7 @@
 #include <QTextEdit>
 
 #include "core/engine/statistics_report.h"
+#include "core/text/text_case.h"
 #include "ui/cyrillic_check.h"
 #include "ui/product_art.h"
 #include "ui/twips.h"
@@ -43,8 +44,7 @@ StatisticsWindow::StatisticsWindow(const DictionaryStore& store, const RunCounts
         probe_cyrillic(*report_box_, services, objectName()) ? Script::cyrillic : Script::translit;
     const std::string report = statistics_report(store, counts, labels_script,
                                                  QLocale::system().decimalPoint().toStdString());
-    QString text = QString::fromStdString(report);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    const QString text = QString::fromStdString(with_lf_line_ends(report));
     report_box_->setPlainText(text);
     ask_for_no_minimise_button(*this);
 }
