@@ -143,6 +143,7 @@ TranslationEngine::TranslationEngine(const DictionaryStore& store, std::string d
     : store_(store), dictionary_path_(std::move(dictionary_path)) {}
 
 void TranslationEngine::start_counting() {
+    damaged_ = false;
     counts_.unknown_word_count = 0;
     counts_.repeat_count.assign(kEntryRows, 0);
     word_positions_.clear();
