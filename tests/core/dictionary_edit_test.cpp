@@ -3,32 +3,18 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <cerrno>
 #include <filesystem>
-#include <set>
 
 #include "core/dictionary/dictionary_loader.h"
+#include "core/engine/silent_hosts.h"
+#include "failing_calls.h"
 #include "temp_folder.h"
 
 namespace vorna {
 namespace {
 
 using testing::TempFolder;
-
-struct SilentSink : LoadProgressSink {
-    void process_pending_events() override {}
-    void dictionary_missing() override {}
-    void letter_done(char, int32_t) override {}
-    void indexing_started() override {}
-    void records_left_out(int32_t) override {}
-};
-
-std::set<std::string> names_in(const TempFolder& folder) {
-    std::set<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
-        names.insert(entry.path().filename().string());
-    return names;
-}
+using Names = std::vector<std::string>;
 
 // "кот", "мир", "собака" and "пёс" in Windows-1251.
 const std::string kKot1251 = "\xEA\xEE\xF2";
@@ -49,7 +35,7 @@ TEST(dictionary_edit, change_rewrites_one_line_in_the_files_encoding_and_keeps_a
     struct stat info {};
     stat(folder.file("qd.dat").c_str(), &info);
     EXPECT_EQ(info.st_mode & 0777, 0640u);
-    EXPECT_EQ(names_in(folder), (std::set<std::string>{"qd.dat", "qd.dat.bak"}));
+    EXPECT_EQ(folder.names(), (Names{"qd.dat", "qd.dat.bak"}));
 }
 
 TEST(dictionary_edit, new_record_goes_among_its_neighbours_with_the_files_line_ends) {
@@ -73,12 +59,10 @@ TEST(dictionary_edit, new_record_goes_among_its_neighbours_with_the_files_line_e
         ASSERT_TRUE(set_record(folder.file("qd.dat"), {"dog", "пёс", "pjos"}).ok());
         EXPECT_EQ(folder.read("qd.dat"), after);
         DictionaryStore store;
-        SilentSink sink;
+        SilentLoadProgress sink;
         ASSERT_TRUE(load_dictionary(store, folder.path(), sink).ok());
-        bool found = false;
-        for (int32_t row = 1; row <= store.entry_count; ++row)
-            found |= store.entries[row].word_eng == "dog" && store.entries[row].word_rus == "пёс";
-        EXPECT_TRUE(found) << after;
+        EXPECT_EQ(store.entries[store.lookup.find("dog", 1, store.entry_count).row].word_rus, "пёс")
+            << after;
     }
 }
 
@@ -94,7 +78,10 @@ TEST(dictionary_edit, every_line_of_the_word_goes_on_remove_and_all_but_the_firs
 }
 
 TEST(dictionary_edit, bad_input_is_refused_and_changes_nothing) {
-    const std::string ascii_1251 = "sun,solnce,solnce\r\n";
+    using R = EditRefusal;
+    using F = RecordField;
+    const std::string ascii = "sun,solnce,solnce\r\n";
+    const std::string utf8 = "cat,кот,kot\n";
     const struct {
         std::string file;
         RecordText record;
@@ -102,58 +89,18 @@ TEST(dictionary_edit, bad_input_is_refused_and_changes_nothing) {
         RecordField field;
         std::string character;
     } cases[] = {
-        {ascii_1251,
-         {"cat", "кот, кошка", ""},
-         EditRefusal::comma_or_quote,
-         RecordField::translation,
-         ","},
-        {ascii_1251,
-         {"cat", "кот", "\"kot\""},
-         EditRefusal::comma_or_quote,
-         RecordField::translit,
-         "\""},
-        {ascii_1251,
-         {"cat", "кот", "kötzchen"},
-         EditRefusal::character_not_writable,
-         RecordField::translit,
-         "ö"},
-        {"cat,кот,kot\n",
-         {"cat", "кот\nпёс", ""},
-         EditRefusal::character_not_writable,
-         RecordField::translation,
-         "\n"},
-        {"cat,кот,kot\n", {"cat", "猫", "mao"}, EditRefusal::none, RecordField::headword, ""},
+        {ascii, {"cat", "кот, кошка", ""}, R::comma_or_quote, F::translation, ","},
+        {ascii, {"cat", "кот", "\"kot\""}, R::comma_or_quote, F::translit, "\""},
+        {ascii, {"cat", "кот", "kötzchen"}, R::character_not_writable, F::translit, "ö"},
+        {utf8, {"cat", "кот\nпёс", ""}, R::character_not_writable, F::translation, "\n"},
+        {utf8, {"cat", "猫", "mao"}, R::none, F::headword, ""},
         // Windows-1251 bytes that would make the file read as UTF-8: "Рё".
-        {ascii_1251,
-         {"cat", "Рё", "x"},
-         EditRefusal::character_not_writable,
-         RecordField::translation,
-         "Р"},
-        {ascii_1251,
-         {"a", "один", ""},
-         EditRefusal::headword_not_a_word,
-         RecordField::headword,
-         ""},
-        {ascii_1251,
-         {"c4t", "кот", ""},
-         EditRefusal::headword_not_a_word,
-         RecordField::headword,
-         ""},
-        {ascii_1251,
-         {"-cat", "кот", ""},
-         EditRefusal::headword_not_a_word,
-         RecordField::headword,
-         ""},
-        {ascii_1251,
-         {"кот", "кот", ""},
-         EditRefusal::headword_not_a_word,
-         RecordField::headword,
-         ""},
-        {ascii_1251,
-         {"cat", "  ", "kot"},
-         EditRefusal::empty_translation,
-         RecordField::translation,
-         ""},
+        {ascii, {"cat", "Рё", "x"}, R::character_not_writable, F::translation, "Р"},
+        {ascii, {"a", "один", ""}, R::headword_not_a_word, F::headword, ""},
+        {ascii, {"c4t", "кот", ""}, R::headword_not_a_word, F::headword, ""},
+        {ascii, {"-cat", "кот", ""}, R::headword_not_a_word, F::headword, ""},
+        {ascii, {"кот", "кот", ""}, R::headword_not_a_word, F::headword, ""},
+        {ascii, {"cat", "  ", "kot"}, R::empty_translation, F::translation, ""},
     };
     for (const auto& [file, record, refusal, field, character] : cases) {
         TempFolder folder;
@@ -165,7 +112,7 @@ TEST(dictionary_edit, bad_input_is_refused_and_changes_nothing) {
         EXPECT_EQ(outcome.field, field) << record.translation;
         EXPECT_EQ(outcome.character, character) << record.translation;
         EXPECT_EQ(folder.read("qd.dat"), file);
-        EXPECT_EQ(names_in(folder), std::set<std::string>{"qd.dat"});
+        EXPECT_EQ(folder.names(), Names{"qd.dat"});
     }
     EXPECT_EQ(set_record("/nonexistent/qd.dat", {"cat", "кот", ""}).refusal,
               EditRefusal::file_not_read);
@@ -189,33 +136,11 @@ TEST(dictionary_edit, a_full_dictionary_takes_changes_but_no_new_record) {
     ASSERT_TRUE(remove_record(folder.file("qd.dat"), "waaabi").ok());
     ASSERT_TRUE(set_record(folder.file("qd.dat"), {"new", "b", "b"}).ok());
     DictionaryStore store;
-    SilentSink sink;
+    SilentLoadProgress sink;
     ASSERT_TRUE(load_dictionary(store, folder.path(), sink).ok());
     EXPECT_EQ(store.entry_count, kMaxEntries);
     EXPECT_EQ(store.records_left_out, 0);
 }
-
-// Fails the first write past `budget` bytes, or every flush.
-struct FailingCalls : FileCalls {
-    std::size_t budget = SIZE_MAX;
-    bool fail_sync = false;
-
-    ssize_t write(int descriptor, const void* data, std::size_t size) override {
-        if (size > budget) {
-            errno = ENOSPC;
-            return -1;
-        }
-        budget -= size;
-        return FileCalls::write(descriptor, data, size);
-    }
-    int fsync(int descriptor) override {
-        if (fail_sync) {
-            errno = EIO;
-            return -1;
-        }
-        return FileCalls::fsync(descriptor);
-    }
-};
 
 TEST(dictionary_edit, a_failing_write_leaves_the_old_file_whole_and_names_it) {
     const std::string before = "cat,кот,kot\r\nworld,мир,mir\r\n";
@@ -223,17 +148,17 @@ TEST(dictionary_edit, a_failing_write_leaves_the_old_file_whole_and_names_it) {
         TempFolder folder;
         folder.write("qd.dat", before);
         const std::string path = folder.file("qd.dat");
-        FailingCalls calls;
+        testing::FailingCalls calls;
         if (failure == 0)
-            calls.budget = 3;  // inside the backup
+            calls.write_budget = 3;  // inside the backup
         if (failure == 1)
-            calls.budget = before.size() + 3;  // inside the new qd.dat
-        calls.fail_sync = failure == 2;
+            calls.write_budget = before.size() + 3;  // inside the new qd.dat
+        calls.syncs_fail = failure == 2;
         const EditOutcome outcome = set_record(path, {"dog", "пёс", "pjos"}, calls);
         EXPECT_EQ(outcome.refusal, EditRefusal::file_not_written) << failure;
         EXPECT_EQ(outcome.status.path(), failure == 1 ? path : path + ".bak") << failure;
         EXPECT_EQ(folder.read("qd.dat"), before) << failure;
-        EXPECT_EQ(names_in(folder), std::set<std::string>{"qd.dat"}) << failure;
+        EXPECT_EQ(folder.names(), Names{"qd.dat"}) << failure;
     }
 }
 
