@@ -1,4 +1,5 @@
 #include <QDir>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QtTest>
 #include <utility>
@@ -8,15 +9,26 @@
 
 namespace {
 
-QByteArray file_bytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 bool ends_bold(const QTextEdit& box) {
     QTextCursor at_end(box.document());
     at_end.movePosition(QTextCursor::End);
     return at_end.charFormat().fontWeight() == QFont::Bold;
+}
+
+// Each run of the box as "text:bold,italic,size".
+QStringList runs_of(const QTextEdit& box) {
+    QStringList runs;
+    const QFont box_font = box.document()->defaultFont();
+    for (QTextBlock block = box.document()->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QFont font = it.fragment().charFormat().font().resolve(box_font);
+            runs << it.fragment().text() + QStringLiteral(":%1,%2,%3")
+                                               .arg(font.bold())
+                                               .arg(font.italic())
+                                               .arg(font.pointSizeF());
+        }
+    }
+    return runs;
 }
 
 // Records which font property of a box each font change brought.
@@ -67,8 +79,8 @@ void UiTest::saveAndOpen_keepFormattingAsRtfAndReportFailedSave() {
     bold.setFontWeight(QFont::Bold);
     cursor.insertText(QStringLiteral("жирный"), bold);
 
-    const QString source = program.folder.filePath(QStringLiteral("source.txt"));
-    const QString translation = program.folder.filePath(QStringLiteral("empty translation"));
+    const QString source = program.path("source.txt");
+    const QString translation = program.path("empty translation");
     program.desktop.next_file_names = {source, translation, QString(), source};
     QVERIFY(program.trigger("save_original"));
     QVERIFY(program.trigger("save_translated"));
@@ -85,13 +97,13 @@ void UiTest::saveAndOpen_keepFormattingAsRtfAndReportFailedSave() {
     QVERIFY(ends_bold(rtf1));
 
     // A file that cannot be read leaves the box alone, silently.
-    program.desktop.next_file_names = {program.folder.filePath(QStringLiteral("absent.rtf"))};
+    program.desktop.next_file_names = {program.path("absent.rtf")};
     QVERIFY(program.trigger("open_file"));
     QCOMPARE(rtf1.toPlainText(), QStringLiteral("Обычный жирный"));
     QVERIFY(program.desktop.messages.isEmpty());
 
     // A file that cannot be written is named in a message.
-    const QString unreachable = program.folder.filePath(QStringLiteral("no such folder/out.rtf"));
+    const QString unreachable = program.path("no such folder/out.rtf");
     program.desktop.next_file_names = {unreachable};
     QVERIFY(program.trigger("save_translated"));
     QCOMPARE(program.desktop.messages, QStringList{QStringLiteral("Не удалось сохранить файл ") +
@@ -158,4 +170,23 @@ void UiTest::fontCommand_appliesPropertiesInOrder() {
     QVERIFY(program.trigger("ii"));
     QCOMPARE(rtf2.font().pointSize(), chosen.pointSize());
     QVERIFY(rtf2.font().bold());
+
+    // An opened document keeps its own formatting, saved and opened again:
+    // no \b\i on every run.
+    const QString document = program.path("plain and bold.rtf");
+    QVERIFY(write_file(document, "{\\rtf1\\ansi plain {\\b bold} {\\fs20 small}\\par}"));
+    const QString copy = program.path("copy.rtf");
+    program.desktop.next_file_names = {document, copy, document};
+    QVERIFY(program.trigger("open_file"));
+    const QStringList as_written{QStringLiteral("plain :0,0,12"), QStringLiteral("bold:1,0,12"),
+                                 QStringLiteral(" :0,0,12"), QStringLiteral("small:0,0,10")};
+    QCOMPARE(runs_of(rtf1), as_written);
+    QVERIFY(program.trigger("save_original"));
+    QCOMPARE(file_bytes(copy).count("\\b"), 1);
+    QVERIFY(!file_bytes(copy).contains("\\i"));
+    QVERIFY(program.trigger("open_file"));
+    QCOMPARE(runs_of(rtf1), as_written);
+    QVERIFY(program.trigger("ee"));
+    rtf1.insertPlainText(QStringLiteral("typed"));
+    QCOMPARE(runs_of(rtf1), QStringList{QStringLiteral("typed:1,1,%1").arg(chosen.pointSizeF())});
 }

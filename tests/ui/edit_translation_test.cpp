@@ -1,4 +1,3 @@
-#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
@@ -10,11 +9,6 @@
 #include "ui_test.h"
 
 namespace {
-
-QByteArray file_bytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 QLineEdit& field(QDialog& dialog, const char* name) {
     return *dialog.findChild<QLineEdit*>(QString::fromLatin1(name));
@@ -66,7 +60,7 @@ struct ReadOnlyFolder : vorna::FileCalls {
 void UiTest::editTranslation_changesAddsAndRemovesWords() {
     ProgramFixture program;
     QVERIFY(program.start());
-    const QString dictionary = program.folder.filePath(QStringLiteral("qd.dat"));
+    const QString dictionary = program.path("qd.dat");
     const QByteArray before = file_bytes(dictionary);
 
     // Ctrl+E on the word at the caret, filled with its translation.
@@ -74,9 +68,7 @@ void UiTest::editTranslation_changesAddsAndRemovesWords() {
     QVERIFY(QTest::qWaitForWindowActive(program.window.get()));
     program.box("RTF1").setPlainText(QStringLiteral("hello world"));
     program.box("RTF1").setFocus();
-    QTextCursor caret = program.box("RTF1").textCursor();
-    caret.setPosition(8);
-    program.box("RTF1").setTextCursor(caret);
+    program.put_caret("RTF1", 8);
     QStringList filled;
     answer_dialog(program, &filled, QString(), QStringLiteral("вселенная"), "ok");
     QTest::keyClick(&program.box("RTF1"), Qt::Key_E, Qt::ControlModifier);
@@ -91,9 +83,7 @@ void UiTest::editTranslation_changesAddsAndRemovesWords() {
 
     // In RTF2 the translation leads back to the English word it was made from.
     program.box("RTF2").setFocus();
-    caret = program.box("RTF2").textCursor();
-    caret.setPosition(10);
-    program.box("RTF2").setTextCursor(caret);
+    program.put_caret("RTF2", 10);
     answer_dialog(program, &filled, QString(), QStringLiteral("x"), "cancel");
     QVERIFY(program.trigger("edit_translation"));
     QCOMPARE(filled.at(1), QStringLiteral("world"));
@@ -109,9 +99,8 @@ void UiTest::editTranslation_changesAddsAndRemovesWords() {
 
 void UiTest::editTranslation_badInputIsRefusedInTheWindowsScript() {
     ProgramFixture program;
-    program.desktop.windows_without_cyrillic << QStringLiteral("Form1");
-    QVERIFY(program.start());
-    const QByteArray before = file_bytes(program.folder.filePath(QStringLiteral("qd.dat")));
+    QVERIFY(program.start_in(false));
+    const QByteArray before = file_bytes(program.path("qd.dat"));
     program.desktop.messages.clear();
     bool stayed_open = false;
     program.desktop.on_modal = [&](QDialog& dialog) {
@@ -136,9 +125,8 @@ void UiTest::editTranslation_badInputIsRefusedInTheWindowsScript() {
                                          "bukvi i soderzhatj ne menjshe dvuh bukv; krome "
                                          "latinskih bukv v njom mogut bitj toljko apostrof i "
                                          "defis.")}));
-    QCOMPARE(file_bytes(program.folder.filePath(QStringLiteral("qd.dat"))), before);
-    QCOMPARE(QDir(program.folder.path()).entryList(QDir::Files),
-             QStringList{QStringLiteral("qd.dat")});
+    QCOMPARE(file_bytes(program.path("qd.dat")), before);
+    QCOMPARE(program.files(), QStringList{QStringLiteral("qd.dat")});
 }
 
 void UiTest::editTranslation_readOnlyDictionary_editsTheReadersCopy() {
@@ -150,12 +138,12 @@ void UiTest::editTranslation_readOnlyDictionary_editsTheReadersCopy() {
     read_only.folder = QFileInfo(program.folder.path()).canonicalFilePath();
     program.session->file_calls = &read_only;
     program.session->user_data_folder = data_folder;
-    const QByteArray installed = file_bytes(program.folder.filePath(QStringLiteral("qd.dat")));
+    const QByteArray installed = file_bytes(program.path("qd.dat"));
 
     answer_dialog(program, nullptr, QStringLiteral("cat"), QStringLiteral("кошка"), "ok");
     QVERIFY(program.trigger("edit_translation"));
     QVERIFY(program.desktop.messages.isEmpty());
-    QCOMPARE(file_bytes(program.folder.filePath(QStringLiteral("qd.dat"))), installed);
+    QCOMPARE(file_bytes(program.path("qd.dat")), installed);
     const QString copy = data.filePath(QStringLiteral("vorna/qd.dat"));
     QCOMPARE(file_bytes(copy),
              QByteArray(installed).replace("\xD0\xBA\xD0\xBE\xD1\x82,kot", "кошка,koshka"));

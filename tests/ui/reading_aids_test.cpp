@@ -11,25 +11,12 @@
 
 namespace {
 
-// A dictd dictionary of two articles in `folder`, its text uncompressed.
-vorna::DictdFiles write_full_dictionary(const QTemporaryDir& folder) {
-    const QByteArray text = QByteArrayLiteral("cat\n   _n. кот; tom cat кот-самец\n") +
-                            QByteArrayLiteral("world\n   _n. мир\n");
-    const vorna::DictdFiles files{folder.filePath(QStringLiteral("t.index")).toStdString(),
-                                  folder.filePath(QStringLiteral("t.dict.dz")).toStdString()};
-    QFile index(QString::fromStdString(files.index));
-    index.open(QIODevice::WriteOnly);
-    index.write("cat\tA\tt\nworld\tt\tU\n");
-    QFile data(QString::fromStdString(files.data));
-    data.open(QIODevice::WriteOnly);
-    data.write(text);
-    return files;
-}
-
-void put_caret(QTextEdit& box, qsizetype position) {
-    QTextCursor caret = box.textCursor();
-    caret.setPosition(static_cast<int>(position));
-    box.setTextCursor(caret);
+// A dictd dictionary in the program's folder.
+vorna::DictdFiles write_dictd(const ProgramFixture& program, const QByteArray& index,
+                              const QByteArray& data) {
+    write_file(program.path("t.index"), index);
+    write_file(program.path("t.dict.dz"), data);
+    return {program.path("t.index").toStdString(), program.path("t.dict.dz").toStdString()};
 }
 
 QString article_shown(ProgramFixture& program) {
@@ -42,16 +29,18 @@ QString article_shown(ProgramFixture& program) {
 void UiTest::articleWindow_followsTheWordAndMapsTheTranslationBack() {
     ProgramFixture program;
     QVERIFY(program.start());
-    program.session->article_files = write_full_dictionary(program.folder);
+    program.session->article_files =
+        write_dictd(program, "cat\tA\tt\nworld\tt\tU\n",  // its text uncompressed
+                    "cat\n   _n. кот; tom cat кот-самец\nworld\n   _n. мир\n");
     QTextEdit& source = program.box("RTF1");
     QTextEdit& translation = program.box("RTF2");
     source.setPlainText(QStringLiteral("Hello, cat\nworld"));
 
-    put_caret(source, 8);  // inside "cat"
+    program.put_caret("RTF1", 8);  // inside "cat"
     QVERIFY(program.trigger("article"));
     QCOMPARE(article_shown(program),
              QStringLiteral("cat\nсуществительное кот\n   tom cat — кот-самец"));
-    put_caret(source, 16);  // just after "world": the window follows
+    program.put_caret("RTF1", 16);  // just after "world": the window follows
     QVERIFY(program.trigger("article"));
     QVERIFY(article_shown(program).startsWith(QStringLiteral("world\n")));
 
@@ -59,11 +48,11 @@ void UiTest::articleWindow_followsTheWordAndMapsTheTranslationBack() {
     QVERIFY(program.trigger("tr1"));
     QCOMPARE(translation.toPlainText(), QStringLiteral("Привет, кот\nмир\n"));
     translation.setFocus();
-    put_caret(translation, 9);  // inside "кот"
+    program.put_caret("RTF2", 9);  // inside "кот"
     QVERIFY(program.trigger("article"));
     QVERIFY(article_shown(program).startsWith(QStringLiteral("cat\n")));
     QVERIFY(program.trigger("tr2"));  // word list: "cat - кот" maps back as well
-    put_caret(translation, translation.toPlainText().indexOf(QStringLiteral("мир")) + 1);
+    program.put_caret("RTF2", translation.toPlainText().indexOf(QStringLiteral("мир")) + 1);
     QVERIFY(program.trigger("article"));
     QVERIFY(article_shown(program).startsWith(QStringLiteral("world\n")));
 
@@ -72,7 +61,7 @@ void UiTest::articleWindow_followsTheWordAndMapsTheTranslationBack() {
     edit.setPosition(static_cast<int>(translation.toPlainText().indexOf(QStringLiteral("мир"))));
     edit.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor, 3);
     edit.insertText(QStringLiteral("кот"));  // same length, other text
-    put_caret(translation, edit.position() - 1);
+    program.put_caret("RTF2", edit.position() - 1);
     QVERIFY(program.trigger("article"));
     QCOMPARE(article_shown(program), QStringLiteral("Не выбрано слово."));
     QVERIFY(program.desktop.messages.isEmpty());  // no modal box for any of it
@@ -82,9 +71,8 @@ void UiTest::articleWindow_badWordsAndMissingDictionaryAreExplained() {
     ProgramFixture program;
     QVERIFY(program.start());
     QTextEdit& source = program.box("RTF1");
-    program.session->article_files = {
-        program.folder.filePath(QStringLiteral("none.index")).toStdString(),
-        program.folder.filePath(QStringLiteral("none.dict.dz")).toStdString()};
+    program.session->article_files = {program.path("none.index").toStdString(),
+                                      program.path("none.dict.dz").toStdString()};
     source.setPlainText(QStringLiteral("a cat 42 "));
     const std::pair<int, QString> cases[] = {
         {0, QStringLiteral("Слово из одной буквы не ищется в словаре: a")},
@@ -93,7 +81,7 @@ void UiTest::articleWindow_badWordsAndMissingDictionaryAreExplained() {
                            "показана запись qd.dat.")},
     };
     for (const auto& [position, expected] : cases) {
-        put_caret(source, position);
+        program.put_caret("RTF1", position);
         QVERIFY(program.trigger("article"));
         QCOMPARE(article_shown(program), expected);
     }
@@ -107,16 +95,8 @@ void UiTest::articleWindow_badWordsAndMissingDictionaryAreExplained() {
     // A damaged full dictionary, found so at the first article of the run.
     ProgramFixture damaged_program;
     QVERIFY(damaged_program.start());
-    QFile damaged(damaged_program.folder.filePath(QStringLiteral("cut.dict.dz")));
-    QVERIFY(damaged.open(QIODevice::WriteOnly));
-    damaged.write("\x1f\x8b\x08\x00garbage", 11);
-    damaged.close();
-    QFile index(damaged_program.folder.filePath(QStringLiteral("cut.index")));
-    QVERIFY(index.open(QIODevice::WriteOnly));
-    index.write("cat\tA\tZ\n");
-    index.close();
-    damaged_program.session->article_files = {index.fileName().toStdString(),
-                                              damaged.fileName().toStdString()};
+    damaged_program.session->article_files =
+        write_dictd(damaged_program, "cat\tA\tZ\n", QByteArray("\x1f\x8b\x08\x00garbage", 11));
     damaged_program.box("RTF1").setPlainText(QStringLiteral("cat"));
     QVERIFY(damaged_program.trigger("article"));
     QVERIFY2(
@@ -136,16 +116,13 @@ void UiTest::unknownWords_savedAfterARunAndFormsRemembered() {
 
     program.box("RTF1").setPlainText(QStringLiteral("Zorbs zorbs cat. Quux here!"));
     QVERIFY(program.trigger("tr1"));
-    const QString table = program.folder.filePath(QStringLiteral("unknown.tsv"));
-    program.desktop.next_file_names.push_back(table);
+    program.desktop.next_file_names.push_back(program.path("unknown.tsv"));
     QVERIFY(program.trigger("save_unknown_words"));
-    QFile saved(table);
-    QVERIFY(saved.open(QIODevice::ReadOnly));
-    QCOMPARE(QString::fromUtf8(saved.readAll()),
+    QCOMPARE(QString::fromUtf8(file_bytes(program.path("unknown.tsv"))),
              QStringLiteral(
                  "zorbs\t2\t\tZorbs zorbs cat.\nhere\t1\t\tQuux here!\nquux\t1\t\tQuux here!\n"));
 
-    auto* forms = program.window->findChild<QAction*>(QStringLiteral("dictionary_forms"));
+    QAction* forms = program.action(QStringLiteral("dictionary_forms"));
     QVERIFY(forms && forms->isCheckable() && !forms->isChecked());
     forms->trigger();
     QVERIFY(QSettings(QStringLiteral("vorna"), QStringLiteral("vorna"))
@@ -153,7 +130,7 @@ void UiTest::unknownWords_savedAfterARunAndFormsRemembered() {
                 .toBool());
     ProgramFixture again;
     QVERIFY(again.start());
-    QVERIFY(again.window->findChild<QAction*>(QStringLiteral("dictionary_forms"))->isChecked());
+    QVERIFY(again.action(QStringLiteral("dictionary_forms"))->isChecked());
     QSettings(QStringLiteral("vorna"), QStringLiteral("vorna"))
         .remove(QStringLiteral("reading_aids"));
 }

@@ -1,4 +1,3 @@
-#include <QDir>
 #include <QMenuBar>
 #include <QTimer>
 #include <QtTest>
@@ -29,8 +28,7 @@ void UiTest::translateCommands_fillBoxAndPanels() {
         program.box("RTF2").toPlainText(),
         QStringLiteral("Hello - Привет\nworld - мир\n!\n\n\nthe - этот\ncat - кот\nsat - sat\n\n"));
     // The run's temporary files are gone.
-    QCOMPARE(QDir(program.folder.path()).entryList(QDir::Files),
-             QStringList{QStringLiteral("qd.dat")});
+    QCOMPARE(program.files(), QStringList{QStringLiteral("qd.dat")});
 
     // An empty source keeps RTF2 and panel 1, and still times the command.
     program.box("RTF1").clear();
@@ -43,8 +41,7 @@ void UiTest::translateCommands_fillBoxAndPanels() {
 
 void UiTest::functionKeys_runTheTranslations() {
     ProgramFixture program;
-    program.desktop.windows_without_cyrillic << QStringLiteral("Form1");
-    QVERIFY(program.start());
+    QVERIFY(program.start_in(false));
     program.window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(program.window.get()));
     program.box("RTF1").setPlainText(QStringLiteral("Hello"));
@@ -101,8 +98,7 @@ void UiTest::exitDuringRun_endsAfterRemovingTemporaryFiles() {
     QCOMPARE(program.box("RTF2").toPlainText(), QStringLiteral("earlier"));
     program.window->close();  // the frame's close button ends the program too
     QCOMPARE(program.desktop.end_requests, (std::vector<int>{0, 0}));
-    QCOMPARE(QDir(program.folder.path()).entryList(QDir::Files),
-             QStringList{QStringLiteral("qd.dat")});
+    QCOMPARE(program.files(), QStringList{QStringLiteral("qd.dat")});
 }
 
 void UiTest::damagedDictionary_showsMessageAndEnds() {

@@ -34,11 +34,9 @@ class UiTest : public QObject {
     void editTranslation_changesAddsAndRemovesWords();
     void editTranslation_badInputIsRefusedInTheWindowsScript();
     void editTranslation_readOnlyDictionary_editsTheReadersCopy();
-    void fontThenOpen_documentKeepsItsOwnFormatting();
     void saveOverFile_asksInTheInterfaceLanguage_data();
     void saveOverFile_asksInTheInterfaceLanguage();
     void fileDialogs_admitEveryFileAndShunPseudoFileSystems();
-    void toolkitTexts_followTheInterfaceScript();
 
     // the reading aids
     void articleWindow_followsTheWordAndMapsTheTranslationBack();
