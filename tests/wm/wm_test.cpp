@@ -50,11 +50,9 @@ class WmTest : public QObject {
     void firstLayout_usesFramedSize() {
         QFETCH(bool, cyrillic);
         DesktopWithMessageBoxes desktop;
-        if (!cyrillic) {
-            desktop.windows_without_cyrillic << QStringLiteral("Form1");
-        }
         ProgramFixture program;
-        QVERIFY(start_with(program, desktop));
+        program.services = &desktop;
+        QVERIFY(program.start_in(cyrillic));
         QWidget& window = *program.window;
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QTRY_VERIFY(window.windowHandle()->frameMargins().top() > 0);
@@ -69,15 +67,10 @@ class WmTest : public QObject {
         QTRY_COMPARE(program.box("RTF1").geometry(), expected);
         QCOMPARE(program.box("RTF2").geometry().top(), expected.height());
         QCOMPARE(desktop.messages.size(), cyrillic ? 0 : 1);
-    }
 
-    void mainWindow_asksForNoMinimumSize() {
-        ProgramFixture program;
-        QVERIFY(program.start());
-        QVERIFY(QTest::qWaitForWindowExposed(program.window.get()));
-        // WM_NORMAL_HINTS: flags first, the minimum size (PMinSize, 1 << 4) at 5 and 6.
-        const std::vector<uint32_t> hints =
-            X11Properties().cardinals(*program.window, "WM_NORMAL_HINTS");
+        // No minimum size is asked for. WM_NORMAL_HINTS: flags first, the
+        // minimum size (PMinSize, 1 << 4) at 5 and 6.
+        const std::vector<uint32_t> hints = X11Properties().cardinals(window, "WM_NORMAL_HINTS");
         QVERIFY(!hints.empty());
         QVERIFY((hints[0] & (1u << 4)) == 0 || (hints[5] == 0 && hints[6] == 0));
     }
@@ -121,21 +114,6 @@ class WmTest : public QObject {
         QCOMPARE(extents, (std::vector<uint32_t>(4, extents[0])));
         QVERIFY(!x11.atom_names(loading, "_NET_WM_ALLOWED_ACTIONS")
                      .contains(QStringLiteral("_NET_WM_ACTION_RESIZE")));
-    }
-
-  private:
-    static bool start_with(ProgramFixture& program, FakeDesktop& desktop) {
-        QFile file(program.folder.filePath(QStringLiteral("qd.dat")));
-        if (!file.open(QIODevice::WriteOnly) ||
-            file.write(ProgramFixture::small_dictionary()) < 0) {
-            return false;
-        }
-        file.close();
-        program.session = std::make_unique<vorna::ui::Session>(
-            QFile::encodeName(program.folder.path()).toStdString());
-        program.loading = std::make_unique<vorna::ui::LoadingWindow>(*program.session, desktop);
-        program.window = program.loading->start_up();
-        return program.window != nullptr;
     }
 };
 
