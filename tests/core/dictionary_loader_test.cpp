@@ -52,10 +52,15 @@ struct Loaded {
     bool found = false;
 };
 
-std::unique_ptr<Loaded> load(const TempFolder& folder, const std::string& source) {
+// Loads `source` as the folder's qd.dat, through `calls` when given.
+std::unique_ptr<Loaded> load(const TempFolder& folder, const std::string& source,
+                             FileCalls* calls = nullptr) {
     folder.write("qd.dat", source);
     auto loaded = std::make_unique<Loaded>();
-    loaded->found = load_dictionary(loaded->store, folder.path(), loaded->sink).ok();
+    loaded->found = (calls ? load_dictionary_file(loaded->store, folder.file("qd.dat"),
+                                                  folder.path(), loaded->sink, *calls)
+                           : load_dictionary(loaded->store, folder.path(), loaded->sink))
+                        .ok();
     return loaded;
 }
 
@@ -257,29 +262,32 @@ TEST(dictionary_loader, records_past_the_table_are_counted_and_large_groups_stay
     EXPECT_EQ(store.entries[kMaxEntries].word_eng, "t119999");
 }
 
-TEST(dictionary_loader, utf8_dictionaries_load_with_and_without_byte_order_mark) {
-    for (const std::string mark : {"", "\xEF\xBB\xBF"}) {
-        TempFolder folder;
-        auto loaded = load(folder, mark + u8"cat,кот,kot\r\nbig,Большой,bolshoj\r\n");
-        EXPECT_EQ(rows(loaded->store), (Rows{u8"big,Большой,bolshoj", u8"cat,кот,kot"}))
-            << mark.size();
-    }
+// Both loads stay alive, so neither may keep its tables anywhere shared.
+TEST(dictionary_loader, utf8_dictionaries_load_side_by_side_with_and_without_byte_order_mark) {
+    TempFolder plain, marked;
+    auto first = load(plain, u8"cat,кот,kot\r\nbig,Большой,bolshoj\r\n");
+    auto second = load(marked,
+                       "\xEF\xBB\xBF"
+                       u8"cat,кот,kot\r\none,1,1\r\n");
+    EXPECT_EQ(rows(first->store), (Rows{u8"big,Большой,bolshoj", u8"cat,кот,kot"}));
+    EXPECT_EQ(rows(second->store), (Rows{u8"cat,кот,kot", "one,1,1"}));
 }
 
-TEST(dictionary_loader, working_copy_that_cannot_be_written_keeps_the_load_whole) {
+TEST(dictionary_loader, a_working_copy_that_cannot_be_written_keeps_the_load_whole) {
+    const std::string source = "bee,b,b\r\nant,a,a\r\ncat,c,c\r\n";
+    const Rows expected = {"ant,a,a", "bee,b,b", "cat,c,c"};
+    TempFolder taken;
+    std::filesystem::create_directory(taken.file("qd1.dat"));  // not even root writes this
+    EXPECT_EQ(rows(load(taken, source)->store), expected);
+    EXPECT_TRUE(std::filesystem::is_directory(taken.file("qd1.dat")));
+
     TempFolder folder;
-    std::filesystem::create_directory(folder.file("qd1.dat"));  // not even root writes this
-    auto loaded = load(folder, "cat,kot,kot\r\nbig,bolshoj,bolshoj\r\n");
-    EXPECT_EQ(rows(loaded->store), (Rows{"big,bolshoj,bolshoj", "cat,kot,kot"}));
-    EXPECT_TRUE(std::filesystem::is_directory(folder.file("qd1.dat")));
-}
-
-TEST(dictionary_loader, two_stores_load_side_by_side) {
-    TempFolder first_folder, second_folder;
-    auto first = load(first_folder, "one,1,1\r\n");
-    auto second = load(second_folder, "two,2,2\r\nthree,3,3\r\n");
-    EXPECT_EQ(rows(first->store), Rows{"one,1,1"});
-    EXPECT_EQ(rows(second->store), (Rows{"three,3,3", "two,2,2"}));
+    testing::FailingCalls full_disk;
+    full_disk.write_budget = 12;  // the a group, then part of the b group
+    auto loaded = load(folder, source, &full_disk);
+    ASSERT_TRUE(loaded->found);
+    EXPECT_EQ(rows(loaded->store), expected);
+    EXPECT_EQ(folder.names(), std::vector<std::string>{"qd.dat"});
 }
 
 TEST(dictionary_loader, a_read_that_fails_or_comes_up_short_is_a_missing_dictionary) {
@@ -318,18 +326,6 @@ TEST(dictionary_loader, a_read_that_fails_or_comes_up_short_is_a_missing_diction
     EXPECT_EQ(sink.events.back(), "missing");
     EXPECT_EQ(store.entry_count, 0);
     EXPECT_EQ(folder.names(), (std::vector<std::string>{"fifo", "qd.dat"}));
-}
-
-TEST(dictionary_loader, a_working_copy_that_fills_the_disk_keeps_the_load_whole) {
-    TempFolder folder;
-    folder.write("qd.dat", "ant,a,a\r\nbee,b,b\r\ncat,c,c\r\n");
-    testing::FailingCalls full_disk;
-    full_disk.write_budget = 12;  // the a group, then part of the b group
-    DictionaryStore store;
-    RecordingSink sink;
-    ASSERT_TRUE(load_dictionary_file(store, folder.file("qd.dat"), folder.path(), sink, full_disk));
-    EXPECT_EQ(rows(store), (Rows{"ant,a,a", "bee,b,b", "cat,c,c"}));
-    EXPECT_EQ(folder.names(), std::vector<std::string>{"qd.dat"});
 }
 
 TEST(dictionary_loader, loads_at_once_in_one_folder_never_share_a_working_copy) {
