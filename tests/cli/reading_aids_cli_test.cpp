@@ -1,11 +1,3 @@
-#include <gtest/gtest.h>
-
-#include <sys/wait.h>
-
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-
 #include "cli_fixture.h"
 #include "core/dictionary/dictd_dictionary.h"
 
@@ -20,40 +12,38 @@ class ReadingAidsCliTest : public testing::CliFixture {
         CliFixture::SetUp();
         put("in.txt", "Ran feet. Tables! Zorbs ran\nzorbs, book\n");
     }
-    int run(const std::string& arguments) const { return translate(arguments); }
 };
 
-TEST_F(ReadingAidsCliTest, lemmas_find_inflected_words_and_stay_off_by_default) {
-    ASSERT_EQ(run("in.txt"), 0);
+TEST_F(ReadingAidsCliTest, lemmas_and_unknown_words_follow_the_statistics) {
+    ASSERT_EQ(translate("in.txt"), 0);
     EXPECT_EQ(read("out.txt"), "Ran feet. Tables! Zorbs ran\nzorbs, книга\n");
-    ASSERT_EQ(run("--lemmas --stats stats.txt in.txt"), 0);
+    ASSERT_EQ(translate("--lemmas --stats stats.txt in.txt"), 0);
     EXPECT_EQ(read("out.txt"), "Бежать нога. Стол! Zorbs бежать\nzorbs, книга\n");
     EXPECT_NE(read("stats.txt").find("run\t\t - \t2"), std::string::npos) << read("stats.txt");
-}
 
-TEST_F(ReadingAidsCliTest, unknown_words_are_counted_as_the_statistics_count_them) {
-    ASSERT_EQ(run("--unknown words.tsv --stats - in.txt"), 0);
+    // Unknown words are counted as the statistics count them.
+    ASSERT_EQ(translate("--unknown words.tsv --stats - in.txt"), 0);
     EXPECT_EQ(read("words.tsv"),
               "ran\t2\trun\tRan feet.\n"
               "zorbs\t2\t\tZorbs ran zorbs, book\n"
               "feet\t1\tfoot\tRan feet.\n"
               "tables\t1\ttable\tTables!\n");
     EXPECT_NE(read("err.txt").find(" 6\n"), std::string::npos) << read("err.txt");
-    ASSERT_EQ(run("--lemmas --unknown - in.txt"), 0);
+    ASSERT_EQ(translate("--lemmas --unknown - in.txt"), 0);
     EXPECT_EQ(read("err.txt"), "zorbs\t2\t\tZorbs ran zorbs, book\n");
-    EXPECT_EQ(run("--unknown no-such-folder/words.tsv in.txt"), 3);
+    EXPECT_EQ(translate("--unknown no-such-folder/words.tsv in.txt"), 3);
     EXPECT_FALSE(fs::exists(folder_ / "out.txt") && !read("out.txt").empty());
 }
 
 TEST_F(ReadingAidsCliTest, article_prints_plain_text_or_says_why_not) {
-    EXPECT_EQ(run("--article x"), 2);
+    EXPECT_EQ(translate("--article x"), 2);
     EXPECT_EQ(read("err.txt"), "vorna-translate: Слово из одной буквы не ищется в словаре: x\n");
-    EXPECT_EQ(run("--translit --article 'co2'"), 2);
+    EXPECT_EQ(translate("--translit --article 'co2'"), 2);
     EXPECT_EQ(read("err.txt"),
               "vorna-translate: V slove dopustimi toljko latinskie bukvi, apostrof i defis: co2\n");
-    EXPECT_EQ(run("--article go in.txt"), 2);  // an article is not a translation
+    EXPECT_EQ(translate("--article go in.txt"), 2);  // an article is not a translation
 
-    const int status = run("--article Went");
+    const int status = translate("--article Went");
     if (!DictdDictionary(installed_article_files()).installed()) {
         EXPECT_EQ(status, 5);
         EXPECT_EQ(read("out.txt"), "go — идти\n");
@@ -64,7 +54,7 @@ TEST_F(ReadingAidsCliTest, article_prints_plain_text_or_says_why_not) {
     EXPECT_EQ(article.rfind("went [", 0), 0u) << article;
     EXPECT_NE(article.find("\ngo ["), std::string::npos);  // the headword of the form
     EXPECT_EQ(article.find('_'), std::string::npos);       // no markup left
-    EXPECT_EQ(run("--article zzxqv"), 4);
+    EXPECT_EQ(translate("--article zzxqv"), 4);
     EXPECT_EQ(read("out.txt"), "");
     EXPECT_EQ(read("err.txt"), "vorna-translate: В словаре нет статьи для слова: zzxqv\n");
 }
