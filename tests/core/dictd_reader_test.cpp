@@ -23,7 +23,7 @@ std::string text_of(DictdData& data, uint64_t offset, uint64_t length) {
     return status.ok() ? text : "error: " + status.reason();
 }
 
-TEST(dictd_reader, numbers_are_base64_and_bad_digits_fail_the_index) {
+TEST(dictd_reader, index_numbers_are_base64_and_keys_are_found_regardless_of_case) {
     uint64_t value = 0;
     EXPECT_TRUE(decode_dictd_number("BE", value));
     EXPECT_EQ(value, 68u);
@@ -40,11 +40,8 @@ TEST(dictd_reader, numbers_are_base64_and_bad_digits_fail_the_index) {
     EXPECT_FALSE(parse_dictd_index("cat\tA\tS\ndog\t-12\tS\n", records, reason));
     EXPECT_EQ(reason, "line 2: not an offset and a length");
     EXPECT_TRUE(records.empty());
-}
 
-TEST(dictd_reader, finds_every_article_of_a_key_regardless_of_case) {
-    std::vector<DictdIndexRecord> records;
-    std::string reason;
+    // Every article of a key is found, regardless of case.
     ASSERT_TRUE(parse_dictd_index(kIndex, records, reason));
     const DictdIndex index(records);
     const auto dog = index.find("DOG");

@@ -44,10 +44,10 @@ inline std::string dictzip(const std::string& text, unsigned chunk_length) {
         file += chunk;
     const uLong crc =
         crc32(0, reinterpret_cast<const Bytef*>(text.data()), static_cast<uInt>(text.size()));
-    for (int shift = 0; shift < 32; shift += 8)
-        file += static_cast<char>((crc >> shift) & 0xff);
-    for (int shift = 0; shift < 32; shift += 8)
-        file += static_cast<char>((text.size() >> shift) & 0xff);
+    for (const std::size_t word : {std::size_t{crc}, text.size()}) {  // each 32 bits, low first
+        put16(file, word & 0xffff);
+        put16(file, (word >> 16) & 0xffff);
+    }
     return file;
 }
 

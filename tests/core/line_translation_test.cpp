@@ -41,16 +41,14 @@ TEST(text_line_translate, renders_words_and_separators_in_both_outputs) {
     }
 }
 
-TEST(text_line_translate, any_other_character_passes_through_untouched) {
+TEST(text_line_translate, scans_only_the_given_characters_and_passes_others_untouched) {
     EngineFixture f(small_dictionary());
     const std::string odd = std::string("\tкот 🐈 € ") + '\0' + "\xEF\xBF\xBF ";
     EXPECT_EQ(f.line(odd + "cat" + odd), odd + "кошка" + odd);
     const std::string broken = "\xFF\xC3 cat \xE2\x82";  // not UTF-8 at all
     EXPECT_EQ(f.line(broken), "\xFF\xC3 кошка \xE2\x82");
-}
 
-TEST(text_line_translate, scans_only_the_characters_it_is_given) {
-    EngineFixture f(small_dictionary());
+    // Only the characters it is given are scanned.
     std::string out = "stale";
     f.engine.text_line_translate("cat dog", 0, out, f.host);
     EXPECT_EQ(out, "");

@@ -33,10 +33,9 @@ TEST(lookup_index, answers_exactly_as_the_literal_scan_of_the_stretch) {
     for (int dictionary = 0; dictionary < 2000; ++dictionary) {
         std::vector<testing::Row> rows;
         const auto size = random() % 40;
-        for (unsigned i = 0; i < size; ++i) {
+        for (unsigned i = 0; i < size; ++i)
             rows.push_back(
                 {random_headword(random), "п" + std::to_string(i), "p" + std::to_string(i)});
-        }
         testing::fill_store(scan.store, rows);
         testing::fill_store(fast.store, rows);
         if (dictionary % 7 == 0 && size > 3) {  // a hand-narrowed stretch must be honoured too
@@ -50,9 +49,8 @@ TEST(lookup_index, answers_exactly_as_the_literal_scan_of_the_stretch) {
                 << "dictionary " << dictionary << " word " << word;
         }
         ASSERT_EQ(fast.unknown_count(), scan.unknown_count());
-        for (std::size_t row = 0; row <= size; ++row) {
+        for (std::size_t row = 0; row <= size; ++row)
             ASSERT_EQ(fast.engine.counts().repeats_of(row), scan.engine.counts().repeats_of(row));
-        }
     }
 }
 

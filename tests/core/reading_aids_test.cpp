@@ -15,23 +15,20 @@ namespace {
 using testing::EngineFixture;
 
 // Forms from a table, counting the questions.
-class TableForms : public WordForms {
-  public:
-    explicit TableForms(std::map<std::string, std::vector<std::string>> table)
-        : table_(std::move(table)) {}
+struct TableForms : WordForms {
+    explicit TableForms(std::map<std::string, std::vector<std::string>> forms)
+        : table(std::move(forms)) {}
     const std::vector<std::string>& forms_of(std::string_view word) override {
         ++questions;
-        const auto found = table_.find(std::string(word));
-        return found == table_.end() ? none_ : found->second;
+        const auto found = table.find(std::string(word));
+        return found == table.end() ? none : found->second;
     }
+    std::map<std::string, std::vector<std::string>> table;
+    std::vector<std::string> none;
     int questions = 0;
-
-  private:
-    std::map<std::string, std::vector<std::string>> table_;
-    std::vector<std::string> none_;
 };
 
-TEST(article_text, renders_senses_examples_and_labels_without_markup) {
+TEST(article_text, renders_articles_without_markup_and_checks_their_words) {
     const std::string article =
         "cat\n   _I  [k\xE2\x86\x97\xC3\xA6t]\n      1. _n.\n"
         "         1) кот; кошка; tom cat кот; to be (или to sit) at\n"
@@ -53,16 +50,14 @@ TEST(article_text, renders_senses_examples_and_labels_without_markup) {
     EXPECT_EQ(render_article("went\n   [wɛnt] _p. от go 1\n"), "went [wɛnt]\nпрош. вр. от go 1\n");
     EXPECT_EQ(render_article(""), "\n");
     EXPECT_EQ(render_article("_\n_I\n9)\n_x"), "_\nI\n      9) _x\n");  // stray markup
-}
 
-TEST(article_text, words_that_cannot_be_looked_up_say_why) {
+    // Words that cannot be looked up say why.
     EXPECT_EQ(check_article_word(""), ArticleWordProblem::empty);
     EXPECT_EQ(check_article_word("a"), ArticleWordProblem::one_letter);
-    EXPECT_EQ(check_article_word("'-"), ArticleWordProblem::not_a_word);
-    EXPECT_EQ(check_article_word("co2"), ArticleWordProblem::not_a_word);
-    EXPECT_EQ(check_article_word("кот"), ArticleWordProblem::not_a_word);
-    EXPECT_EQ(check_article_word("o'clock"), ArticleWordProblem::none);
-    EXPECT_EQ(check_article_word("Well-known"), ArticleWordProblem::none);
+    for (const char* word : {"'-", "co2", "кот"})
+        EXPECT_EQ(check_article_word(word), ArticleWordProblem::not_a_word) << word;
+    for (const char* word : {"o'clock", "Well-known"})
+        EXPECT_EQ(check_article_word(word), ArticleWordProblem::none) << word;
 }
 
 TEST(word_article, shows_the_forms_articles_and_falls_back_to_the_record) {
@@ -122,7 +117,7 @@ TEST(engine_forms, unknown_words_are_found_by_their_forms_only_when_asked) {
     }
 }
 
-TEST(unknown_words_table, most_frequent_first_with_forms_and_first_sentences) {
+TEST(unknown_words_table, most_frequent_first_with_forms_and_cut_first_sentences) {
     const std::string text =
         "The cat sat. Zebras ran! Yaks ran\nfar away.\n\nNew paragraph: zebras again; "
         "yaks again? Yes.";
@@ -136,16 +131,15 @@ TEST(unknown_words_table, most_frequent_first_with_forms_and_first_sentences) {
               "far\t1\t\tYaks ran far away.\n");
     EXPECT_EQ(sentence_around(text, 70), "New paragraph: zebras again; yaks again?");
     EXPECT_EQ(unknown_words_tsv({}, &forms), "");
-}
 
-TEST(unknown_words_table, a_long_sentence_is_cut_around_the_word_at_word_ends) {
-    std::string text;
+    // A long sentence is cut around the word at word ends.
+    std::string long_text;
     for (int i = 0; i < 60; ++i)
-        text += "слово word ";
-    text += "target";
+        long_text += "слово word ";
+    long_text += "target";
     for (int i = 0; i < 60; ++i)
-        text += " more слово";
-    const std::string sentence = sentence_around(text, text.find("target"));
+        long_text += " more слово";
+    const std::string sentence = sentence_around(long_text, long_text.find("target"));
     EXPECT_NE(sentence.find("target"), std::string::npos);
     EXPECT_LE(count_code_points(sentence), 200u);
     EXPECT_GT(count_code_points(sentence), 150u);

@@ -19,13 +19,12 @@ std::string report_after(int32_t unknown, std::vector<std::pair<std::string, int
     return statistics_report(store, run, cyrillic ? Script::cyrillic : Script::translit, ".");
 }
 
-TEST(statistics_report, is_empty_before_any_run_and_list_only_without_unknown_words) {
+// Empty before any run, the list only without unknown words, and a summary
+// heading the list when words were unknown.
+TEST(statistics_report, summary_heads_the_list_only_when_words_were_unknown) {
     EXPECT_EQ(report_after(0, {}), "");
     EXPECT_EQ(report_after(0, {{"cat", 2}, {"dog", 0}, {"the", 1}}),
               "\r\ncat\t\t - \t2\r\nthe\t\t - \t1");
-}
-
-TEST(statistics_report, summary_heads_the_list_when_words_were_unknown) {
     const std::string rule(60, '-');
     EXPECT_EQ(report_after(1, {{"abcdefghi", 4}, {"abcdefghij", 3}}),
               "Слов непереведено 1\r\nИзвестных переведено 7\r\nНеизвестные/известные 14.28%\r\n"

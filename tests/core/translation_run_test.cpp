@@ -34,7 +34,7 @@ struct RunFixture : WithScratchFolder, testing::EngineFixture {
     }
 };
 
-TEST(text_translate, translates_line_by_line_with_progress_after_each) {
+TEST(text_translate, translates_line_by_line_with_progress_after_each_in_both_forms) {
     RunFixture f;
     EXPECT_EQ(f.run("Hello, cat\r\n\r\nI\n a\nthe dog\n"),
               "Привет, кошка\r\n\r\nI\r\n \r\nэтот собака\r\n");
@@ -44,10 +44,8 @@ TEST(text_translate, translates_line_by_line_with_progress_after_each) {
     EXPECT_EQ(f.count_of("cat"), 3);  // the second run counts only itself
     EXPECT_EQ(f.count_of("hello"), 0);
     EXPECT_FALSE(f.folder.exists("temp1.txt") || f.folder.exists("temp2.txt"));
-}
 
-TEST(text_translate, word_list_blocks_end_with_an_empty_line) {
-    RunFixture f;
+    // Word list blocks end with an empty line.
     f.set_form(OutputForm::word_list);
     EXPECT_EQ(f.run("a\na cat\nXyzzy\n"), "a\r\na - \r\ncat - кошка\r\n\r\nXyzzy - Xyzzy\r\n\r\n");
     EXPECT_EQ(f.last.counts.unknown_word_count, 1);

@@ -15,17 +15,15 @@ namespace {
 namespace fs = std::filesystem;
 using testing::TempFolder;
 
-TEST(work_folder, writable_application_folder_is_used_as_it_is) {
+// A writable application folder is used as it is; an unwritable one falls
+// back to a private folder removed afterwards.
+TEST(work_folder, writable_folder_is_used_as_it_is_else_a_private_one_for_a_while) {
     TempFolder folder;
     {
         WorkFolder work(folder.path());
         EXPECT_EQ(work.file("qd1.dat"), folder.file("qd1.dat"));
     }
     EXPECT_TRUE(fs::is_empty(folder.path()));  // no probe left behind
-}
-
-TEST(work_folder, unwritable_folder_falls_back_to_a_private_folder_removed_afterwards) {
-    TempFolder folder;
     folder.write("plain-file", "x");
     std::string private_path;
     {
