@@ -70,30 +70,27 @@ TEST_F(document_files, emptyAndBinaryFilesLoadButUnreadableOnesLeaveTheDocumentA
     EXPECT_EQ(document.toPlainText(), QStringLiteral("keep me"));
 }
 
-TEST_F(document_files, saveWritesRtfWhateverTheNameAndReplacesTheFile) {
+TEST_F(document_files, saveWritesRtfWhateverTheNameOrLeavesTheTargetAlone) {
     QTextDocument document;
     document.setPlainText(QStringLiteral("Сохранённый текст"));
     const QString target = write("notes.txt", "old contents");
     ASSERT_TRUE(save_document_as_rtf(document, target));
     EXPECT_EQ(contents(target), write_rtf(document));
     EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files), QStringList{"notes.txt"});
-}
 
-TEST_F(document_files, failedSaveLeavesTheTargetUntouched) {
-    QTextDocument document;
+    // A failed save leaves the target untouched.
     document.setPlainText(QStringLiteral("new"));
     EXPECT_FALSE(save_document_as_rtf(document, path("no-such-folder/out.rtf")));
     EXPECT_FALSE(save_document_as_rtf(document, folder_.path()));
 
     // A write that fails half-way, as on a full disk.
-    const QString target = write("kept.rtf", "original");
+    write("notes.txt", "original");
     QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     vorna::testing::FailingCalls full_disk;
     full_disk.write_budget = 16;
-    const bool saved = save_document_as_rtf(document, target, full_disk);
-    EXPECT_FALSE(saved);
+    EXPECT_FALSE(save_document_as_rtf(document, target, full_disk));
     EXPECT_EQ(contents(target), QByteArray("original"));
-    EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files), QStringList{"kept.rtf"});
+    EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files), QStringList{"notes.txt"});
 
     // A save that succeeds keeps the file's permissions.
     ASSERT_TRUE(save_document_as_rtf(document, target));
