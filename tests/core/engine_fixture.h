@@ -55,10 +55,14 @@ struct EngineFixture {
                                    host);
         return result;
     }
+    // How often `headword` was met, by the engine's counts or by `counts`.
     int32_t count_of(const std::string& headword) const {
+        return count_of(headword, engine.counts());
+    }
+    int32_t count_of(const std::string& headword, const RunCounts& counts) const {
         for (std::size_t row = 0; row < store.entries.size(); ++row) {
             if (store.entries[row].word_eng == headword)
-                return engine.counts().repeats_of(row);
+                return counts.repeats_of(row);
         }
         return -1;
     }

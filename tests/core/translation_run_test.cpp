@@ -26,11 +26,7 @@ struct RunFixture : WithScratchFolder, testing::EngineFixture {
         return last.text;
     }
     int32_t count_of(const std::string& headword) const {
-        for (std::size_t row = 0; row < store.entries.size(); ++row) {
-            if (store.entries[row].word_eng == headword)
-                return last.counts.repeats_of(row);
-        }
-        return -1;
+        return EngineFixture::count_of(headword, last.counts);
     }
 };
 

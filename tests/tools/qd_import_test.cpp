@@ -76,6 +76,7 @@ void expect_translations(const std::map<std::string, std::string>& by_headword,
 }
 
 struct ImportRun {
+    std::vector<QdRecord> records;
     std::map<std::string, std::string> by_headword;
     ImportFigures figures;
 };
@@ -86,7 +87,8 @@ ImportRun import(const WordRanks& ranks, const WordUsage& usage, Overrides overr
     Importer importer(ranks, usage, std::move(overrides));
     importer.add_articles(articles);
     ImportRun run;
-    run.by_headword = translations(importer.records(limit, run.figures));
+    run.records = importer.records(limit, run.figures);
+    run.by_headword = translations(run.records);
     return run;
 }
 
@@ -184,11 +186,9 @@ TEST(qd_import, output_loads_in_the_programs_loader_unshifted) {
     WordUsage usage;
     usage.add_irregular_form({"children", "child", PartOfSpeech::noun});
     const WordRanks ranks = ranks_of({{"cats", 20}, {"children", 10}});
-    Importer importer(ranks, usage,
-                      {{"at", "в, у"}, {"bar", "\"цветной\" барьер"}, {"about", "о, об, около"}});
-    importer.add_articles(kArticles);
-    ImportFigures figures;
-    const auto records = importer.records(kDefaultRecordLimit, figures);
+    const auto run = import(
+        ranks, usage, {{"at", "в, у"}, {"bar", "\"цветной\" барьер"}, {"about", "о, об, около"}});
+    const std::vector<QdRecord>& records = run.records;
 
     TestFolder folder;
     const auto written = write_qd_file(folder.file("qd.dat"), records);
@@ -200,7 +200,7 @@ TEST(qd_import, output_loads_in_the_programs_loader_unshifted) {
     SilentLoadSink sink;
     ASSERT_TRUE(vorna::load_dictionary(store, folder.path(), sink));
     ASSERT_EQ(store.entry_count, static_cast<int32_t>(records.size()));
-    const auto expected = translations(records);
+    const auto& expected = run.by_headword;
     for (int32_t row = 1; row <= store.entry_count; ++row) {
         const auto& entry = store.entries[static_cast<std::size_t>(row)];
         ASSERT_EQ(expected.count(entry.word_eng), 1u) << entry.word_eng;
