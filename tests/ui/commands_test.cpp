@@ -32,21 +32,18 @@ QStringList runs_of(const QTextEdit& box) {
 }
 
 // Records which font property of a box each font change brought.
-class FontChangeLog : public QObject {
-  public:
+struct FontChangeLog : QObject {
     QStringList changes;
+    std::map<QObject*, QFont> last;
 
     void watch(QTextEdit& box) {
-        last_[&box] = box.font();
+        last[&box] = box.font();
         box.installEventFilter(this);
     }
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
+    bool eventFilter(QObject* box, QEvent* event) override {
         if (event->type() == QEvent::FontChange) {
-            auto* box = static_cast<QTextEdit*>(watched);
-            const QFont before = std::exchange(last_[box], box->font());
-            const QFont now = box->font();
+            const QFont now = static_cast<QWidget*>(box)->font();
+            const QFont before = std::exchange(last[box], now);
             const std::pair<const char*, bool> properties[] = {
                 {" size", before.pointSizeF() != now.pointSizeF()},
                 {" name", before.family() != now.family()},
@@ -62,14 +59,11 @@ class FontChangeLog : public QObject {
         }
         return false;
     }
-
-  private:
-    std::map<QTextEdit*, QFont> last_;
 };
 
 }  // namespace
 
-void UiTest::saveAndOpen_keepFormattingAsRtfAndReportFailedSave() {
+void UiTest::fileAndClearCommands_keepFormattingAndEmptyBoxes() {
     ProgramFixture program;
     QVERIFY(program.start());
     QTextEdit& rtf1 = program.box("RTF1");
@@ -108,12 +102,8 @@ void UiTest::saveAndOpen_keepFormattingAsRtfAndReportFailedSave() {
     QVERIFY(program.trigger("save_translated"));
     QCOMPARE(program.desktop.messages, QStringList{QStringLiteral("Не удалось сохранить файл ") +
                                                    QDir::toNativeSeparators(unreachable)});
-}
 
-void UiTest::clearCommands_emptyTheirBoxes() {
-    ProgramFixture program;
-    QVERIFY(program.start());
-    QTextEdit& rtf1 = program.box("RTF1");
+    // Each clear command empties its boxes and the format at their caret.
     QTextEdit& rtf2 = program.box("RTF2");
     const struct {
         const char* command;

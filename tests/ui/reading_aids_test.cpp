@@ -106,8 +106,8 @@ void UiTest::articleWindow_badWordsAndMissingDictionaryAreExplained() {
 
 void UiTest::unknownWords_savedAfterARunAndFormsRemembered() {
     QStandardPaths::setTestModeEnabled(true);
-    QSettings(QStringLiteral("vorna"), QStringLiteral("vorna"))
-        .remove(QStringLiteral("reading_aids"));
+    QSettings settings(QStringLiteral("vorna"), QStringLiteral("vorna"));
+    settings.remove(QStringLiteral("reading_aids"));
     ProgramFixture program;
     QVERIFY(program.start());
     QVERIFY(program.trigger("save_unknown_words"));
@@ -125,14 +125,11 @@ void UiTest::unknownWords_savedAfterARunAndFormsRemembered() {
     QAction* forms = program.action(QStringLiteral("dictionary_forms"));
     QVERIFY(forms && forms->isCheckable() && !forms->isChecked());
     forms->trigger();
-    QVERIFY(QSettings(QStringLiteral("vorna"), QStringLiteral("vorna"))
-                .value(QStringLiteral("reading_aids/dictionary_forms"))
-                .toBool());
+    QVERIFY(settings.value(QStringLiteral("reading_aids/dictionary_forms")).toBool());
     ProgramFixture again;
     QVERIFY(again.start());
     QVERIFY(again.action(QStringLiteral("dictionary_forms"))->isChecked());
-    QSettings(QStringLiteral("vorna"), QStringLiteral("vorna"))
-        .remove(QStringLiteral("reading_aids"));
+    settings.remove(QStringLiteral("reading_aids"));
 }
 
 void UiTest::wordAround_takesLettersApostrophesAndHyphens() {

@@ -26,8 +26,7 @@ class UiTest : public QObject {
     void aboutBox_textsInBothScripts();
 
     // file, clear and font commands
-    void saveAndOpen_keepFormattingAsRtfAndReportFailedSave();
-    void clearCommands_emptyTheirBoxes();
+    void fileAndClearCommands_keepFormattingAndEmptyBoxes();
     void fontCommand_appliesPropertiesInOrder();
 
     // correcting the dictionary
