@@ -32,10 +32,12 @@ void read_libreoffice_file(const char* name, QTextDocument& document) {
     read_rtf(file.readAll(), document);
 }
 
-TEST(rtf_interop, libreOfficeFormatsAreRead) {
-    QTextDocument document;
+TEST(rtf_interop, libreOfficeDocumentsKeepTheirTextAndFormats) {
+    QTextDocument document, letter, extras;
     read_libreoffice_file("formats.rtf", document);
-    const QString text = document.toPlainText();
+    read_libreoffice_file("letter.rtf", letter);
+    read_libreoffice_file("extras.rtf", extras);
+    QString text = document.toPlainText();
     EXPECT_TRUE(
         text.contains(QStringLiteral("Привет, мир! Съешь же ещё этих мягких французских булок.")));
     EXPECT_TRUE(text.contains(QStringLiteral("Café, naïve, Ærøskøbing, Größe.")));
@@ -53,25 +55,19 @@ TEST(rtf_interop, libreOfficeFormatsAreRead) {
     EXPECT_EQ(run_with(document, QStringLiteral("Red text")).colour, QColor(0xc0, 0, 0));
     const TextRun both = run_with(document, QStringLiteral("bold italic"));
     EXPECT_TRUE(both.bold && both.italic);
-}
 
-TEST(rtf_interop, libreOfficeLetterWithTabsAndLineBreaks) {
-    QTextDocument document;
-    read_libreoffice_file("letter.rtf", document);
-    const QString text = document.toRawText();
+    // A letter with tabs and line breaks.
+    text = letter.toRawText();
     EXPECT_TRUE(text.contains(QStringLiteral("Уважаемый Иван Петрович,")));
     EXPECT_TRUE(
         text.contains(QStringLiteral("прошу срочно прислать отчёт.\tTab here.\u2028Second line.")));
-    EXPECT_TRUE(run_with(document, QStringLiteral("Иван Петрович")).bold);
-    EXPECT_TRUE(run_with(document, QStringLiteral("срочно")).italic);
-    EXPECT_TRUE(run_with(document, QStringLiteral("отчёт")).underline);
-    EXPECT_EQ(run_with(document, QStringLiteral("Big words")).points, 20.0);
-}
+    EXPECT_TRUE(run_with(letter, QStringLiteral("Иван Петрович")).bold);
+    EXPECT_TRUE(run_with(letter, QStringLiteral("срочно")).italic);
+    EXPECT_TRUE(run_with(letter, QStringLiteral("отчёт")).underline);
+    EXPECT_EQ(run_with(letter, QStringLiteral("Big words")).points, 20.0);
 
-TEST(rtf_interop, libreOfficeTablesLinksListsAndPicturesKeepTheirText) {
-    QTextDocument document;
-    read_libreoffice_file("extras.rtf", document);
-    const QString text = document.toPlainText();
+    // Tables, links, lists and pictures keep their text.
+    text = extras.toPlainText();
     for (const char* expected :
          {"Before the table.", "Cell one", "Ячейка четыре", "A link text inside a sentence.",
           "First item", "Picture follows:", "after picture.", "中文 text and emoji 😀 end."})
