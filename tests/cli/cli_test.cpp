@@ -32,7 +32,7 @@ class CliTest : public testing::CliFixture {
 const std::string kText =
     "\xEF\xBB\xBFThe cat and the Dog, 42 times!\r\nI am here.\n\nXyzzy was here\n";
 
-TEST_F(CliTest, crlf_output_is_byte_for_byte_the_run_of_the_windows) {
+TEST_F(CliTest, output_is_byte_for_byte_the_run_of_the_windows_and_stats_follow) {
     put("in.txt", kText);
     for (bool word_list : {false, true}) {
         ASSERT_EQ(translate(std::string("--crlf in.txt") + (word_list ? " --word-list" : "")), 0);
@@ -44,9 +44,8 @@ TEST_F(CliTest, crlf_output_is_byte_for_byte_the_run_of_the_windows) {
     const std::string lf_output = read("result.txt");
     EXPECT_EQ(lf_output.find('\r'), std::string::npos);
     EXPECT_EQ(std::count(lf_output.begin(), lf_output.end(), '\n'), 4);
-}
 
-TEST_F(CliTest, stats_follow_the_script_and_the_line_ends) {
+    // Statistics follow the script and the line ends.
     put("in.txt", "cat Xyzzy cat\n");
     ASSERT_EQ(translate("--translit --stats stats.txt in.txt"), 0);
     EXPECT_EQ(read("stats.txt").rfind("Slov neperevedeno 1\nIzvestnih perevedeno 2\n", 0), 0u);

@@ -62,7 +62,7 @@ TEST(rtf_round_trip, keepsTextAndFormatsRunByRunInAsciiOnlyOutput) {
     EXPECT_TRUE(rtf.contains("\\u1055\\'3f"));  // П
 }
 
-TEST(rtf_round_trip, emptyDocumentIsAValidEmptyRtfDocument) {
+TEST(rtf_round_trip, emptyDocumentAndDefaultFontComeBackAsTheyWere) {
     const QByteArray rtf = write_rtf(QTextDocument());
     EXPECT_TRUE(rtf.startsWith("{\\rtf1"));
     EXPECT_EQ(rtf.count('{'), rtf.count('}'));
@@ -72,13 +72,12 @@ TEST(rtf_round_trip, emptyDocumentIsAValidEmptyRtfDocument) {
     EXPECT_TRUE(read_back.isEmpty());
     EXPECT_TRUE(read_back.isUndoRedoEnabled());
     EXPECT_FALSE(read_back.isUndoAvailable());  // a load is no step to undo
-}
 
-TEST(rtf_round_trip, defaultFontOfTheDocumentIsWrittenExplicitly) {
+    // The document's default font is written explicitly: a box with another
+    // font reads back the same runs.
     QTextDocument original;
     original.setDefaultFont(QFont(QStringLiteral("DejaVu Serif"), 15, QFont::Bold));
     original.setPlainText(QStringLiteral("box font only"));
-    QTextDocument read_back;  // a box with another font
     read_back.setDefaultFont(QFont(QStringLiteral("DejaVu Sans"), 9));
     read_rtf(write_rtf(original), read_back);
     EXPECT_EQ(paragraphs_of(read_back), paragraphs_of(original));
