@@ -1,6 +1,4 @@
-#include <QDir>
 #include <QTextBlock>
-#include <QTextCursor>
 #include <QtTest>
 #include <utility>
 

@@ -1,5 +1,4 @@
 #include <QComboBox>
-#include <QDir>
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QtTest>

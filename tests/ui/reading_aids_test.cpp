@@ -1,6 +1,5 @@
 #include <QSettings>
 #include <QStandardPaths>
-#include <QTextCursor>
 #include <QtTest>
 
 #include "program_fixture.h"
@@ -102,6 +101,14 @@ void UiTest::articleWindow_badWordsAndMissingDictionaryAreExplained() {
     QVERIFY2(
         article_shown(damaged_program).contains(QStringLiteral("Файл полного словаря повреждён")),
         qPrintable(article_shown(damaged_program)));
+
+    // The word at a position takes letters, apostrophes and hyphens.
+    const QString text = QStringLiteral("«don't» well-known, x");
+    QCOMPARE(vorna::ui::word_around(text, 1), QStringLiteral("don't"));
+    QCOMPARE(vorna::ui::word_around(text, 6), QStringLiteral("don't"));  // just after the word
+    QCOMPARE(vorna::ui::word_around(text, 12), QStringLiteral("well-known"));
+    QCOMPARE(vorna::ui::word_around(text, 19), QString());
+    QCOMPARE(vorna::ui::word_around(text, 99), QStringLiteral("x"));
 }
 
 void UiTest::unknownWords_savedAfterARunAndFormsRemembered() {
@@ -130,14 +137,4 @@ void UiTest::unknownWords_savedAfterARunAndFormsRemembered() {
     QVERIFY(again.start());
     QVERIFY(again.action(QStringLiteral("dictionary_forms"))->isChecked());
     settings.remove(QStringLiteral("reading_aids"));
-}
-
-void UiTest::wordAround_takesLettersApostrophesAndHyphens() {
-    using vorna::ui::word_around;
-    const QString text = QStringLiteral("«don't» well-known, x");
-    QCOMPARE(word_around(text, 1), QStringLiteral("don't"));
-    QCOMPARE(word_around(text, 6), QStringLiteral("don't"));  // just after the word
-    QCOMPARE(word_around(text, 12), QStringLiteral("well-known"));
-    QCOMPARE(word_around(text, 19), QString());
-    QCOMPARE(word_around(text, 99), QStringLiteral("x"));
 }

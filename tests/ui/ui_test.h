@@ -19,7 +19,6 @@ class UiTest : public QObject {
     void functionKeys_runTheTranslations();
     void secondCommandDuringRun_isIgnored();
     void exitDuringRun_endsAfterRemovingTemporaryFiles();
-    void damagedDictionary_showsMessageAndEnds();
 
     // statistics and About
     void statisticsWindow_showsReportOfLastRun();
@@ -41,5 +40,4 @@ class UiTest : public QObject {
     void articleWindow_followsTheWordAndMapsTheTranslationBack();
     void articleWindow_badWordsAndMissingDictionaryAreExplained();
     void unknownWords_savedAfterARunAndFormsRemembered();
-    void wordAround_takesLettersApostrophesAndHyphens();
 };
