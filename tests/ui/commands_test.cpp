@@ -65,11 +65,7 @@ void UiTest::fileAndClearCommands_keepFormattingAndEmptyBoxes() {
     ProgramFixture program;
     QVERIFY(program.start());
     QTextEdit& rtf1 = program.box("RTF1");
-    QTextCursor cursor(rtf1.document());
-    cursor.insertText(QStringLiteral("Обычный "));
-    QTextCharFormat bold;
-    bold.setFontWeight(QFont::Bold);
-    cursor.insertText(QStringLiteral("жирный"), bold);
+    rtf1.setHtml(QStringLiteral("Обычный <b>жирный</b>"));
 
     const QString source = program.path("source.txt");
     const QString translation = program.path("empty translation");
