@@ -50,8 +50,8 @@ QStringList font_names(const QTextDocument& document, bool shown = false) {
     return names;
 }
 
-TEST(rtf_reader, a_document_read_in_pieces_is_the_document_read_at_once) {
-    const QByteArray rtf = varied_document(3000);
+TEST(rtf_reader, a_document_read_in_pieces_is_the_document_read_at_once_and_keeps_its_fonts) {
+    QByteArray rtf = varied_document(3000);
     QTextDocument at_once;
     read_rtf(rtf, at_once);
     QTextDocument in_pieces;
@@ -77,10 +77,9 @@ TEST(rtf_reader, a_document_read_in_pieces_is_the_document_read_at_once) {
     read_rtf(write_rtf(at_once), reopened);
     EXPECT_EQ(reopened.toRawText(), at_once.toRawText());
     EXPECT_EQ(font_names(reopened), names);
-}
 
-TEST(rtf_reader, an_installed_family_is_shown_by_name_however_many_fonts_there_are) {
-    QByteArray rtf = "{\\rtf1{\\fonttbl" + uninstalled_fonts(1000) + "{\\f1000 DejaVu Serif;}}";
+    // An installed family is shown by name however many fonts there are.
+    rtf = "{\\rtf1{\\fonttbl" + uninstalled_fonts(1000) + "{\\f1000 DejaVu Serif;}}";
     for (int i = 0; i <= 1000; ++i)
         rtf += "{\\f" + QByteArray::number(i) + " x}";
     QTextDocument document;
