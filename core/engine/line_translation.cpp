@@ -89,7 +89,11 @@ void TranslationEngine::prepare_line(std::string_view line, LineWorkspace& works
 
 void TranslationEngine::render_line(std::string_view line, uint64_t line_offset,
                                     LineWorkspace& workspace, std::string& out, EventPump& host) {
+    // The options are read once: the output's writes could alias them.
     const bool text_output = options_.form == OutputForm::text;
+    const bool rus = options_.script == Script::cyrillic;
+    const bool keep_positions = options_.keep_word_positions;
+    const bool collect_unknown = options_.collect_unknown_words;
     const bool prefetch = prefetching();
 
     std::size_t done = 0;       // everything before this offset is rendered
@@ -121,18 +125,18 @@ void TranslationEngine::render_line(std::string_view line, uint64_t line_offset,
         key_start += word.size();
         const WordLookup lookup = look_up_key(key, WordKey{span.looked_up, span.hash}, host);
         const std::size_t output_start = out.size();
-        append_word_result(out, word, lookup);
+        append_word_result(out, word, lookup, !text_output, rus);
         if (lookup.outcome != WordLookup::Outcome::not_looked_up) {
-            if (options_.keep_word_positions) {
+            if (keep_positions) {
                 word_positions_.push_back({line_offset + span.start,
                                            static_cast<uint32_t>(word.size()), output_start,
                                            static_cast<uint32_t>(out.size() - output_start)});
             }
-            if (options_.collect_unknown_words && lookup.outcome == WordLookup::Outcome::unknown)
+            if (collect_unknown && lookup.outcome == WordLookup::Outcome::unknown)
                 note_unknown_word(key, line_offset + span.start);
         }
         if (!text_output)
-            out += "\r\n";
+            out.append("\r\n", 2);
         done = span.end;
     }
     // A separator run that ends the line belongs to both outputs.

@@ -75,8 +75,9 @@ class TranslationEngine {
     int32_t scan_stretch(std::string_view key, int32_t first, int32_t last, EventPump& host);
     LookupIndex::Match find_in_stretch(std::string_view key, uint32_t hash, int32_t first,
                                        int32_t last);
-    void append_word_result(std::string& out, std::string_view word,
-                            const WordLookup& lookup) const;
+    // The mode's choices come as arguments, worked out once per line by the caller.
+    void append_word_result(std::string& out, std::string_view word, const WordLookup& lookup,
+                            bool word_list, bool rus) const;
     void note_unknown_word(std::string_view key, uint64_t offset);
     bool prefetching() const;
 

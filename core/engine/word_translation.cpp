@@ -35,9 +35,11 @@ int32_t TranslationEngine::scan_stretch(std::string_view key, int32_t first, int
     return 0;
 }
 
-// Same answer as scan_stretch, from the hash built at load.
-LookupIndex::Match TranslationEngine::find_in_stretch(std::string_view key, uint32_t hash,
-                                                      int32_t first, int32_t last) {
+// Same answer as scan_stretch, from the hash built at load. This and
+// match_in_slot run for every word and are used only in this file: inline,
+// so a lookup costs one call instead of three.
+inline LookupIndex::Match TranslationEngine::find_in_stretch(std::string_view key, uint32_t hash,
+                                                             int32_t first, int32_t last) {
     if (first > last)
         return {};
     if (!row_in_table(first)) {
@@ -51,8 +53,8 @@ LookupIndex::Match TranslationEngine::find_in_stretch(std::string_view key, uint
     return match;
 }
 
-LookupIndex::Match TranslationEngine::match_in_slot(std::string_view key, uint32_t hash,
-                                                    int32_t slot, EventPump& host) {
+inline LookupIndex::Match TranslationEngine::match_in_slot(std::string_view key, uint32_t hash,
+                                                           int32_t slot, EventPump& host) {
     if (slot >= kPrefixSlots) {
         damaged_ = true;
         return {};
@@ -109,8 +111,9 @@ WordLookup TranslationEngine::look_up_key(std::string_view key, const WordKey& w
 }
 
 void TranslationEngine::append_word_result(std::string& out, std::string_view word,
-                                           const WordLookup& lookup) const {
-    if (options_.form == OutputForm::word_list)
+                                           const WordLookup& lookup, bool word_list,
+                                           bool rus) const {
+    if (word_list)
         (out += word) += " - ";
     switch (lookup.outcome) {
         case WordLookup::Outcome::not_looked_up:
@@ -119,7 +122,6 @@ void TranslationEngine::append_word_result(std::string& out, std::string_view wo
             out += word;
             return;
         case WordLookup::Outcome::found: {
-            const bool rus = options_.script == Script::cyrillic;
             const DictionaryEntry& entry = store_.entries[static_cast<std::size_t>(lookup.row)];
             const std::string_view translation =
                 lookup.has_text ? (rus ? lookup.word_rus : lookup.word_translit)
@@ -153,7 +155,8 @@ void TranslationEngine::word_translate(std::string& word, std::string& result, i
     std::string key(word.size(), '\0');
     const WordKey word_key = make_word_key(word, length, key.data());
     const WordLookup lookup = look_up_key(key, word_key, host);
-    append_word_result(result, word, lookup);
+    append_word_result(result, word, lookup, options_.form == OutputForm::word_list,
+                       options_.script == Script::cyrillic);
     word.clear();
 }
 
