@@ -35,6 +35,21 @@ TEST_F(ReadingAidsCliTest, lemmas_and_unknown_words_follow_the_statistics) {
     EXPECT_FALSE(fs::exists(folder_ / "out.txt") && !read("out.txt").empty());
 }
 
+TEST_F(ReadingAidsCliTest, lemmas_never_translate_a_negated_word_by_its_positive) {
+    put("qd.dat",
+        "he,он,on\nwas,был,bil\nsuperior,высший,vysshij\nand,и,i\nhis,его,ego\n"
+        "manner,манера,manera\nwere,были,bili\nfortunate,счастливый,schastlivyj\n"
+        "finite,ограниченный,ogranichennyj\nvarying,менять,menyatj\n"
+        "affected,затронутый,zatronutyj\nquester,искатель,iskatelj\n");
+    put("austen.txt",
+        "Unfortunately he was infinitely superior and unvarying. His manners were unaffected.\n"
+        "The requester\n");
+    ASSERT_EQ(translate("--lemmas austen.txt"), 0);
+    EXPECT_EQ(read("out.txt"),
+              "Unfortunately он был infinitely высший и unvarying. Его манера были unaffected.\n"
+              "The requester\n");
+}
+
 TEST_F(ReadingAidsCliTest, article_prints_plain_text_or_says_why_not) {
     EXPECT_EQ(translate("--article x"), 2);
     EXPECT_EQ(read("err.txt"), "vorna-translate: Слово из одной буквы не ищется в словаре: x\n");
