@@ -1,5 +1,6 @@
 #include "rtf/rtf_writer.h"
 
+#include "rtf/code_page_decoder.h"
 #include "rtf/document_font_family.h"
 
 #include <QColor>
@@ -10,16 +11,39 @@
 #include <QTextCharFormat>
 #include <QTextFragment>
 
+#include <array>
 #include <cmath>
+#include <cstdint>
 
 namespace vorna::rtf {
 namespace {
 
 constexpr double kFallbackPointSize = 12.0;
 constexpr char16_t kObjectReplacement = 0xFFFC;  // stands for a picture, which is not written
+constexpr int kDocumentCodePage = 1251;          // the \ansicpg the header declares
+
+// The document code page's byte of each UTF-16 unit, 0 where it has none: the
+// fallback that readers without Unicode show. Made once from iconv's reading
+// of the upper 128 bytes, as a save may write millions of characters.
+const std::array<std::uint8_t, 0x10000>& code_page_bytes() {
+    static const auto table = [] {
+        std::array<std::uint8_t, 0x10000> bytes{};
+        CodePageDecoder decoder;
+        for (int byte = 0x80; byte <= 0xFF; ++byte) {
+            const char raw = static_cast<char>(byte);
+            const QString text = decoder.decode(kDocumentCodePage, &raw, 1);
+            if (text.size() == 1 && text[0] != QChar::ReplacementCharacter)
+                bytes[text[0].unicode()] = static_cast<std::uint8_t>(byte);
+        }
+        return bytes;
+    }();
+    return table;
+}
 
 // Writes one character of text: RTF markup characters escaped, ASCII as it is,
-// everything else as a \uN escape with "?" for readers without Unicode.
+// everything else as a \uN escape. Readers without Unicode take the fallback
+// after it instead: the Windows-1251 byte the document's code page names, so
+// they still show Russian, or "?" for a character outside that code page.
 void append_character(QByteArray& out, QChar c) {
     const char16_t unit = c.unicode();
     switch (unit) {
@@ -58,9 +82,12 @@ void append_character(QByteArray& out, QChar c) {
     }
     out += "\\u";
     out += QByteArray::number(static_cast<std::int16_t>(unit));
-    // The "?" fallback goes out as a hex escape: readers that take text a word at a
-    // time would otherwise skip the rest of the word along with it.
-    out += "\\'3f";
+    // The fallback goes out as a hex escape: readers that take text a word at a
+    // time would otherwise skip the rest of the word along with it. A surrogate
+    // half has no byte of its own and falls back to "?".
+    const std::uint8_t byte = code_page_bytes()[unit];
+    out += "\\'";
+    out += QByteArray::number(byte != 0 ? byte : '?', 16).rightJustified(2, '0');
 }
 
 void append_text(QByteArray& out, const QString& text) {
