@@ -36,13 +36,13 @@ QString decode_plain_text(const std::string& bytes) {
 
 }  // namespace
 
-bool load_document_file(const QString& path, QTextDocument& document,
-                        const std::function<void()>& between_pieces) {
+Status load_document_file(const QString& path, QTextDocument& document,
+                          const std::function<void()>& between_pieces) {
     // Only a regular file: a FIFO or a device would hold the windows until
     // something is written to it, or never end.
     std::string bytes;
-    if (!read_whole_file(QFile::encodeName(path).toStdString(), bytes).ok()) {
-        return false;
+    if (Status read = read_whole_file(QFile::encodeName(path).toStdString(), bytes); !read) {
+        return read;
     }
     const QByteArray content =
         QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
@@ -54,15 +54,14 @@ bool load_document_file(const QString& path, QTextDocument& document,
         document.setPlainText(decode_plain_text(bytes));
         document.setUndoRedoEnabled(undo_enabled);
     }
-    return true;
+    return {};
 }
 
-bool save_document_as_rtf(const QTextDocument& document, const QString& path, FileCalls& calls) {
+Status save_document_as_rtf(const QTextDocument& document, const QString& path, FileCalls& calls) {
     const QByteArray rtf = write_rtf(document);
     return write_file_atomically(
-               QFile::encodeName(path).toStdString(),
-               std::string_view(rtf.constData(), static_cast<std::size_t>(rtf.size())), calls)
-        .ok();
+        QFile::encodeName(path).toStdString(),
+        std::string_view(rtf.constData(), static_cast<std::size_t>(rtf.size())), calls);
 }
 
 }  // namespace vorna::rtf

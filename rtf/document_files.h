@@ -5,23 +5,25 @@
 #include <functional>
 
 #include "core/io/file_calls.h"
+#include "core/io/status.h"
 
 namespace vorna::rtf {
 
 // "Load a file" of a rich-text box: a file that starts with "{\rtf" is read as
 // RTF, any other file as plain text (UTF-8 when it is valid UTF-8, otherwise
-// Windows-1251). The whole content of `document` is replaced. Returns false, with
-// the document untouched, when the file cannot be read or is not a regular
-// file. `between_pieces` is handed to the RTF reader (see read_rtf).
-bool load_document_file(const QString& path, QTextDocument& document,
-                        const std::function<void()>& between_pieces = {});
+// Windows-1251). The whole content of `document` is replaced. A file that
+// cannot be read or is not a regular file gives its reason and leaves the
+// document untouched. `between_pieces` is handed to the RTF reader (see
+// read_rtf).
+Status load_document_file(const QString& path, QTextDocument& document,
+                          const std::function<void()>& between_pieces = {});
 
 // "Save as rich text": writes the document as RTF to a new file with a unique
 // name beside `path`, with the permissions of the file it replaces, and
 // renames it over `path`, so a failed save leaves any existing file as it
-// was. Returns false when the file cannot be written. The writes go through
+// was. A file that cannot be written gives its reason. The writes go through
 // `calls`.
-bool save_document_as_rtf(const QTextDocument& document, const QString& path,
-                          FileCalls& calls = system_file_calls());
+Status save_document_as_rtf(const QTextDocument& document, const QString& path,
+                            FileCalls& calls = system_file_calls());
 
 }  // namespace vorna::rtf

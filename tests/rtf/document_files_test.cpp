@@ -9,6 +9,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cerrno>
+
 #include "../core/failing_calls.h"
 
 namespace vorna::rtf {
@@ -59,8 +61,8 @@ TEST_F(document_files, loadsRtfByItsOpeningElsePlainTextAndLeavesUnreadableOnesA
     EXPECT_FALSE(document.isEmpty());
 
     document.setPlainText(QStringLiteral("keep me"));
-    EXPECT_FALSE(load_document_file(path("missing.rtf"), document));
-    EXPECT_FALSE(load_document_file(folder_.path(), document));  // a folder
+    EXPECT_EQ(load_document_file(path("missing.rtf"), document).error_number(), ENOENT);
+    EXPECT_EQ(load_document_file(folder_.path(), document).error_number(), EISDIR);
     // A FIFO would hold the windows until a writer comes: refused at once.
     ASSERT_EQ(mkfifo(QFile::encodeName(path("fifo")).constData(), 0600), 0);
     EXPECT_FALSE(load_document_file(path("fifo"), document));
@@ -77,15 +79,17 @@ TEST_F(document_files, saveWritesRtfWhateverTheNameOrLeavesTheTargetAlone) {
 
     // A failed save leaves the target untouched.
     document.setPlainText(QStringLiteral("new"));
-    EXPECT_FALSE(save_document_as_rtf(document, path("no-such-folder/out.rtf")));
-    EXPECT_FALSE(save_document_as_rtf(document, folder_.path()));
+    const Status no_folder = save_document_as_rtf(document, path("no-such-folder/out.rtf"));
+    EXPECT_EQ(no_folder.error_number(), ENOENT);
+    EXPECT_EQ(no_folder.path(), path("no-such-folder/out.rtf").toStdString());
+    EXPECT_FALSE(save_document_as_rtf(document, folder_.path()).reason().empty());
 
     // A write that fails half-way, as on a full disk.
     write("notes.txt", "original");
     QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     vorna::testing::FailingCalls full_disk;
     full_disk.write_budget = 16;
-    EXPECT_FALSE(save_document_as_rtf(document, target, full_disk));
+    EXPECT_EQ(save_document_as_rtf(document, target, full_disk).error_number(), ENOSPC);
     EXPECT_EQ(contents(target), QByteArray("original"));
     EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files), QStringList{"notes.txt"});
 
