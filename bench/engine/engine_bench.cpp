@@ -16,6 +16,7 @@
 #include "core/dictionary/dictionary_loader.h"
 #include "core/engine/silent_hosts.h"
 #include "core/engine/translation_engine.h"
+#include "core/engine/unknown_words_table.h"
 #include "forms/dictionary_forms.h"
 #include "prose_generator.h"
 
@@ -77,6 +78,19 @@ std::string repeated(const std::string& text, std::size_t bytes) {
     return out;
 }
 
+// A word list of `count` distinct words no dictionary holds, one a line and
+// no full stop anywhere: the whole text is one sentence.
+std::string unknown_word_list(int count) {
+    std::string text;
+    for (int i = 0; i < count; ++i) {
+        std::string word = "qzx";
+        for (int rest = i; rest > 0 || word.size() == 3; rest /= 26)
+            word += static_cast<char>('a' + rest % 26);
+        text += word + "\n";
+    }
+    return text;
+}
+
 }  // namespace
 
 // engine_bench [DICTIONARY [TEXT]]: a generated 60,000-entry dictionary and
@@ -134,6 +148,21 @@ int main(int argc, char** argv) {
         unknown_with_lemmas = result.counts.unknown_word_count;
     });
 
+    // The unknown-words table (--unknown, the window's "save unknown words").
+    std::vector<std::pair<int, double>> unknown_tables;
+    for (const int distinct : {10000, 20000, 40000}) {
+        const std::string list = unknown_word_list(distinct);
+        unknown_tables.emplace_back(
+            distinct, best_seconds(1, [&] {
+                TranslationOptions options;
+                options.collect_unknown_words = true;
+                engine.set_options(options);
+                const TranslationResult result = engine.text_translate(list, host);
+                sink += unknown_words_tsv(unknown_word_rows(result.unknown_words, list), nullptr)
+                            .size();
+            }));
+    }
+
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     std::printf("dictionary: %d entries; text: %.2f MB, %zu lines, %.0f unknown word occurrences\n",
@@ -147,6 +176,9 @@ int main(int argc, char** argv) {
     std::printf("(e) text run, positions %9.1f MB/s\n", megabytes / positions_run);
     std::printf("(f) text run, lemmas    %9.1f MB/s   f/b = %.2f, unknown %d -> %d\n",
                 megabytes / lemmas_run, text_run / lemmas_run, unknown, unknown_with_lemmas);
+    for (const auto& [distinct, seconds] : unknown_tables)
+        std::printf("(g) unknown-words table, %d distinct words in one sentence  %.3f s\n",
+                    distinct, seconds);
     std::printf("b/a = %.2f   b/c = %.1f   peak memory %.0f MB   (checksum %zu)\n",
                 tokenise / text_run, literal_run / text_run,
                 static_cast<double>(usage.ru_maxrss) / 1024, sink % 1000);

@@ -27,27 +27,30 @@ std::size_t mark_length(std::string_view text, std::size_t at) {
     return text.substr(at, 3) == "\xE2\x80\xA6" ? 3 : 1;
 }
 
-// Where the sentence holding `offset` starts.
-std::size_t sentence_start(std::string_view text, std::size_t offset) {
-    for (std::size_t at = offset; at-- > 0;) {
-        if (ends_sentence_at(text, at)) {
-            const std::size_t after = at + mark_length(text, at);
-            if (after >= text.size() || is_blank(text[after]) || text[at] == '\n')
-                return after;
-        }
-    }
-    return 0;
+// Whether a sentence ends at `at`: a mark followed by a blank or the end,
+// or the first line break of an empty line.
+bool sentence_break_at(std::string_view text, std::size_t at) {
+    if (!ends_sentence_at(text, at))
+        return false;
+    const std::size_t after = at + mark_length(text, at);
+    return after >= text.size() || is_blank(text[after]) || text[at] == '\n';
 }
 
-std::size_t sentence_end(std::string_view text, std::size_t offset) {
-    for (std::size_t at = offset; at < text.size(); ++at) {
-        if (ends_sentence_at(text, at)) {
-            const std::size_t after = at + mark_length(text, at);
-            if (after >= text.size() || is_blank(text[after]) || text[at] == '\n')
-                return text[at] == '\n' ? at : after;
-        }
-    }
-    return text.size();
+// Where the sentence after the break at `at` starts.
+std::size_t start_after_break(std::string_view text, std::size_t at) {
+    return at + mark_length(text, at);
+}
+
+// Where the sentence that the break at `at` closes ends.
+std::size_t end_at_break(std::string_view text, std::size_t at) {
+    return text[at] == '\n' ? at : at + mark_length(text, at);
+}
+
+// The first break at or after `from`; the text's size when there is none.
+std::size_t next_break(std::string_view text, std::size_t from) {
+    while (from < text.size() && !sentence_break_at(text, from))
+        ++from;
+    return from;
 }
 
 // Steps `count` characters forward from `at`, or to the end.
@@ -72,19 +75,35 @@ std::size_t characters_back(std::string_view text, std::size_t at, std::size_t c
     return at;
 }
 
-std::string one_line(std::string_view text) {
-    std::string line;
+// Blanks of any kind become single blanks between the words, none at the
+// ends. Gives up, returning false, as soon as the line would run past
+// `max_characters`, so a sentence as long as the text costs no more than a
+// short one.
+bool one_line_within(std::string_view text, std::size_t max_characters, std::string& line) {
+    line.clear();
+    std::size_t characters = 0;
     bool blank = false;
     for (const char c : text) {
         if (is_blank(c)) {
             blank = !line.empty();
             continue;
         }
-        if (blank)
+        if (blank) {
             line += ' ';
+            ++characters;
+        }
         blank = false;
         line += c;
+        characters += continues_code_point(c) ? 0 : 1;
+        if (characters > max_characters)
+            return false;
     }
+    return true;
+}
+
+std::string one_line(std::string_view text) {
+    std::string line;
+    one_line_within(text, std::string::npos, line);
     return line;
 }
 
@@ -93,16 +112,10 @@ std::size_t code_points(std::string_view text) {
         std::count_if(text.begin(), text.end(), [](char c) { return !continues_code_point(c); }));
 }
 
-}  // namespace
-
-std::string sentence_around(std::string_view text, uint64_t offset, std::size_t max_characters) {
-    const auto at = static_cast<std::size_t>(std::min<uint64_t>(offset, text.size()));
-    std::size_t start = sentence_start(text, at);
-    std::size_t end = sentence_end(text, at);
-    std::string sentence = one_line(text.substr(start, end - start));
-    if (code_points(sentence) <= max_characters)
-        return sentence;
-    // Too long: the stretch around the word, a third of it before.
+// The stretch of a sentence too long to quote whole, [start, end), around
+// the word at `at`: a third of it before the word, cut at word ends.
+std::string stretch_around(std::string_view text, std::size_t start, std::size_t end,
+                           std::size_t at, std::size_t max_characters) {
     const std::size_t sentence_begin = start;
     start = characters_back(text, at, max_characters / 3, start);
     // Whole words only: a cut inside a word moves to the blank next to it.
@@ -114,7 +127,7 @@ std::string sentence_around(std::string_view text, uint64_t offset, std::size_t 
         --end;
     if (end <= at)
         end = cut;
-    sentence = one_line(text.substr(start, end - start));
+    std::string sentence = one_line(text.substr(start, end - start));
     while (code_points(sentence) > max_characters) {
         sentence.pop_back();
         while (!sentence.empty() && continues_code_point(sentence.back()))
@@ -125,12 +138,65 @@ std::string sentence_around(std::string_view text, uint64_t offset, std::size_t 
     return sentence;
 }
 
+// Walks a text's sentences once, front to back, for offsets asked in
+// ascending order; a sentence short enough to quote whole is put on one
+// line once for all its words.
+class SentenceWalk {
+  public:
+    SentenceWalk(std::string_view text, std::size_t max_characters)
+        : text_(text), max_characters_(max_characters), break_(next_break(text, 0)) {}
+
+    std::string sentence_around(std::size_t at) {
+        while (break_ < text_.size() && break_ < at) {
+            start_ = start_after_break(text_, break_);
+            break_ = next_break(text_, break_ + 1);
+        }
+        const std::size_t end = break_ < text_.size() ? end_at_break(text_, break_) : text_.size();
+        if (start_ != quoted_start_ || end != quoted_end_) {
+            quoted_start_ = start_;
+            quoted_end_ = end;
+            quoted_whole_ =
+                one_line_within(text_.substr(start_, end - start_), max_characters_, quoted_);
+        }
+        return quoted_whole_ ? quoted_ : stretch_around(text_, start_, end, at, max_characters_);
+    }
+
+  private:
+    std::string_view text_;
+    std::size_t max_characters_;
+    std::size_t start_ = 0;  // of the sentence the walk is in
+    std::size_t break_;      // the first break at or after the last offset asked
+    std::size_t quoted_start_ = std::string::npos;
+    std::size_t quoted_end_ = std::string::npos;
+    bool quoted_whole_ = false;
+    std::string quoted_;
+};
+
+}  // namespace
+
+std::string sentence_around(std::string_view text, uint64_t offset, std::size_t max_characters) {
+    const auto at = static_cast<std::size_t>(std::min<uint64_t>(offset, text.size()));
+    return SentenceWalk(text, max_characters).sentence_around(at);
+}
+
 std::vector<UnknownWordRow> unknown_word_rows(const std::vector<UnknownWord>& words,
                                               std::string_view source_text) {
     std::vector<UnknownWordRow> rows;
     rows.reserve(words.size());
-    for (const UnknownWord& word : words)
-        rows.push_back({word.word, word.count, sentence_around(source_text, word.first_offset)});
+    // The sentences are found in one walk through the text, in the order the
+    // words first stood in it.
+    std::vector<std::size_t> by_offset(words.size());
+    for (std::size_t i = 0; i < words.size(); ++i)
+        by_offset[i] = i;
+    std::stable_sort(by_offset.begin(), by_offset.end(), [&](std::size_t a, std::size_t b) {
+        return words[a].first_offset < words[b].first_offset;
+    });
+    SentenceWalk walk(source_text, kSentenceCharacters);
+    for (const std::size_t i : by_offset) {
+        const auto at =
+            static_cast<std::size_t>(std::min<uint64_t>(words[i].first_offset, source_text.size()));
+        rows.push_back({words[i].word, words[i].count, walk.sentence_around(at)});
+    }
     std::sort(rows.begin(), rows.end(), [](const UnknownWordRow& a, const UnknownWordRow& b) {
         return a.count != b.count ? a.count > b.count : a.word < b.word;
     });

@@ -18,12 +18,15 @@ struct UnknownWordRow {
     std::string sentence;
 };
 
+// How long a quoted sentence may be, in characters.
+constexpr std::size_t kSentenceCharacters = 200;
+
 // The sentence of `text` around byte `offset`: from the end of the sentence
 // before (".", "!", "?" or "…" followed by a blank, or an empty line) to its
 // own end, line breaks and tabs as blanks, at most `max_characters`
 // characters (a long one is cut around the word).
 std::string sentence_around(std::string_view text, uint64_t offset,
-                            std::size_t max_characters = 200);
+                            std::size_t max_characters = kSentenceCharacters);
 
 // The run's unknown words, most frequent first, then alphabetically, each
 // with the sentence of its first occurrence in the run's source text.

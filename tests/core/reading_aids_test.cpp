@@ -147,6 +147,14 @@ TEST(unknown_words_table, most_frequent_first_with_forms_and_cut_first_sentences
     EXPECT_TRUE(sentence.rfind("слово ", 0) == 0 || sentence.rfind("word ", 0) == 0) << sentence;
     const std::string_view end = std::string_view(sentence).substr(sentence.rfind(' ') + 1);
     EXPECT_TRUE(end == "слово" || end == "more") << sentence;
+
+    // Words far apart in one long sentence each get the stretch around them.
+    const std::vector<UnknownWord> apart = {{"target", 1, long_text.find("target")},
+                                            {"tail", 1, long_text.rfind("more")}};
+    const std::vector<UnknownWordRow> apart_rows = unknown_word_rows(apart, long_text);
+    EXPECT_EQ(apart_rows[1].sentence, sentence);
+    EXPECT_NE(apart_rows[0].sentence.find("more слово"), std::string::npos);
+    EXPECT_EQ(apart_rows[0].sentence.find("target"), std::string::npos);
 }
 
 }  // namespace
