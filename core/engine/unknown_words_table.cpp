@@ -203,16 +203,28 @@ std::vector<UnknownWordRow> unknown_word_rows(const std::vector<UnknownWord>& wo
     return rows;
 }
 
+namespace {
+
+// Spreadsheets run a cell that starts so as a formula.
+void append_cell(std::string& tsv, std::string_view cell) {
+    if (!cell.empty() && (cell[0] == '=' || cell[0] == '+' || cell[0] == '-' || cell[0] == '@'))
+        tsv += '\'';
+    tsv += cell;
+}
+
+}  // namespace
+
 std::string unknown_words_tsv(const std::vector<UnknownWordRow>& rows, WordForms* forms) {
     std::string tsv;
     for (const UnknownWordRow& row : rows) {
         const std::vector<std::string>* found = forms ? &forms->forms_of(row.word) : nullptr;
-        tsv += row.word;
+        append_cell(tsv, row.word);
         (tsv += '\t') += std::to_string(row.count);
         tsv += '\t';
         if (found != nullptr && !found->empty())
-            tsv += found->front();
-        (tsv += '\t') += row.sentence;
+            append_cell(tsv, found->front());
+        tsv += '\t';
+        append_cell(tsv, row.sentence);
         tsv += '\n';
     }
     return tsv;

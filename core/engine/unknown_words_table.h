@@ -35,7 +35,9 @@ std::vector<UnknownWordRow> unknown_word_rows(const std::vector<UnknownWord>& wo
 
 // Tab-separated UTF-8 lines, LF-ended, that flash-card programs and
 // spreadsheets import: word, count, dictionary form (empty when none is
-// found; `forms` may be null), sentence.
+// found; `forms` may be null), sentence. A cell that starts with "=", "+",
+// "-" or "@" gets an apostrophe before it, so no spreadsheet takes it for a
+// formula.
 std::string unknown_words_tsv(const std::vector<UnknownWordRow>& rows, WordForms* forms);
 
 }  // namespace vorna

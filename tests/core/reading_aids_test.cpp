@@ -157,5 +157,20 @@ TEST(unknown_words_table, most_frequent_first_with_forms_and_cut_first_sentences
     EXPECT_EQ(apart_rows[0].sentence.find("target"), std::string::npos);
 }
 
+TEST(unknown_words_table, cells_a_spreadsheet_would_run_get_an_apostrophe) {
+    TableForms forms({{"x-ray", {"-ray"}}, {"plus", {}}});
+    const std::vector<UnknownWordRow> rows = {{"x-ray", 1, "=HYPERLINK(\"x\")"},
+                                              {"plus", 1, "+1 -1 @a"},
+                                              {"minus", 1, "-2 degrees"},
+                                              {"at", 1, "@SUM(A1)"},
+                                              {"fine", 1, "A = b"}};
+    EXPECT_EQ(unknown_words_tsv(rows, &forms),
+              "x-ray\t1\t'-ray\t'=HYPERLINK(\"x\")\n"
+              "plus\t1\t\t'+1 -1 @a\n"
+              "minus\t1\t\t'-2 degrees\n"
+              "at\t1\t\t'@SUM(A1)\n"
+              "fine\t1\t\tA = b\n");
+}
+
 }  // namespace
 }  // namespace vorna
