@@ -5,7 +5,11 @@
 #include <functional>
 #include <tuple>
 
+#include "adverbs.h"
+#include "form_tags.h"
 #include "inflections.h"
+#include "russian_forms.h"
+#include "spelling_variants.h"
 #include "utf8_text.h"
 
 namespace qd_import {
@@ -58,6 +62,10 @@ bool is_usable_headword(const std::string& key) {
 Importer::Importer(const WordRanks& ranks, const WordUsage& usage, Overrides overrides)
     : ranks_(ranks), usage_(usage), overrides_(std::move(overrides)) {}
 
+void Importer::add_supplement(const Overrides& words) {
+    supplement_.insert(words.begin(), words.end());
+}
+
 void Importer::add_articles(const std::vector<DictdArticle>& articles) {
     for (const DictdArticle& article : articles) {
         const std::string key = ascii_lower(trim(article.key));
@@ -97,6 +105,20 @@ bool Importer::has_part(const Entry& entry, PartOfSpeech part) const {
                        [part](const Candidate& c) { return c.part == part; });
 }
 
+// The first class of the form in the tagged lexicon ("tunnel NN VBP") that
+// the article translates plainly.
+PartOfSpeech Importer::part_by_form_tags(const std::string& headword, const Entry& entry) const {
+    for (const std::string& tag : usage_.form_tags(headword)) {
+        for (const Candidate& candidate : entry.candidates) {
+            if (candidate.article_rank == 0 && !candidate.marginal &&
+                tag_allows(tag, candidate.part)) {
+                return candidate.part;
+            }
+        }
+    }
+    return PartOfSpeech::unknown;
+}
+
 // The part of speech a word is mostly used as: a numeral's number, a modal's
 // verb; the part the tagged texts met most often, unless they met the word
 // so rarely that it is mostly a function word (a preposition, conjunction,
@@ -129,17 +151,31 @@ PartOfSpeech Importer::usual_part(const std::string& headword, const Entry& entr
         return best;
     }
     const bool mostly_function = usage_.tagged_total(headword) < kContentShareFloor * running;
+    // Where the table of corrections gives the usual sense, it has ranked
+    // the parts already.
+    const PartOfSpeech lexicon =
+        overrides_.count(headword) > 0 ? PartOfSpeech::unknown : part_by_form_tags(headword, entry);
     if (mostly_function) {
         // The article's own order among the parts function words have and
         // the tagged part: "where" is где before туда, "yes" да before
-        // утверждение, "dear" дорогой before дорого.
+        // утверждение, "dear" дорогой before дорого; but where that is a
+        // content word and running text uses a function word ("while" is
+        // время before пока), the function word.
         for (const Candidate& candidate : entry.candidates) {
             if (candidate.article_rank == 0 && !candidate.marginal &&
                 (is_function_part(candidate.part) || candidate.part == PartOfSpeech::adverb ||
                  candidate.part == best)) {
-                return candidate.part;
+                const bool content =
+                    !is_function_part(candidate.part) && candidate.part != PartOfSpeech::adverb;
+                return content && is_function_part(lexicon) ? lexicon : candidate.part;
             }
         }
+    }
+    // The lexicon counts each form in running text; the sense-tagged texts
+    // count a few hundred uses, but overrule it where they are sure.
+    if (lexicon != PartOfSpeech::unknown && !is_function_part(lexicon) &&
+        2 * usage_.tagged_count(headword, lexicon) >= best_count) {
+        return lexicon;
     }
     if (best == PartOfSpeech::unknown && running > 0) {
         // Nothing tagged: the article's own order, its first part.
@@ -159,6 +195,22 @@ std::optional<std::string> Importer::translate_as_form(const std::string& headwo
     if (overrides_.count(headword) > 0) {
         return std::nullopt;
     }
+    const auto& tags = usage_.form_tags(headword);
+    if (!tags.empty()) {
+        const std::string& tag = tags.front();
+        const auto& entry = entries_.at(headword);
+        // "evening", "interesting": running text uses it as a word of its own.
+        if (!is_inflection_tag(tag) &&
+            std::any_of(entry.candidates.begin(), entry.candidates.end(),
+                        [&tag](const Candidate& c) { return tag_allows(tag, c.part); })) {
+            return std::nullopt;
+        }
+        if (tag == "JJR" || tag == "RBR" || tag == "JJS" || tag == "RBS") {
+            if (auto compared = translate_comparison(headword, tag == "JJS" || tag == "RBS")) {
+                return compared;
+            }
+        }
+    }
     const int own = usage_.tagged_total(headword);
     const auto outweighs = [&](const std::string& base, PartOfSpeech part) {
         return base != headword && entries_.count(base) > 0 && has_part(entries_.at(base), part) &&
@@ -174,8 +226,9 @@ std::optional<std::string> Importer::translate_as_form(const std::string& headwo
         if (possible.kind == FormKind::comparison) {
             part = PartOfSpeech::adjective;
         } else if (possible.kind == FormKind::plural_or_third_person &&
-                   usage_.tagged_count(possible.base, PartOfSpeech::noun) >=
-                       usage_.tagged_count(possible.base, PartOfSpeech::verb)) {
+                   (tags.empty() ? usage_.tagged_count(possible.base, PartOfSpeech::noun) >=
+                                       usage_.tagged_count(possible.base, PartOfSpeech::verb)
+                                 : tags.front() == "NNS")) {
             part = PartOfSpeech::noun;
         }
         // "bed" is no past of "be": a verb with an irregular past has no regular one.
@@ -184,6 +237,37 @@ std::optional<std::string> Importer::translate_as_form(const std::string& headwo
         }
         if (outweighs(possible.base, part)) {
             return translate(possible.base, part);
+        }
+    }
+    return std::nullopt;
+}
+
+// "better", "longer", "best": the comparative or superlative of the base
+// adjective's sense ("лучше", "длиннее", "лучший").
+std::optional<std::string> Importer::translate_comparison(const std::string& form,
+                                                          bool superlative) {
+    std::vector<std::string> bases;
+    for (const auto& [base, part] : usage_.bases_of(form)) {
+        if (part == PartOfSpeech::adjective) {
+            bases.push_back(base);
+        }
+    }
+    for (const PossibleBase& possible : possible_bases(form)) {
+        if (possible.kind == FormKind::comparison) {
+            bases.push_back(possible.base);
+        }
+    }
+    for (const std::string& base : bases) {
+        const auto found = entries_.find(base);
+        if (base == form || found == entries_.end() ||
+            !has_part(found->second, PartOfSpeech::adjective)) {
+            continue;
+        }
+        if (const auto adjective = translate(base, PartOfSpeech::adjective)) {
+            auto compared = superlative ? superlative_of(*adjective) : comparative_of(*adjective);
+            if (compared) {
+                return compared;
+            }
         }
     }
     return std::nullopt;
@@ -387,8 +471,19 @@ void Importer::add_forms(std::vector<Ranked>& ranked,
             }
             add(form, base, part);
         };
-        // "puts" is more often the verb than the plural of the noun "put":
-        // an -s form takes the part of speech its base is mostly used as.
+        // "trains" is mostly the plural of the noun, "puts" mostly the verb:
+        // the tagged lexicon tells for the form itself.
+        for (const std::string& form : plural_or_third_person(base)) {
+            const auto& tags = usage_.form_tags(form);
+            const std::string tag = tags.empty() ? std::string() : tags.front();
+            if (tag == "NNS" && has_part(entry, PartOfSpeech::noun)) {
+                add(form, base, PartOfSpeech::noun);
+            } else if (tag == "VBZ" && has_part(entry, PartOfSpeech::verb)) {
+                add_unless_e_twin(form, PartOfSpeech::verb);
+            }
+        }
+        // Otherwise an -s form takes the part of speech its base is mostly
+        // used as ("puts" is more often the verb than the noun "put").
         if ((has_part(entry, PartOfSpeech::noun) || has_part(entry, PartOfSpeech::pronoun)) &&
             (!has_part(entry, PartOfSpeech::verb) ||
              usage_.tagged_count(base, PartOfSpeech::noun) >=
@@ -416,10 +511,82 @@ void Importer::add_forms(std::vector<Ranked>& ranked,
         }
         if (has_part(entry, PartOfSpeech::adjective)) {
             for (const std::string& form : comparison_forms(base)) {
+                const bool superlative =
+                    form.size() > 3 && form.compare(form.size() - 3, 3, "est") == 0;
+                const auto adjective = translate(base, PartOfSpeech::adjective);
+                const auto compared = !adjective    ? std::nullopt
+                                      : superlative ? superlative_of(*adjective)
+                                                    : comparative_of(*adjective);
+                if (compared && !(has_e_twin && form == base + (superlative ? "est" : "er")) &&
+                    is_usable_headword(form) && taken.count(form) == 0 && ranks_.contains(form)) {
+                    taken[form] = true;
+                    ranked.push_back({form, *compared, level_of(form), ranks_.count(form), true});
+                }
                 add_unless_e_twin(form, PartOfSpeech::adjective);
             }
         }
     }
+}
+
+// "color", "traveled": the American spelling of a word the source writes
+// the British way gets that word's record, and the British spelling
+// ("realise") the record of the American one.
+std::size_t Importer::add_american_spellings(std::vector<Ranked>& ranked,
+                                             std::unordered_map<std::string, bool>& taken) {
+    std::unordered_map<std::string, std::string> translation_of;
+    for (const Ranked& item : ranked) {
+        translation_of.emplace(item.headword, item.translation);
+    }
+    std::size_t added = 0;
+    const auto give = [&](const std::string& form, const std::string& recorded) {
+        const auto found = translation_of.find(recorded);
+        if (found == translation_of.end() || taken.count(form) > 0 || !is_usable_headword(form)) {
+            return;
+        }
+        taken[form] = true;
+        ranked.push_back({form, found->second, level_of(form), ranks_.count(form), true});
+        ++added;
+    };
+    // Either way round: the source writes "realize" but "colour".
+    for (const SpellingPair& pair :
+         american_british_pairs(ranks_.common(), ranks_.american_only(), ranks_.british_only())) {
+        give(pair.american, pair.british);
+        give(pair.british, pair.american);
+    }
+    return added;
+}
+
+// "slowly", "physically": an -ly adverb the source lacks is made from its
+// adjective's plain sense by the Russian rules (медленно, физически).
+std::size_t Importer::add_adverbs(std::vector<Ranked>& ranked,
+                                  std::unordered_map<std::string, bool>& taken) {
+    std::size_t added = 0;
+    for (const std::string& adverb : ranks_.counted_forms()) {
+        if (taken.count(adverb) > 0 || !only_small_letters(adverb) || is_adverb_exception(adverb)) {
+            continue;
+        }
+        const auto& tags = usage_.form_tags(adverb);
+        if (!tags.empty() && tags.front() != "RB") {
+            continue;  // "lovely", "daily": adjectives in running text
+        }
+        for (const std::string& base : adjectives_of_adverb(adverb)) {
+            const auto found = entries_.find(base);
+            if (found == entries_.end() || !has_part(found->second, PartOfSpeech::adjective)) {
+                continue;
+            }
+            const auto adjective = translate(base, PartOfSpeech::adjective);
+            if (!adjective || adds_negation(*adjective, adverb)) {
+                continue;
+            }
+            if (const auto russian = adverb_of(*adjective)) {
+                taken[adverb] = true;
+                ranked.push_back({adverb, *russian, level_of(adverb), ranks_.count(adverb), true});
+                ++added;
+                break;
+            }
+        }
+    }
+    return added;
 }
 
 std::vector<QdRecord> Importer::records(std::size_t limit, ImportFigures& figures) {
@@ -460,9 +627,19 @@ std::vector<QdRecord> Importer::records(std::size_t limit, ImportFigures& figure
                 {headword, translation, level_of(headword), ranks_.count(headword), false});
         }
     }
+    for (const auto& [headword, translation] : supplement_) {
+        if (taken.count(headword) == 0 && is_usable_headword(headword)) {
+            taken[headword] = true;
+            ++figures.supplement;
+            ranked.push_back(
+                {headword, translation, level_of(headword), ranks_.count(headword), false});
+        }
+    }
     const std::size_t before_forms = ranked.size();
     add_forms(ranked, taken);
     figures.forms = ranked.size() - before_forms;
+    figures.spellings = add_american_spellings(ranked, taken);
+    figures.adverbs = add_adverbs(ranked, taken);
 
     // Commonest in running text first; the forms the counts lack by the
     // level of the word lists, a word before the forms of others.

@@ -17,8 +17,9 @@ namespace qd_import {
 
 using vorna::DictdArticle;
 
-// The program loads at most this many records.
-constexpr std::size_t kDefaultRecordLimit = 60000;
+// The program loads at most 60,000 records; the default dictionary keeps
+// 1,000 of them free for the reader's corrections and new words.
+constexpr std::size_t kDefaultRecordLimit = 59000;
 
 struct ImportFigures {
     std::size_t articles = 0;
@@ -28,6 +29,9 @@ struct ImportFigures {
     std::size_t overridden = 0;  // records whose translation the table gave
     std::size_t left_out = 0;    // dropped, the rarest first, to keep within the limit
     std::size_t names = 0;       // headwords left out as names (only slang senses)
+    std::size_t supplement = 0;  // everyday words the source lacks, from the team's list
+    std::size_t spellings = 0;   // American and British spellings given the other one's record
+    std::size_t adverbs = 0;     // -ly adverbs made from their adjective's sense
 };
 
 // Turns the articles of an English-Russian dictd dictionary into qd.dat
@@ -41,6 +45,8 @@ class Importer {
     Importer(const WordRanks&, WordUsage&&, Overrides) = delete;
 
     void add_articles(const std::vector<DictdArticle>& articles);
+    // Everyday words the source lacks: used for a headword nothing else gives.
+    void add_supplement(const Overrides& words);
 
     // The translation of a headword; with `wanted` set, the sense of that
     // part of speech when the word has one (a verb form takes the verb's).
@@ -78,16 +84,23 @@ class Importer {
     std::optional<std::string> follow(const Reference& reference, const std::string& from,
                                       PartOfSpeech wanted, int depth);
     PartOfSpeech usual_part(const std::string& headword, const Entry& entry) const;
+    PartOfSpeech part_by_form_tags(const std::string& headword, const Entry& entry) const;
     std::optional<std::string> translate_as_form(const std::string& headword);
+    std::optional<std::string> translate_comparison(const std::string& form, bool superlative);
     bool is_name(const std::string& headword) const;
     bool earns_possessive(const std::string& base) const;
     bool has_part(const Entry& entry, PartOfSpeech part) const;
     void add_forms(std::vector<Ranked>& ranked, std::unordered_map<std::string, bool>& taken);
+    std::size_t add_american_spellings(std::vector<Ranked>& ranked,
+                                       std::unordered_map<std::string, bool>& taken);
+    std::size_t add_adverbs(std::vector<Ranked>& ranked,
+                            std::unordered_map<std::string, bool>& taken);
     int level_of(const std::string& headword) const;
 
     const WordRanks& ranks_;
     const WordUsage& usage_;
     Overrides overrides_;
+    Overrides supplement_;
     std::unordered_map<std::string, Entry> entries_;
     std::vector<std::string> headword_order_;
     std::unordered_map<std::string, std::optional<std::string>> plain_translations_;

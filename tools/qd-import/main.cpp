@@ -18,8 +18,8 @@ namespace {
 constexpr const char* kUsage =
     "usage: qd-import --index FILE --dict FILE -o OUTPUT\n"
     "                 [--word-levels DIR] [--word-list FILE] [--frequencies FILE]\n"
-    "                 [--wordnet DIR]\n"
-    "                 [--overrides FILE] [--limit N]\n"
+    "                 [--wordnet DIR] [--form-tags FILE]\n"
+    "                 [--overrides FILE] [--supplement FILE] [--limit N]\n"
     "  --index, --dict   the dictd dictionary (.index and .dict or .dict.dz)\n"
     "  --word-levels     folder of word lists by size level (<variety>-words.<level>):\n"
     "                    confirms inflected forms and ranks words by commonness\n"
@@ -27,8 +27,12 @@ constexpr const char* kUsage =
     "  --frequencies     \"<form> <count>\" lines: how often forms occur in running text;\n"
     "                    the commonest fill the records first\n"
     "  --wordnet         lexical database folder: part-of-speech use and irregular forms\n"
+    "  --form-tags       \"<form> <tag>...\" lines: each form's word classes in running\n"
+    "                    text, the commonest first; ranks the senses before the database\n"
     "  --overrides       the team's table of corrections\n"
-    "  --limit           most records to write (default 60000, what the program loads)\n";
+    "  --supplement      the team's translations of everyday words the source lacks\n"
+    "  --limit           most records to write (default 59000: the program loads 60000,\n"
+    "                    the rest is room for the reader's own words)\n";
 
 struct Arguments {
     std::string index;
@@ -38,7 +42,9 @@ struct Arguments {
     std::vector<std::string> word_lists;
     std::string frequencies;
     std::string wordnet;
+    std::string form_tags;
     std::string overrides;
+    std::string supplement;
     std::size_t limit = qd_import::kDefaultRecordLimit;
 };
 
@@ -63,8 +69,12 @@ bool parse_arguments(int argc, char** argv, Arguments& args) {
             args.frequencies = value;
         } else if (name == "--wordnet") {
             args.wordnet = value;
+        } else if (name == "--form-tags") {
+            args.form_tags = value;
         } else if (name == "--overrides") {
             args.overrides = value;
+        } else if (name == "--supplement") {
+            args.supplement = value;
         } else if (name == "--limit") {
             try {
                 const long long limit = std::stoll(value);
@@ -113,6 +123,9 @@ int main(int argc, char** argv) {
         if (!args.wordnet.empty() && !usage.read_folder(args.wordnet)) {
             std::cerr << "qd-import: warning: nothing read from " << args.wordnet << "\n";
         }
+        if (!args.form_tags.empty() && !usage.read_form_tags(args.form_tags)) {
+            std::cerr << "qd-import: warning: cannot read " << args.form_tags << "\n";
+        }
         qd_import::Overrides overrides;
         if (!args.overrides.empty()) {
             overrides = qd_import::read_overrides(args.overrides);
@@ -125,6 +138,9 @@ int main(int argc, char** argv) {
         }
         qd_import::Importer importer(ranks, usage, std::move(overrides));
         importer.add_articles(articles);
+        if (!args.supplement.empty()) {
+            importer.add_supplement(qd_import::read_overrides(args.supplement));
+        }
         qd_import::ImportFigures figures;
         figures.articles = articles.size();
         const auto records = importer.records(args.limit, figures);
@@ -138,11 +154,12 @@ int main(int argc, char** argv) {
             std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
         std::printf(
             "qd-import: %zu articles, %zu single-word headwords, %zu translated (%zu from the "
-            "table of corrections), %zu left out as names, %zu inflected forms added, %zu rarest "
-            "left out past the limit of %zu; %zu records written to %s in %.2f s\n",
+            "table of corrections), %zu left out as names, %zu inflected forms, %zu other "
+            "spellings, %zu -ly adverbs and %zu supplement words added, %zu rarest left out past "
+            "the limit of %zu; %zu records written to %s in %.2f s\n",
             figures.articles, figures.headwords, figures.translated, figures.overridden,
-            figures.names, figures.forms, figures.left_out, args.limit, written.written,
-            args.output.c_str(), seconds);
+            figures.names, figures.forms, figures.spellings, figures.adverbs, figures.supplement,
+            figures.left_out, args.limit, written.written, args.output.c_str(), seconds);
     } catch (const std::exception& error) {
         std::cerr << "qd-import: " << error.what() << "\n";
         return 1;

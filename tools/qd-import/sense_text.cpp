@@ -283,7 +283,25 @@ std::optional<std::string> short_translation(const std::string& sense_text) {
             continue;
         }
         // Of "ровный, гладкий" only the first synonym: the output is word by word.
-        std::string first = split(tidy(head), ',').front();
+        const std::vector<std::string> synonyms = split(tidy(head), ',');
+        std::string first = synonyms.front();
+        // "время отдыха с пятницы ... до понедельника, уикенд": a long
+        // explanation comes first, the word a reader can use after it.
+        // "в, внутри": a single letter is no translation, the next synonym is.
+        const std::string lead = tidy(trim(first));
+        std::size_t after_first_letter = 0;
+        next_code_point(lead, after_first_letter);
+        const bool single_letter = !lead.empty() && after_first_letter == lead.size();
+        if ((word_count(lead) > 3 && !is_description(lead)) || single_letter) {
+            for (std::size_t i = 1; i < synonyms.size(); ++i) {
+                const std::string later = tidy(trim(synonyms[i]));
+                if (word_count(later) <= 2 && only_russian_words(later) && !is_description(later) &&
+                    is_usable_translation(later)) {
+                    first = later;
+                    break;
+                }
+            }
+        }
         for (const char* and_so_on : {" и т.", " и пр", " и др"}) {
             const std::size_t at = first.find(and_so_on);
             if (at != std::string::npos) {

@@ -27,6 +27,22 @@ int WordRanks::add_level_folder(const std::string& folder) {
         const bool is_words_file = stem.rfind("english-", 0) == 0 ||
                                    stem.rfind("american-", 0) == 0 ||
                                    stem.rfind("british-", 0) == 0;
+        // The plain words of both spellings and of each, for pairing "color"
+        // with "colour".
+        std::unordered_set<std::string>* variety = nullptr;
+        if (stem == "english-words") {
+            variety = &common_;
+        } else if (stem == "american-words") {
+            variety = &american_;
+        } else if (stem == "british-words") {
+            variety = &british_;
+        }
+        if (variety != nullptr) {
+            std::ifstream in(item.path(), std::ios::binary);
+            for (std::string line; std::getline(in, line);) {
+                variety->insert(trim(line));
+            }
+        }
         if (!is_words_file || suffix.empty() ||
             suffix.find_first_not_of("0123456789") != std::string::npos) {
             continue;
@@ -96,6 +112,16 @@ void WordRanks::add_count(const std::string& form, long long count, bool mostly_
     Occurrences& known = counts_[ascii_lower(form)];
     known.count += count;
     known.capitalised = mostly_capitalised;
+}
+
+std::vector<std::string> WordRanks::counted_forms() const {
+    std::vector<std::string> forms;
+    forms.reserve(counts_.size());
+    for (const auto& [form, occurrences] : counts_) {
+        forms.push_back(form);
+    }
+    std::sort(forms.begin(), forms.end());
+    return forms;
 }
 
 long long WordRanks::count(const std::string& word) const {
@@ -189,6 +215,36 @@ void WordUsage::set_tagged_count(const std::string& word, PartOfSpeech part, int
     if (index < 4) {
         counts_[word][index] = count;
     }
+}
+
+bool WordUsage::read_form_tags(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        return false;
+    }
+    for (std::string line; std::getline(in, line);) {
+        std::istringstream fields(line);
+        std::string form;
+        if (line.empty() || line[0] == '#' || !(fields >> form)) {
+            continue;
+        }
+        std::vector<std::string> tags;
+        for (std::string tag; fields >> tag;) {
+            tags.push_back(tag);
+        }
+        set_form_tags(form, std::move(tags));
+    }
+    return true;
+}
+
+void WordUsage::set_form_tags(const std::string& form, std::vector<std::string> tags) {
+    form_tags_[form] = std::move(tags);
+}
+
+const std::vector<std::string>& WordUsage::form_tags(const std::string& form) const {
+    static const std::vector<std::string> kNone;
+    const auto found = form_tags_.find(form);
+    return found == form_tags_.end() ? kNone : found->second;
 }
 
 // cntlist.rev: "lemma%type:file:id:head:hid sense_number tag_count", type 1

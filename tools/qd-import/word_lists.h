@@ -36,11 +36,18 @@ class WordRanks {
         return levels_.count(word) > 0 || counts_.count(word) > 0;
     }
     int level(const std::string& word) const;
+    // The forms of running text, in alphabetical order.
+    std::vector<std::string> counted_forms() const;
     // Occurrences of the form in running text; 0 when the list lacks it.
     long long count(const std::string& word) const;
     bool mostly_capitalised(const std::string& word) const;
     // Whether a word list writes the word with a capital ("Jane", "May").
     bool listed_capitalised(const std::string& word) const;
+    // The words both spellings share, and those only the American or only
+    // the British lists hold ("color", "colour").
+    const std::unordered_set<std::string>& common() const { return common_; }
+    const std::unordered_set<std::string>& american_only() const { return american_; }
+    const std::unordered_set<std::string>& british_only() const { return british_; }
 
   private:
     struct Occurrences {
@@ -50,6 +57,9 @@ class WordRanks {
     std::unordered_map<std::string, int> levels_;
     std::unordered_map<std::string, Occurrences> counts_;
     std::unordered_set<std::string> capitalised_;
+    std::unordered_set<std::string> common_;
+    std::unordered_set<std::string> american_;
+    std::unordered_set<std::string> british_;
 };
 
 // What the lexical database says of English words: how often each part of
@@ -66,6 +76,14 @@ class WordUsage {
     // Of all four parts together, counting the word's own lemma only.
     int tagged_total(const std::string& word) const;
     void set_tagged_count(const std::string& word, PartOfSpeech part, int count);
+
+    // "<form> <tag> <tag>...": each form's word-class tags in a lexicon of
+    // running text, the commonest first ("trains NNS VBZ"). Returns false
+    // when the file cannot be read.
+    bool read_form_tags(const std::string& path);
+    void set_form_tags(const std::string& form, std::vector<std::string> tags);
+    // Empty when the lexicon lacks the form.
+    const std::vector<std::string>& form_tags(const std::string& form) const;
 
     struct IrregularForm {
         std::string form;
@@ -87,6 +105,7 @@ class WordUsage {
     std::unordered_map<std::string, std::vector<std::pair<std::string, PartOfSpeech>>>
         bases_of_form_;
     std::unordered_set<std::string> irregular_bases_;  // "<part index>:<base>"
+    std::unordered_map<std::string, std::vector<std::string>> form_tags_;
 };
 
 }  // namespace qd_import
