@@ -11,6 +11,10 @@ function(vorna_enable_sanitizers)
   add_link_options(${_vorna_sanitize_flags})
 endfunction()
 
+# Qt code spells out every conversion between bytes and text.
+set(VORNA_QT_TEXT_DEFINES QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII QT_NO_CAST_FROM_BYTEARRAY
+    QT_NO_URL_CAST_FROM_STRING)
+
 function(vorna_set_warnings target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow
                                            -Wconversion -Wno-sign-conversion -Werror)

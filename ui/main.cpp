@@ -5,11 +5,11 @@
 #include <QStandardPaths>
 #include <memory>
 
-#include "ui/desktop_services.h"
-#include "ui/loading_window.h"
-#include "ui/main_window.h"
-#include "ui/product_art.h"
-#include "ui/session.h"
+#include "ui/desktop/desktop_services.h"
+#include "ui/desktop/product_art.h"
+#include "ui/windows/loading_window.h"
+#include "ui/windows/main_window.h"
+#include "ui/windows/session.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

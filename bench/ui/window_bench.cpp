@@ -21,10 +21,10 @@
 
 #include "common/dictionary_generator.h"
 #include "common/rtf_shapes.h"
-#include "ui/desktop_services.h"
-#include "ui/loading_window.h"
-#include "ui/main_window.h"
-#include "ui/session.h"
+#include "ui/desktop/desktop_services.h"
+#include "ui/windows/loading_window.h"
+#include "ui/windows/main_window.h"
+#include "ui/windows/session.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include "core/dictionary/dictionary_edit.h"
 #include "program_fixture.h"
-#include "ui/dictionary_location.h"
+#include "ui/desktop/dictionary_location.h"
 #include "ui_test.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <deque>
 #include <functional>
 
-#include "ui/desktop_services.h"
+#include "ui/desktop/desktop_services.h"
 
 // Answers every modal question from queued answers and records what was
 // asked, so no window test waits on a dialog.

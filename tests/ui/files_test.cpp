@@ -4,7 +4,7 @@
 #include <QtTest>
 
 #include "program_fixture.h"
-#include "ui/common_dialog.h"
+#include "ui/windows/common_dialog.h"
 #include "ui_test.h"
 
 void UiTest::saveOverFile_asksInTheInterfaceLanguage_data() {

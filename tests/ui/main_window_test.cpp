@@ -3,7 +3,7 @@
 #include <QtTest>
 
 #include "program_fixture.h"
-#include "ui/box_layout.h"
+#include "ui/boxes/box_layout.h"
 #include "ui_test.h"
 
 void UiTest::missingDictionary_showsMessageAndEnds() {

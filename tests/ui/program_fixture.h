@@ -9,9 +9,9 @@
 #include <memory>
 
 #include "fake_desktop.h"
-#include "ui/loading_window.h"
-#include "ui/main_window.h"
-#include "ui/session.h"
+#include "ui/windows/loading_window.h"
+#include "ui/windows/main_window.h"
+#include "ui/windows/session.h"
 
 inline QByteArray file_bytes(const QString& path) {
     QFile file(path);

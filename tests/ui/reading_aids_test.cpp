@@ -3,9 +3,9 @@
 #include <QtTest>
 
 #include "program_fixture.h"
-#include "ui/article_window.h"
-#include "ui/reading_aids.h"
-#include "ui/word_at_point.h"
+#include "ui/boxes/word_at_point.h"
+#include "ui/windows/article_window.h"
+#include "ui/windows/reading_aids.h"
 #include "ui_test.h"
 
 namespace {

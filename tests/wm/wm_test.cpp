@@ -7,10 +7,10 @@
 #include <QtTest>
 
 #include "../ui/program_fixture.h"
-#include "ui/about_box.h"
-#include "ui/box_layout.h"
-#include "ui/statistics_window.h"
-#include "ui/twips.h"
+#include "ui/boxes/box_layout.h"
+#include "ui/boxes/twips.h"
+#include "ui/windows/about_box.h"
+#include "ui/windows/statistics_window.h"
 #include "x11_properties.h"
 
 namespace {

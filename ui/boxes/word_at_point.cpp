@@ -1,0 +1,98 @@
+#include "ui/boxes/word_at_point.h"
+
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <algorithm>
+
+namespace vorna::ui {
+
+namespace {
+
+bool is_word_character(QChar c) {
+    const char16_t code = c.unicode();
+    return (code >= u'a' && code <= u'z') || (code >= u'A' && code <= u'Z') || code == u'\'' ||
+           code == u'-';
+}
+
+}  // namespace
+
+QString word_around(const QString& text, int position) {
+    position = std::clamp(position, 0, static_cast<int>(text.size()));
+    int start = position;
+    while (start > 0 && is_word_character(text[start - 1]))
+        --start;
+    int end = position;
+    while (end < text.size() && is_word_character(text[end]))
+        ++end;
+    return text.mid(start, end - start);
+}
+
+int position_in_box(const QTextEdit& box, const QPoint* point) {
+    return point != nullptr ? box.cursorForPosition(*point).position()
+                            : box.textCursor().position();
+}
+
+QString word_in_box(const QTextEdit& box, const QPoint* point) {
+    const QTextCursor caret = box.textCursor();
+    if (caret.hasSelection() && point == nullptr)
+        return caret.selectedText();
+    const QTextCursor at = point != nullptr ? box.cursorForPosition(*point) : caret;
+    const QString block = at.block().text();
+    return word_around(block, at.positionInBlock());
+}
+
+void RunWordMap::remember(std::string source_text, std::vector<WordPosition> positions,
+                          const QTextDocument& output) {
+    source_text_ = std::move(source_text);
+    positions_ = std::move(positions);
+    output_ = &output;
+    revision_ = output.revision();
+    length_ = output.characterCount();
+}
+
+void RunWordMap::forget() {
+    source_text_.clear();
+    positions_.clear();
+    output_ = nullptr;
+}
+
+bool RunWordMap::holds_output(const QTextDocument& document) const {
+    // Every edit, undo included, moves the document to a new revision.
+    return output_ == &document && document.revision() == revision_ &&
+           document.characterCount() == length_;
+}
+
+QString RunWordMap::source_word_at(const QTextDocument& document, int position) const {
+    if (!holds_output(document))
+        return {};
+    // Positions count UTF-16 units with one per line break; the run counted
+    // UTF-8 bytes of lines ended by CR LF.
+    QString before = document.toRawText().left(position);
+    before.replace(QChar::ParagraphSeparator, u'\n');
+    const auto offset = static_cast<uint64_t>(before.toUtf8().size() + before.count(u'\n'));
+    // The word whose output holds the offset, or ends right at it.
+    const auto after = std::upper_bound(
+        positions_.begin(), positions_.end(), offset,
+        [](uint64_t value, const WordPosition& word) { return value < word.output_offset; });
+    if (after == positions_.begin())
+        return {};
+    const WordPosition& word = *std::prev(after);
+    if (offset > word.output_offset + word.output_length)
+        return {};
+    return QString::fromUtf8(source_text_.data() + word.source_offset,
+                             static_cast<qsizetype>(word.source_length));
+}
+
+QString english_word_in_box(const QTextEdit& box, const QPoint* point, const RunWordMap& map) {
+    const QTextDocument& document = *box.document();
+    if (map.holds_output(document) && !(point == nullptr && box.textCursor().hasSelection())) {
+        const QString source_word = map.source_word_at(document, position_in_box(box, point));
+        if (!source_word.isEmpty())
+            return source_word;
+    }
+    return word_in_box(box, point);
+}
+
+}  // namespace vorna::ui

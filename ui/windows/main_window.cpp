@@ -1,0 +1,282 @@
+#include "ui/windows/main_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
+#include <QResizeEvent>
+#include <QShortcut>
+#include <QStatusBar>
+#include <QTextEdit>
+#include <algorithm>
+#include <map>
+#include <memory>
+
+#include "core/engine/run_figures.h"
+#include "ui/boxes/twips.h"
+#include "ui/desktop/cyrillic_check.h"
+#include "ui/desktop/desktop_services.h"
+#include "ui/desktop/product_art.h"
+#include "ui/desktop/toolkit_translation.h"
+#include "ui/desktop/window_placement.h"
+#include "ui/windows/reading_aids.h"
+#include "ui/windows/session.h"
+#include "ui/windows/window_texts.h"
+
+namespace vorna::ui {
+
+namespace {
+
+constexpr double kPanelWidth = 2000;
+
+QTextEdit* make_box(QWidget* parent, const char* name, const ScriptedText& tool_tip) {
+    auto* box = new QTextEdit(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setToolTip(QString::fromUtf8(tool_tip.cyrillic));
+    box->setAcceptRichText(true);
+    // Tab moves on to the other box, so the keyboard reaches both.
+    box->setTabChangesFocus(true);
+    return box;
+}
+
+QLabel* make_panel(QStatusBar* bar, const char* name, const char* text) {
+    auto* panel = new QLabel(QString::fromUtf8(text), bar);
+    panel->setObjectName(QString::fromLatin1(name));
+    panel->setFixedWidth(twips_to_pixels(kPanelWidth));
+    panel->setFrameShape(QFrame::Panel);
+    panel->setFrameShadow(QFrame::Sunken);
+    bar->addWidget(panel);
+    return panel;
+}
+
+// A panel keeps its designed width unless the widest figure it will show in
+// this script needs more; it never changes width during a run.
+void widen_panel_for(QLabel& panel, const QString& widest_text) {
+    const QString shown = panel.text();
+    panel.setText(widest_text);
+    panel.setFixedWidth(std::max(panel.minimumWidth(), panel.sizeHint().width()));
+    panel.setText(shown);
+}
+
+}  // namespace
+
+MainWindow::MainWindow(Session& session, DesktopServices& services)
+    : session_(session),
+      services_(services),
+      engine_(session.store, session.dictionary_path()),
+      frame_watch_(*this, [this] { lay_out_for_frame(); }),
+      source_box_(nullptr),
+      translation_box_(nullptr),
+      progress_panel_(nullptr),
+      elapsed_panel_(nullptr),
+      dictionary_menu_(nullptr) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QString::fromUtf8(kMainWindowTitle.cyrillic));
+    setWindowIcon(product_icon());
+
+    auto* client = new QWidget(this);
+    setCentralWidget(client);
+    source_box_ = make_box(client, "RTF1", kSourceBoxToolTip);
+    translation_box_ = make_box(client, "RTF2", kTranslationBoxToolTip);
+    boxes_ = {9915, 2775, 9915, 3015, 2820};
+    apply_box_geometry();
+
+    auto* status_bar = new QStatusBar(this);
+    status_bar->setObjectName(QStringLiteral("StatusBar1"));
+    setStatusBar(status_bar);
+    progress_panel_ = make_panel(status_bar, "panel1", kProgressPanelStart);
+    elapsed_panel_ = make_panel(status_bar, "panel2", kElapsedPanelStart);
+
+    build_menus();
+    add_dictionary_item(
+        "edit_translation", kEditTranslationItem, "Ctrl+E", [this] { edit_translation(); }, true);
+    // A reader's own dictionary lives elsewhere; the run's files stay here.
+    engine_.set_work_folder(session.application_folder);
+    reading_aids_ = new ReadingAids(*this, session_, services_);
+    // F10 opens the menu bar from the keyboard, as on most desktops: the
+    // captions carry no access letters, so Alt alone reaches nothing.
+    auto* menu_key = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(menu_key, &QShortcut::activated, this,
+            [this] { menuBar()->setActiveAction(menuBar()->actions().constFirst()); });
+    setTabOrder(source_box_, translation_box_);
+    file_dialog_.font = source_box_->font();
+
+    // The window has no minimum size: the layout would otherwise ask the
+    // window manager for one as wide as the fixed status panels.
+    layout()->setSizeConstraint(QLayout::SetNoConstraint);
+    // The client area, status bar included, is designed at 9960 x 6225 twips;
+    // the menu bar comes on top of it.
+    resize(twips_to_pixels(9960), twips_to_pixels(6225) + menuBar()->sizeHint().height());
+}
+
+MainWindow::~MainWindow() = default;
+
+const RunWordMap& MainWindow::run_word_map() const {
+    return reading_aids_->word_map();
+}
+
+void MainWindow::build_menus() {
+    for (std::size_t i = 0; i < kMenuItems.size(); ++i) {
+        static const std::map<std::string, void (MainWindow::*)()> commands = {
+            {"open_file", &MainWindow::open_file},
+            {"save_translated", &MainWindow::save_translated},
+            {"save_original", &MainWindow::save_original},
+            {"Exit_point", &MainWindow::exit_program},
+            {"tr1", &MainWindow::translate_text},
+            {"tr2", &MainWindow::translate_word_list},
+            {"Stat", &MainWindow::show_statistics},
+            {"ee", &MainWindow::clear_source},
+            {"ww", &MainWindow::clear_translation},
+            {"rrr", &MainWindow::clear_both},
+            {"ii", &MainWindow::choose_font},
+            {"About", &MainWindow::show_about},
+        };
+        const auto command = commands.find(kMenuItems[i].name);
+        add_menu_item(i, command == commands.end() ? nullptr : command->second);
+    }
+    for (QTextEdit* box : {source_box_, translation_box_}) {
+        box->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(box, &QWidget::customContextMenuRequested, this,
+                [this, box](const QPoint& point) { show_box_menu(*box, point); });
+    }
+}
+
+QAction* MainWindow::add_dictionary_item(const char* name, const ScriptedText& caption,
+                                         const char* shortcut, std::function<void()> command,
+                                         bool in_box_menus) {
+    auto* action = new QAction(text_in(caption, script_), this);
+    action->setObjectName(QString::fromLatin1(name));
+    if (*shortcut != '\0') {
+        action->setShortcut(QKeySequence(QString::fromLatin1(shortcut)));
+        action->setShortcutContext(Qt::WindowShortcut);
+    }
+    connect(action, &QAction::triggered, this, std::move(command));
+    if (dictionary_menu_ == nullptr) {
+        dictionary_menu_ = menuBar()->addMenu(text_in(kDictionaryMenu, script_));
+        dictionary_menu_->setObjectName(QStringLiteral("dictionary_menu"));
+        dictionary_menu_->menuAction()->setObjectName(QStringLiteral("dictionary"));
+    }
+    dictionary_menu_->addAction(action);
+    dictionary_items_.emplace_back(action, caption);
+    if (in_box_menus)
+        box_menu_items_.push_back(action);
+    return action;
+}
+
+void MainWindow::show_box_menu(QTextEdit& box, const QPoint& point) {
+    std::unique_ptr<QMenu> menu(box.createStandardContextMenu(point));
+    if (!box_menu_items_.empty()) {
+        menu->addSeparator();
+        for (QAction* action : box_menu_items_)
+            menu->addAction(action);
+    }
+    context_menu_box_ = &box;
+    context_menu_point_ = point;
+    menu->exec(box.mapToGlobal(point));
+    context_menu_box_ = nullptr;
+}
+
+QAction* MainWindow::add_menu_item(std::size_t index, void (MainWindow::*command)()) {
+    const MenuItemText& item = kMenuItems[index];
+    const QString name = QString::fromLatin1(item.name);
+    const QString caption = QString::fromUtf8(item.caption.cyrillic);
+    const QString parent_name = QString::fromLatin1(item.parent);
+
+    QAction* action = nullptr;
+    if (command == nullptr) {
+        // A menu that opens a submenu.
+        QMenu* menu = menuBar()->addMenu(caption);
+        menu->setObjectName(name + QStringLiteral("_menu"));
+        action = menu->menuAction();
+    } else {
+        QWidget* owner = menuBar();
+        if (!parent_name.isEmpty()) {
+            owner = menuBar()->findChild<QMenu*>(parent_name + QStringLiteral("_menu"));
+        }
+        action = new QAction(caption, this);
+        owner->addAction(action);
+        connect(action, &QAction::triggered, this, command);
+    }
+    action->setObjectName(name);
+    if (*item.shortcut != '\0') {
+        action->setShortcut(QKeySequence(QString::fromLatin1(item.shortcut)));
+        action->setShortcutContext(Qt::WindowShortcut);
+    }
+    return action;
+}
+
+void MainWindow::first_load() {
+    show();
+    // The window manager frames the window some time after this, perhaps
+    // while a message box below waits; the boxes follow whenever it does.
+    frame_watch_.start();
+    centre_on_screen(*this);
+    if (probe_cyrillic(*source_box_, services_, objectName())) {
+        script_ = Script::cyrillic;
+    } else {
+        script_ = Script::translit;
+        services_.show_message(this, QString::fromUtf8(kTranslitWarning));
+    }
+    source_box_->setPlainText(QString());
+    install_toolkit_translation(script_, *this);
+    if (script_ == Script::translit)
+        apply_translit_texts();
+    TranslationOptions options = engine_.options();
+    options.script = script_;
+    engine_.set_options(options);
+    const std::string separator = QLocale::system().decimalPoint().toStdString();
+    widen_panel_for(*progress_panel_,
+                    QString::fromStdString(progress_panel_text(script_, 99.99, separator)));
+    widen_panel_for(*elapsed_panel_,
+                    QString::fromStdString(elapsed_panel_text(script_, 999.99, separator)));
+    source_box_->setFocus();
+}
+
+void MainWindow::apply_translit_texts() {
+    source_box_->setToolTip(QString::fromUtf8(kSourceBoxToolTip.translit));
+    translation_box_->setToolTip(QString::fromUtf8(kTranslationBoxToolTip.translit));
+    setWindowTitle(QString::fromUtf8(kMainWindowTitle.translit));
+    for (const MenuItemText& item : kMenuItems) {
+        auto* action = findChild<QAction*>(QString::fromLatin1(item.name));
+        if (action) {
+            action->setText(QString::fromUtf8(item.caption.translit));
+        }
+    }
+    if (dictionary_menu_ != nullptr)
+        dictionary_menu_->setTitle(text_in(kDictionaryMenu, Script::translit));
+    for (const auto& [action, caption] : dictionary_items_)
+        action->setText(text_in(caption, Script::translit));
+}
+
+void MainWindow::lay_out(double outer_width, double outer_height) {
+    boxes_ = lay_out_boxes(boxes_, outer_width, outer_height);
+    apply_box_geometry();
+}
+
+void MainWindow::apply_box_geometry() {
+    source_box_->setGeometry(0, 0, twips_to_pixels(boxes_.width1), twips_to_pixels(boxes_.height1));
+    translation_box_->setGeometry(0, twips_to_pixels(boxes_.top2), twips_to_pixels(boxes_.width2),
+                                  twips_to_pixels(boxes_.height2));
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    lay_out_for_frame();
+}
+
+void MainWindow::lay_out_for_frame() {
+    // The rule is stated for the outer size: frame, title bar and menu bar.
+    const QSize outer = frame_watch_.outer_size();
+    frame_watch_.acted_on(outer);
+    lay_out(pixels_to_twips(outer.width()), pixels_to_twips(outer.height()));
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    exit_program();
+}
+
+}  // namespace vorna::ui

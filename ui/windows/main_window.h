@@ -1,0 +1,134 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPoint>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/engine/run_host.h"
+#include "core/engine/translation_engine.h"
+#include "ui/boxes/box_layout.h"
+#include "ui/desktop/event_loop_pacer.h"
+#include "ui/desktop/frame_watch.h"
+#include "ui/windows/common_dialog.h"
+#include "ui/windows/window_texts.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+class QTextEdit;
+
+namespace vorna::ui {
+
+class DesktopServices;
+class ReadingAids;
+class RunWordMap;
+struct Session;
+
+// The main window (Form1), with the text to translate above its translation.
+class MainWindow : public QMainWindow, private RunHost {
+  public:
+    MainWindow(Session& session, DesktopServices& services);
+    ~MainWindow() override;
+
+    // The window's first load: shows it, makes its Cyrillic check, sets the
+    // interface language mode and the texts of that mode.
+    void first_load();
+
+    Script script() const { return script_; }
+    const TranslationEngine& engine() const { return engine_; }
+    // The counts of the last run, as the statistics window reports them.
+    const RunCounts& last_counts() const { return last_counts_; }
+    const CommonDialog& file_dialog() const { return file_dialog_; }
+    const BoxGeometry& box_geometry() const { return boxes_; }
+    // Runs the layout rule for an outer size in twips, as a resize does.
+    void lay_out(double outer_width, double outer_height);
+
+    // Adds a command to the "Словарь" menu, the home of the reading aids
+    // after the described menus (made with its first command). Its caption
+    // follows the interface's script; `in_box_menus` also puts it in the
+    // boxes' context menus.
+    QAction* add_dictionary_item(const char* name, const ScriptedText& caption,
+                                 const char* shortcut, std::function<void()> command,
+                                 bool in_box_menus);
+    // While a box's context menu is open: the box and the point it was
+    // opened at, so a command can act on the word under the mouse.
+    QTextEdit* context_menu_box() const { return context_menu_box_; }
+    QPoint context_menu_point() const { return context_menu_point_; }
+    // The article, dictionary-form and unknown-word commands of that menu.
+    ReadingAids& reading_aids() const { return *reading_aids_; }
+    // Maps a word of the translation box back to its English word while the
+    // box holds the last run's output.
+    const RunWordMap& run_word_map() const;
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void build_menus();
+    QAction* add_menu_item(std::size_t index, void (MainWindow::*command)());
+    void apply_translit_texts();
+    void show_box_menu(QTextEdit& box, const QPoint& point);
+    void apply_box_geometry();
+    void lay_out_for_frame();
+
+    // The commands behind the menu items.
+    void open_file();
+    void save_translated();
+    void save_original();
+    void exit_program();
+    void translate_text();
+    void translate_word_list();
+    void show_statistics();
+    void clear_source();
+    void clear_translation();
+    void clear_both();
+    void choose_font();
+    void show_about();
+    void edit_translation();
+
+    // Refills the store from the corrected dictionary, with the loading window.
+    void reload_dictionary();
+    // The English word a correction is about: the one at the caret, or where
+    // a box's context menu was opened.
+    std::string word_for_correction() const;
+
+    void translate(OutputForm form);
+    void save_box(QTextEdit& box);
+    // Asks before a save replaces a file, and once more before the
+    // translation replaces the file the source text was opened from.
+    bool may_replace(const QTextEdit& box, const QString& name);
+
+    // RunHost
+    void show_progress(double percent) override;
+    void process_pending_events() override;
+    bool cancel_requested() const override { return exit_requested_; }
+
+    Session& session_;
+    DesktopServices& services_;
+    TranslationEngine engine_;
+    Script script_ = Script::cyrillic;
+    RunCounts last_counts_;
+    CommonDialog file_dialog_;
+    BoxGeometry boxes_;
+    FrameWatch frame_watch_;
+    EventLoopPacer pacer_;
+    QTextEdit* source_box_;
+    QTextEdit* translation_box_;
+    QLabel* progress_panel_;
+    QLabel* elapsed_panel_;
+    QMenu* dictionary_menu_;
+    std::vector<std::pair<QAction*, ScriptedText>> dictionary_items_;
+    std::vector<QAction*> box_menu_items_;
+    QTextEdit* context_menu_box_ = nullptr;
+    QPoint context_menu_point_;
+    bool exit_requested_ = false;
+    bool translation_command_running_ = false;
+    QString opened_file_;                  // the file RTF1 was last opened from
+    ReadingAids* reading_aids_ = nullptr;  // a child of the window
+};
+
+}  // namespace vorna::ui

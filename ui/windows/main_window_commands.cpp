@@ -1,0 +1,244 @@
+// The commands behind the main window's menu items.
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLocale>
+#include <QTextCharFormat>
+#include <QTextDocument>
+#include <QTextEdit>
+
+#include "core/engine/run_figures.h"
+#include "core/text/text_case.h"
+#include "rtf/document_files.h"
+#include "rtf/long_word_wrap.h"
+#include "ui/boxes/box_document.h"
+#include "ui/boxes/box_font.h"
+#include "ui/desktop/desktop_services.h"
+#include "ui/windows/about_box.h"
+#include "ui/windows/main_window.h"
+#include "ui/windows/reading_aids.h"
+#include "ui/windows/session.h"
+#include "ui/windows/statistics_window.h"
+#include "ui/windows/window_texts.h"
+
+namespace vorna::ui {
+
+namespace {
+
+std::string decimal_separator() {
+    return QLocale::system().decimalPoint().toStdString();
+}
+
+// The box's text as the run reads it: paragraphs and line breaks become line
+// feeds. Unlike toPlainText(), no-break spaces stay what they are.
+std::string source_text_of(const QTextDocument& document) {
+    QString text = document.toRawText();
+    for (QChar& c : text) {
+        switch (c.unicode()) {
+            case QChar::ParagraphSeparator:
+            case QChar::LineSeparator:
+            case 0xFDD0:  // start and end of a frame, such as a table
+            case 0xFDD1:
+                c = u'\n';
+                break;
+            default:
+                break;
+        }
+    }
+    return text.toStdString();
+}
+
+// Replaces the box's content with plain text in the box's own font. Qt would
+// otherwise give the new text the format at the caret, so a box cleared while
+// the caret stood in bold text would go on typing bold.
+void set_unformatted_text(QTextEdit& box, const QString& text) {
+    box.setCurrentCharFormat(QTextCharFormat());
+    box.setPlainText(text);
+}
+
+// Whether a loaded file was read as RTF, as the load decides it.
+bool starts_as_rtf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && file.read(5) == "{\\rtf";
+}
+
+}  // namespace
+
+void MainWindow::open_file() {
+    file_dialog_.filter = QString::fromStdString(file_filter_text(script_));
+    const QString name =
+        services_.open_file_name(this, file_dialog_.title, file_dialog_filter(file_dialog_.filter),
+                                 dialog_start_path(file_dialog_.file_name));
+    if (name.isEmpty()) {
+        return;
+    }
+    file_dialog_.file_name = name;
+    // A file that cannot be read leaves RTF1 as it was. The file is read into
+    // a document no box shows, the event loop turning as it goes, and shown
+    // when it is whole.
+    std::unique_ptr<QTextDocument> loaded = empty_document_like(*source_box_);
+    pacer_.reset();
+    if (rtf::load_document_file(name, *loaded, [this] { process_pending_events(); })) {
+        opened_file_ = name;
+        if (starts_as_rtf(name)) {
+            keep_rtf_formatting(*loaded);
+        }
+        rtf::keep_long_words_on_one_line(*loaded);
+        give_document_to_box(*source_box_, std::move(loaded));
+    }
+}
+
+void MainWindow::save_translated() {
+    save_box(*translation_box_);
+}
+
+void MainWindow::save_original() {
+    save_box(*source_box_);
+}
+
+void MainWindow::save_box(QTextEdit& box) {
+    file_dialog_.filter = QString::fromStdString(file_filter_text(script_));
+    const QString name = services_.save_file_name(
+        this, file_dialog_.title, file_dialog_filter(file_dialog_.filter),
+        dialog_start_path(file_dialog_.file_name), DesktopServices::ReplaceQuestion::by_caller);
+    if (name.isEmpty()) {
+        return;
+    }
+    file_dialog_.file_name = name;
+    if (!may_replace(box, name)) {
+        return;
+    }
+    if (!rtf::save_document_as_rtf(*box.document(), name)) {
+        services_.show_message(this,
+                               text_in(kSaveFailedStart, script_) + QDir::toNativeSeparators(name));
+    }
+}
+
+bool MainWindow::may_replace(const QTextEdit& box, const QString& name) {
+    const QFileInfo target(name);
+    if (!target.exists()) {
+        return true;
+    }
+    const QString shown = QDir::toNativeSeparators(name);
+    if (!services_.ask(this, text_in(kReplaceFileQuestion, script_).arg(shown))) {
+        return false;
+    }
+    const bool over_source =
+        &box == translation_box_ && !opened_file_.isEmpty() && target == QFileInfo(opened_file_);
+    return !over_source || services_.ask(this, text_in(kReplaceSourceQuestion, script_).arg(shown));
+}
+
+void MainWindow::exit_program() {
+    if (engine_.run_in_progress()) {
+        // The run stops after its current line, removes its temporary files,
+        // and then the program ends.
+        exit_requested_ = true;
+        hide();
+        return;
+    }
+    services_.end_program(0);
+}
+
+void MainWindow::translate_text() {
+    translate(OutputForm::text);
+}
+
+void MainWindow::translate_word_list() {
+    translate(OutputForm::word_list);
+}
+
+void MainWindow::translate(OutputForm form) {
+    if (translation_command_running_) {
+        return;  // one run at a time; this command came from inside a run
+    }
+    translation_command_running_ = true;
+    QElapsedTimer clock;
+    clock.start();
+    TranslationOptions options = engine_.options();
+    options.form = form;
+    engine_.set_options(reading_aids_->engine_options(options));
+    pacer_.reset();
+    std::string source = source_text_of(*source_box_->document());
+    TranslationResult result = engine_.text_translate(source, *this);
+    translation_command_running_ = false;
+    switch (result.outcome) {
+        case RunOutcome::busy:
+            return;
+        case RunOutcome::cancelled:
+            services_.end_program(0);
+            return;
+        case RunOutcome::dictionary_damaged:
+            services_.show_message(this, QString::fromStdString(damaged_dictionary_text(
+                                             script_, engine_.dictionary_path())));
+            services_.end_program(1);
+            return;
+        case RunOutcome::empty_text:
+            last_counts_ = std::move(result.counts);
+            reading_aids_->run_finished(std::move(source), result);
+            break;
+        case RunOutcome::translated: {
+            last_counts_ = std::move(result.counts);
+            // The text is put into a document no box shows a piece at a time,
+            // the event loop turning between pieces, and then shown in one step.
+            // Translation commands wait until it is shown, as during the run.
+            translation_command_running_ = true;
+            std::unique_ptr<QTextDocument> translation = empty_document_like(*translation_box_);
+            pacer_.reset();
+            append_plain_text(*translation, result.text, [this] { process_pending_events(); });
+            give_document_to_box(*translation_box_, std::move(translation));
+            translation_command_running_ = false;
+            reading_aids_->run_finished(std::move(source), result);
+            break;
+        }
+    }
+    const double seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
+    elapsed_panel_->setText(
+        QString::fromStdString(elapsed_panel_text(script_, seconds, decimal_separator())));
+}
+
+void MainWindow::show_statistics() {
+    StatisticsWindow statistics(session_.store, last_counts_, services_, this);
+    services_.run_modal(statistics);
+}
+
+void MainWindow::show_about() {
+    AboutBox about(services_, this);
+    services_.run_modal(about);
+}
+
+void MainWindow::clear_source() {
+    set_unformatted_text(*source_box_, QString());
+}
+
+void MainWindow::clear_translation() {
+    set_unformatted_text(*translation_box_, QString());
+}
+
+void MainWindow::clear_both() {
+    clear_source();
+    clear_translation();
+}
+
+void MainWindow::choose_font() {
+    file_dialog_.flags = CommonDialog::kFontDialogFlags;
+    if (const std::optional<QFont> chosen = services_.choose_font(this, file_dialog_.font)) {
+        file_dialog_.font = *chosen;
+    }
+    // After a cancel the font the dialog still holds is given again.
+    apply_font_to_boxes(file_dialog_.font, *source_box_, *translation_box_);
+}
+
+void MainWindow::show_progress(double percent) {
+    progress_panel_->setText(
+        QString::fromStdString(progress_panel_text(script_, percent, decimal_separator())));
+}
+
+void MainWindow::process_pending_events() {
+    if (!exit_requested_) {
+        pacer_.process_pending_events();
+    }
+}
+
+}  // namespace vorna::ui

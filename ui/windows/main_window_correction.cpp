@@ -1,0 +1,84 @@
+// The main window's command that corrects the dictionary.
+#include <QTextEdit>
+
+#include "core/text/text_case.h"
+#include "ui/boxes/word_at_point.h"
+#include "ui/desktop/desktop_services.h"
+#include "ui/desktop/dictionary_location.h"
+#include "ui/windows/dictionary_edit_messages.h"
+#include "ui/windows/edit_translation_dialog.h"
+#include "ui/windows/loading_window.h"
+#include "ui/windows/main_window.h"
+#include "ui/windows/session.h"
+
+namespace vorna::ui {
+
+namespace {
+
+// The record a lookup of `word` finds: the lowest row with that headword.
+std::optional<RecordText> record_of(const DictionaryStore& store, const std::string& word) {
+    const std::string key = lower_headword(word);
+    for (int32_t row = 1; row <= store.entry_count; ++row) {
+        const DictionaryEntry& entry = store.entries[static_cast<std::size_t>(row)];
+        if (entry.word_eng == key)
+            return RecordText{word, entry.word_rus, entry.word_translit};
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::string MainWindow::word_for_correction() const {
+    // In RTF2 the word of a translation leads back to the English word it was
+    // made from.
+    if (context_menu_box_ != nullptr) {
+        const QPoint point =
+            context_menu_box_->viewport()->mapFrom(context_menu_box_, context_menu_point_);
+        return english_word_in_box(*context_menu_box_, &point, run_word_map())
+            .trimmed()
+            .toStdString();
+    }
+    const QTextEdit* box = focusWidget() == translation_box_ ? translation_box_ : source_box_;
+    return english_word_in_box(*box, nullptr, run_word_map()).trimmed().toStdString();
+}
+
+void MainWindow::edit_translation() {
+    // A run reads the store line by line; it is never refilled under it.
+    if (translation_command_running_ || engine_.run_in_progress())
+        return;
+    const std::string word = word_for_correction();
+    const RecordText current = record_of(session_.store, word).value_or(RecordText{word, "", ""});
+    const auto lookup = [this](const std::string& typed) {
+        return record_of(session_.store, typed);
+    };
+    EditTranslationDialog* shown = nullptr;
+    const auto apply = [this, &shown](EditTranslationDialog::Choice choice,
+                                      const RecordText& record) {
+        const EditOutcome outcome = edit_loaded_dictionary(session_, [&](const std::string& path) {
+            return choice == EditTranslationDialog::Choice::remove
+                       ? remove_record(path, record.headword, *session_.file_calls)
+                       : set_record(path, record, *session_.file_calls);
+        });
+        if (!outcome.ok()) {
+            services_.show_message(shown, edit_refusal_text(outcome, record.headword,
+                                                            session_.dictionary_path(), script_));
+        }
+        return outcome.ok();
+    };
+    EditTranslationDialog dialog(script_, current, apply, lookup, this);
+    shown = &dialog;
+    services_.run_modal(dialog);
+    if (dialog.changed_dictionary())
+        reload_dictionary();
+}
+
+void MainWindow::reload_dictionary() {
+    LoadingWindow loading(session_, services_);
+    if (!loading.reload())
+        return;  // the dictionary could not be read again; the program has ended
+    engine_.set_dictionary_path(session_.dictionary_path());
+    // The counts of the last run belong to rows that may have moved.
+    last_counts_ = RunCounts();
+}
+
+}  // namespace vorna::ui

@@ -1,0 +1,52 @@
+#include "ui/windows/statistics_window.h"
+
+#include <QLocale>
+#include <QTextEdit>
+
+#include "core/engine/statistics_report.h"
+#include "core/text/text_case.h"
+#include "ui/boxes/twips.h"
+#include "ui/desktop/cyrillic_check.h"
+#include "ui/desktop/product_art.h"
+#include "ui/desktop/x11_window_hints.h"
+
+namespace vorna::ui {
+
+namespace {
+
+constexpr double kTabStopTwips = 720;
+
+}  // namespace
+
+StatisticsWindow::StatisticsWindow(const DictionaryStore& store, const RunCounts& counts,
+                                   DesktopServices& services, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      report_box_(new QTextEdit(this)) {
+    setObjectName(QStringLiteral("Form2"));
+    // The window has no title text; Qt would show the program's name for an
+    // empty one, so the title is a blank.
+    setWindowTitle(QStringLiteral(" "));
+    setWindowIcon(product_icon());
+    setFixedSize(twips_to_pixels(6705), twips_to_pixels(5385));
+
+    report_box_->setObjectName(QStringLiteral("RTB1"));
+    report_box_->setGeometry(twips_to_pixels(60), twips_to_pixels(60), twips_to_pixels(6555),
+                             twips_to_pixels(5235));
+    QFont report_font = report_box_->font();
+    report_font.setPointSizeF(8.5);
+    report_box_->setFont(report_font);
+    report_box_->setTabStopDistance(kTabStopTwips / kTwipsPerPixel);
+    report_box_->setReadOnly(true);
+    report_box_->setLineWrapMode(QTextEdit::NoWrap);
+
+    const Script labels_script =
+        probe_cyrillic(*report_box_, services, objectName()) ? Script::cyrillic : Script::translit;
+    const std::string report = statistics_report(store, counts, labels_script,
+                                                 QLocale::system().decimalPoint().toStdString());
+    const QString text = QString::fromStdString(with_lf_line_ends(report));
+    report_box_->setPlainText(text);
+    ask_for_no_minimise_button(*this);
+}
+
+}  // namespace vorna::ui
