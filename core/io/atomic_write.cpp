@@ -1,13 +1,13 @@
 #include "core/io/atomic_write.h"
 
 #include <fcntl.h>
-#include <stdlib.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
 
+#include "core/io/output_target.h"
 #include "core/io/unique_file.h"
 
 namespace vorna {
@@ -19,18 +19,6 @@ std::string folder_of(const std::string& path) {
     if (slash == std::string::npos)
         return ".";
     return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-// The file a link names, so that the rename replaces that file and the link
-// stays. A link that leads nowhere is replaced itself, as a missing file
-// would be.
-std::string resolve_link(const std::string& path) {
-    char* resolved = realpath(path.c_str(), nullptr);
-    if (resolved == nullptr)
-        return path;
-    std::string target = resolved;
-    free(resolved);
-    return target;
 }
 
 // The rename is on disk only once the folder that holds it is.
@@ -47,20 +35,23 @@ void sync_folder(const std::string& folder) {
 Status PendingFile::prepare(const std::string& target, std::string_view bytes, FileCalls& calls) {
     discard();
     calls_ = &calls;
-    target_ = target;
-    struct stat existing {};
-    const bool exists = stat(target.c_str(), &existing) == 0;
-    if (exists && S_ISDIR(existing.st_mode))
-        return Status::from_errno(EISDIR, target);
-    if (exists && !S_ISREG(existing.st_mode)) {
-        in_place_ = true;
-        in_place_bytes_ = bytes;
-        prepared_ = true;
-        return {};
+    const OutputTarget where = output_target(target);
+    target_ = where.path;
+    switch (where.kind) {
+        case OutputTarget::Kind::folder:
+            return Status::from_errno(EISDIR, target);
+        case OutputTarget::Kind::descriptor:
+        case OutputTarget::Kind::in_place:
+            in_place_ = true;
+            in_place_descriptor_ = where.descriptor;
+            in_place_bytes_ = bytes;
+            prepared_ = true;
+            return {};
+        case OutputTarget::Kind::replace:
+            break;
     }
-    struct stat link {};
-    if (lstat(target.c_str(), &link) == 0 && S_ISLNK(link.st_mode))
-        target_ = resolve_link(target);
+    struct stat existing {};
+    const bool exists = stat(target_.c_str(), &existing) == 0;
 
     int descriptor = -1;
     // A new file gets what any new file gets (0666 less the umask); a replaced
@@ -96,10 +87,17 @@ Status PendingFile::commit() {
     if (!prepared_)
         return Status::failure(target_, "nothing prepared to write");
     prepared_ = false;
+    if (in_place_ && in_place_descriptor_ >= 0)
+        return write_all(*calls_, in_place_descriptor_, in_place_bytes_, target_);
     if (in_place_) {
         const int descriptor = open(target_.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
         if (descriptor < 0)
             return Status::from_errno(errno, target_);
+        // A regular file reached through another process's descriptor is
+        // added to, never written over from its start.
+        struct stat opened {};
+        if (fstat(descriptor, &opened) == 0 && S_ISREG(opened.st_mode))
+            lseek(descriptor, 0, SEEK_END);
         Status status = write_all(*calls_, descriptor, in_place_bytes_, target_);
         if (close(descriptor) != 0 && status.ok())
             status = Status::from_errno(errno, target_);
@@ -123,6 +121,7 @@ void PendingFile::discard() {
     temporary_.clear();
     prepared_ = false;
     in_place_ = false;
+    in_place_descriptor_ = -1;
     in_place_bytes_ = {};
 }
 

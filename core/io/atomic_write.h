@@ -18,8 +18,9 @@ namespace vorna {
 // step leaves the target as it was, and the temporary file goes with this
 // object or with a termination signal.
 //
-// A target that exists and is not a regular file (a device, a FIFO, standard
-// output as /dev/stdout) cannot be replaced: commit() writes to it in place,
+// A target that exists and is not a regular file (a device, a FIFO), or that
+// names an open descriptor (/dev/stdout, /dev/fd/N), cannot be replaced:
+// commit() writes to it in place, through the descriptor where there is one,
 // and `bytes` must then live until then. A target that is a symbolic link
 // keeps pointing where it did; the file it names is replaced.
 class PendingFile {
@@ -44,6 +45,7 @@ class PendingFile {
     std::string temporary_;
     std::string_view in_place_bytes_;
     bool in_place_ = false;
+    int in_place_descriptor_ = -1;  // not ours to close
     bool prepared_ = false;
     RemoveOnSignal on_signal_;
 };

@@ -1,5 +1,6 @@
 #include "core/io/atomic_write.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -93,6 +94,21 @@ TEST(atomic_write, writes_side_by_side_get_their_own_temporaries_and_commit_toge
     EXPECT_TRUE(device.writes_in_place());
     EXPECT_TRUE(device.commit());
     EXPECT_FALSE(write_file_atomically("/dev/full", "bytes"));
+
+    // A file named through an open descriptor is written through it: a file
+    // opened for appending is added to, never renamed over.
+    folder.write("log", "before\n");
+    const int log = open(folder.file("log").c_str(), O_WRONLY | O_APPEND);
+    struct stat before {};
+    fstat(log, &before);
+    for (const char* name : {"/dev/fd/", "/proc/self/fd/"}) {
+        ASSERT_TRUE(write_file_atomically(std::string(name) + std::to_string(log), "line\n"));
+    }
+    close(log);
+    EXPECT_EQ(folder.read("log"), "before\nline\nline\n");
+    struct stat after {};
+    stat(folder.file("log").c_str(), &after);
+    EXPECT_EQ(after.st_ino, before.st_ino);
 }
 
 }  // namespace
