@@ -1,6 +1,7 @@
 // vorna-translate: the translator for scripts and pipelines, on the same run
 // as the windows program.
 #include <fcntl.h>
+#include <signal.h>
 #include <unistd.h>
 
 #include <exception>
@@ -10,6 +11,7 @@
 #include "cli/article_command.h"
 #include "cli/cli_options.h"
 #include "cli/exit_status.h"
+#include "cli/shared_files.h"
 #include "core/dictionary/dictionary_loader.h"
 #include "core/engine/silent_hosts.h"
 #include "core/engine/statistics_report.h"
@@ -110,6 +112,12 @@ int run(const std::vector<std::string>& arguments) {
             return folder.create("vorna-translate-").ok() &&
                    load_dictionary_file(store, path, folder.path(), sink).ok();
         });
+    }
+
+    if (const auto shared = shared_file(options, t)) {
+        return fail(kBadInput, (t ? "odin i tot zhe fail ukazan dvazhdi: "
+                                  : "один и тот же файл указан дважды: ") +
+                                   shared->first + (t ? " i " : " и ") + shared->second);
     }
 
     const std::string input_name = options.input_path.value_or("-");
@@ -220,6 +228,9 @@ int run(const std::vector<std::string>& arguments) {
 
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
+    // A file-size limit makes a write fail with EFBIG, reported like any other
+    // failed write, instead of ending the program without a word.
+    signal(SIGXFSZ, SIG_IGN);
     vorna::cli::occupy_closed_standard_descriptors();
     // Faults are reported as statuses; this is the last guard, so that even
     // an unforeseen one (memory running out) ends in one line, not an abort.

@@ -81,7 +81,18 @@ TEST_F(CliTest, faults_give_one_line_an_exit_code_and_no_output) {
         {"ok.txt", 2, "", "TMPDIR=/etc/passwd"},
         {"--dictionary /proc/self/mem ok.txt", 1},
         {"--dictionary fifo ok.txt", 1},  // refused, not waited on
+        // Two outputs, or an output and the input, that are one file.
+        {"--stats result.txt ok.txt", 2},
+        {"--unknown ./result.txt ok.txt", 2},
+        {"--stats ok.txt ok.txt", 2},
+        {"--unknown ok.txt", 2, "< ok.txt"},
+        // A file-size limit: the translation cannot be written whole.
+        {"long.txt", 3, "", "ulimit -f 1; " + environment_},
     };
+    std::string long_text;
+    for (int i = 0; i < 400; ++i)
+        long_text += "the cat\n";
+    put("long.txt", long_text);
     const std::string usual_environment = environment_;
     for (const auto& c : cases) {
         environment_ = c.environment.empty() ? usual_environment : c.environment;
@@ -93,6 +104,40 @@ TEST_F(CliTest, faults_give_one_line_an_exit_code_and_no_output) {
         EXPECT_EQ(std::count(error.begin(), error.end(), '\n'), 1) << c.arguments << ": " << error;
         EXPECT_FALSE(fs::exists(path("result.txt"))) << c.arguments;
     }
+    EXPECT_EQ(read("ok.txt"), "cat\n");
+}
+
+TEST_F(CliTest, outputs_never_eat_each_other_the_input_or_the_callers_file) {
+    put("in.txt", "cat\n");
+    put("log.txt", "before\n");
+    // Through the caller's descriptors, in place: the log is added to.
+    ASSERT_EQ(translate("-o /dev/stdout in.txt", nullptr, ">> log.txt 2> err.txt"), 0);
+    ASSERT_EQ(translate("-o /dev/fd/3 --stats /dev/fd/3 in.txt", nullptr, "3>> log.txt"), 0);
+    EXPECT_EQ(read("log.txt").rfind("before\nкошка\nкошка\n\ncat\t", 0), 0u) << read("log.txt");
+    // A FIFO with a reader is written, not replaced.
+    mkfifo(path("fifo").c_str(), 0600);
+    ASSERT_EQ(
+        translate("-o fifo in.txt", nullptr,
+                  "2> err.txt & cat '" + path("fifo") + "' > '" + path("got.txt") + "'; wait $!"),
+        0);
+    EXPECT_EQ(read("got.txt"), "кошка\n");
+    EXPECT_TRUE(fs::is_fifo(path("fifo")));
+
+    // One file under two names: refused before anything is written.
+    put("stats.txt", "old stats");
+    symlink("stats.txt", path("link").c_str());
+    for (const char* arguments :
+         {"-o link --stats stats.txt in.txt", "-o in.txt in.txt", "--stats stats.txt in.txt"}) {
+        EXPECT_EQ(translate(arguments, nullptr, "> stats.txt 2> err.txt"), 2) << arguments;
+        const std::string error = read("err.txt");
+        EXPECT_EQ(std::count(error.begin(), error.end(), '\n'), 1) << error;
+        put("stats.txt", "old stats");
+    }
+    EXPECT_EQ(read("in.txt"), "cat\n");
+    EXPECT_TRUE(fs::is_symlink(path("link")));
+    // Standard output and error may share a file: they are written in turn.
+    ASSERT_EQ(translate("--stats - in.txt", nullptr, "> both.txt 2>&1"), 0);
+    EXPECT_EQ(read("both.txt").rfind("кошка\n\ncat\t", 0), 0u);
 }
 
 TEST_F(CliTest, outputs_keep_their_mode_and_change_together_or_not_at_all) {
