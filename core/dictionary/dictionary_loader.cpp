@@ -34,6 +34,19 @@ std::string_view source_text(const std::string& bytes) {
     return text;
 }
 
+// Whether the file has lines but none the load takes as a record: a UTF-16
+// file, a file of commas. That is no dictionary of this format, while an
+// empty file is an empty dictionary.
+bool holds_no_record(std::string_view text) {
+    bool any_line = false;
+    bool record = false;
+    for_each_line(text, [&](std::string_view line) {
+        any_line = any_line || !line.empty();
+        record = record || (!line.empty() && line.front() >= 'a' && line.front() <= 'z');
+    });
+    return any_line && !record;
+}
+
 // Sort phase: one pass over qd.dat per letter, each group sorted and appended
 // to the working copy. The file is read once, so every pass sees the same
 // bytes even when the file changes during the load.
@@ -104,6 +117,10 @@ Status load_dictionary_file(DictionaryStore& store, const std::string& source_pa
     if (Status status = read_whole_file(source_path, source_bytes, calls); !status.ok()) {
         sink.dictionary_missing();
         return status;
+    }
+    if (holds_no_record(source_text(source_bytes))) {
+        sink.dictionary_missing();
+        return Status::failure(source_path, "holds no dictionary record");
     }
     TextDecoder decoder(detect_source_encoding(source_bytes));
     const WorkFolder folder(work_folder);

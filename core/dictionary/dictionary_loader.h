@@ -11,8 +11,9 @@ namespace vorna {
 
 // Builds the store from qd.dat in the application folder, reporting to `sink`.
 // When qd.dat cannot be read whole (missing, not a regular file, a read
-// error) the sink hears dictionary_missing, the store is left empty and the
-// status says why.
+// error), or holds lines but not one record (a UTF-16 file, a file of
+// commas), the sink hears dictionary_missing, the store is left empty and
+// the status says why.
 Status load_dictionary(DictionaryStore& store, const std::string& application_folder,
                        LoadProgressSink& sink);
 

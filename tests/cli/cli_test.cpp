@@ -61,6 +61,7 @@ TEST_F(CliTest, output_is_byte_for_byte_the_run_of_the_windows_and_stats_follow)
 TEST_F(CliTest, faults_give_one_line_an_exit_code_and_no_output) {
     put("latin1.txt", "caf\xE9 cat\n");
     put("ok.txt", "cat\n");
+    put("commas.dat", ",,,\r\n,,\r\n");
     mkfifo(path("fifo").c_str(), 0600);
     const struct {
         std::string arguments;
@@ -80,7 +81,8 @@ TEST_F(CliTest, faults_give_one_line_an_exit_code_and_no_output) {
         {"ok.txt", 2, "", "TMPDIR=/nonexistent"},
         {"ok.txt", 2, "", "TMPDIR=/etc/passwd"},
         {"--dictionary /proc/self/mem ok.txt", 1},
-        {"--dictionary fifo ok.txt", 1},  // refused, not waited on
+        {"--dictionary fifo ok.txt", 1},        // refused, not waited on
+        {"--dictionary commas.dat ok.txt", 1},  // lines, but not one record
         // Two outputs, or an output and the input, that are one file.
         {"--stats result.txt ok.txt", 2},
         {"--unknown ./result.txt ok.txt", 2},

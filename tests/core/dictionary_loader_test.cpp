@@ -142,12 +142,26 @@ TEST(dictionary_loader, missing_dictionary_is_reported_once_and_creates_nothing)
     std::filesystem::create_directory(folder.file("qd.dat"));
     EXPECT_FALSE(load_dictionary(store, folder.path(), sink));
     EXPECT_FALSE(folder.exists("qd1.dat"));
+
+    // Lines without a single record are no dictionary either.
+    std::filesystem::remove(folder.file("qd.dat"));
+    for (const std::string& bytes : {std::string("\xFF\xFE"
+                                                 "c\0a\0t\0,\0x\0\r\0\n\0d\0o\0g\0",
+                                                 20),
+                                     std::string(",,,\n,,,\n"), std::string("Cat,x,x\r\n")}) {
+        folder.write("qd.dat", bytes);
+        RecordingSink no_record;
+        EXPECT_FALSE(load_dictionary(store, folder.path(), no_record));
+        EXPECT_EQ(no_record.events, std::vector<std::string>{"missing"});
+        EXPECT_EQ(folder.names(), std::vector<std::string>{"qd.dat"});
+    }
 }
 
 TEST(dictionary_loader, empty_dictionary_gives_empty_tables) {
     TempFolder folder;
     auto loaded = load(folder, "");
     EXPECT_TRUE(loaded->found);
+    EXPECT_TRUE(load(folder, "\r\n\n")->found);
     EXPECT_EQ(loaded->sink.counts, std::vector<int32_t>(26, 0));
     EXPECT_EQ(loaded->store.entry_count, 0);
     for (const PrefixSlot& slot : loaded->store.prefix_index)
