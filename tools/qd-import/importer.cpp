@@ -4,6 +4,7 @@
 #include <array>
 #include <functional>
 #include <tuple>
+#include <unordered_set>
 
 #include "adverbs.h"
 #include "form_tags.h"
@@ -316,12 +317,14 @@ std::optional<std::string> Importer::resolve(const std::string& headword, PartOf
     const auto found = entries_.find(headword);
     const auto overridden = overrides_.find(headword);
     // The table corrects a word's usual sense; a form that asks for another
-    // part of speech ("likes", the verb) still finds it in the article.
+    // part of speech ("likes", the verb) still finds it in the article, unless
+    // running text uses the word mostly as that part ("files" and "file").
     if (overridden != overrides_.end() &&
         (wanted == PartOfSpeech::unknown || found == entries_.end() ||
          !has_part(found->second, wanted) ||
          usual_part(headword, found->second) == PartOfSpeech::unknown ||
-         usual_part(headword, found->second) == wanted)) {
+         usual_part(headword, found->second) == wanted ||
+         part_by_form_tags(headword, found->second) == wanted)) {
         return overridden->second;
     }
     if (found == entries_.end() || depth > kMaxReferenceDepth) {
@@ -349,6 +352,13 @@ std::optional<std::string> Importer::resolve(const std::string& headword, PartOf
         const PartOfSpeech base_part =
             reference->form_of != PartOfSpeech::unknown ? reference->form_of : PartOfSpeech::verb;
         if (usage_.tagged_total(headword) > 2 * usage_.tagged_count(reference->target, base_part)) {
+            continue;
+        }
+        // "bit" is the past of "bite", but the tagged lexicon meets it as a
+        // noun first, and the article has the noun.
+        const auto& tags = usage_.form_tags(headword);
+        if (wanted == PartOfSpeech::unknown && !tags.empty() && !is_inflection_tag(tags.front()) &&
+            part_by_form_tags(headword, entry) != PartOfSpeech::unknown) {
             continue;
         }
         if (auto target = follow(*reference, headword, wanted, depth)) {
@@ -414,6 +424,20 @@ std::optional<std::string> Importer::follow(const Reference& reference, const st
     return resolve(reference.target, form_of, reference.homograph, reference.group, depth + 1);
 }
 
+std::optional<std::string> Importer::own_sense(const std::string& headword,
+                                               PartOfSpeech part) const {
+    const auto found = entries_.find(headword);
+    if (found == entries_.end()) {
+        return std::nullopt;
+    }
+    for (const Candidate& candidate : found->second.candidates) {
+        if (candidate.article_rank == 0 && candidate.part == part && !candidate.marginal) {
+            return candidate.translation;
+        }
+    }
+    return std::nullopt;
+}
+
 int Importer::level_of(const std::string& headword) const {
     std::string word = headword;
     if (!word.empty() && word.back() == '.') {
@@ -428,7 +452,17 @@ void Importer::add_forms(std::vector<Ranked>& ranked,
         if (!is_usable_headword(form) || taken.count(form) > 0 || !ranks_.contains(form)) {
             return;
         }
-        if (auto translation = translate(base, part)) {
+        // "founded" is a form of the verb "found", not of "find" whose
+        // past "found" also is: a base that is itself a form keeps to its
+        // own senses.
+        std::optional<std::string> translation;
+        if (!usage_.bases_of(base).empty()) {
+            translation = own_sense(base, part);
+        }
+        if (!translation) {
+            translation = translate(base, part);
+        }
+        if (translation) {
             taken[form] = true;
             ranked.push_back({form, *translation, level_of(form), ranks_.count(form), true});
         }
@@ -528,6 +562,51 @@ void Importer::add_forms(std::vector<Ranked>& ranked,
     }
 }
 
+// "didn't", "couldn't": the negated auxiliary is read as its negation,
+// not as the verb it is a form of ("делать", "иметь").
+void Importer::add_negations(std::vector<Ranked>& ranked,
+                             std::unordered_map<std::string, bool>& taken) const {
+    struct Negation {
+        const char* auxiliary;
+        const char* russian;
+    };
+    static const std::array<Negation, 18> kNegations = {{
+        {"do", "не"},
+        {"does", "не"},
+        {"did", "не"},
+        {"is", "не"},
+        {"was", "не"},
+        {"are", "не"},
+        {"were", "не"},
+        {"has", "не"},
+        {"have", "не"},
+        {"had", "не"},
+        {"ai", "не"},
+        {"ca", "не может"},
+        {"could", "не мог"},
+        {"would", "бы не"},
+        {"should", "не следует"},
+        {"must", "нельзя"},
+        {"need", "не нужно"},
+        {"wo", "не будет"},
+    }};
+    for (const Negation& negation : kNegations) {
+        const std::string form = std::string(negation.auxiliary) + "n't";
+        if (!ranks_.contains(form) && entries_.count(form) == 0) {
+            continue;
+        }
+        const auto known = std::find_if(ranked.begin(), ranked.end(), [&form](const Ranked& item) {
+            return item.headword == form;
+        });
+        if (known != ranked.end()) {
+            known->translation = negation.russian;
+        } else {
+            taken[form] = true;
+            ranked.push_back({form, negation.russian, level_of(form), ranks_.count(form), false});
+        }
+    }
+}
+
 // "color", "traveled": the American spelling of a word the source writes
 // the British way gets that word's record, and the British spelling
 // ("realise") the record of the American one.
@@ -592,6 +671,7 @@ std::size_t Importer::add_adverbs(std::vector<Ranked>& ranked,
 std::vector<QdRecord> Importer::records(std::size_t limit, ImportFigures& figures) {
     std::vector<Ranked> ranked;
     std::unordered_map<std::string, bool> taken;
+    std::unordered_set<std::string> untranslated;
     figures.headwords = headword_order_.size();
     for (const std::string& headword : headword_order_) {
         taken[headword] = true;
@@ -603,7 +683,9 @@ std::vector<QdRecord> Importer::records(std::size_t limit, ImportFigures& figure
         if (!translation) {
             translation = translate(headword);
         }
-        if (translation) {
+        if (!translation) {
+            untranslated.insert(headword);
+        } else {
             ++figures.translated;
             figures.overridden += overrides_.count(headword);
             ranked.push_back(
@@ -627,14 +709,18 @@ std::vector<QdRecord> Importer::records(std::size_t limit, ImportFigures& figure
                 {headword, translation, level_of(headword), ranks_.count(headword), false});
         }
     }
+    // An article that yields no translation ("sake", "elsewhere") leaves
+    // its headword to the supplement.
     for (const auto& [headword, translation] : supplement_) {
-        if (taken.count(headword) == 0 && is_usable_headword(headword)) {
+        const bool free = taken.count(headword) == 0 || untranslated.count(headword) > 0;
+        if (free && is_usable_headword(headword)) {
             taken[headword] = true;
             ++figures.supplement;
             ranked.push_back(
                 {headword, translation, level_of(headword), ranks_.count(headword), false});
         }
     }
+    add_negations(ranked, taken);
     const std::size_t before_forms = ranked.size();
     add_forms(ranked, taken);
     figures.forms = ranked.size() - before_forms;

@@ -91,11 +91,15 @@ class Importer {
     bool earns_possessive(const std::string& base) const;
     bool has_part(const Entry& entry, PartOfSpeech part) const;
     void add_forms(std::vector<Ranked>& ranked, std::unordered_map<std::string, bool>& taken);
+    void add_negations(std::vector<Ranked>& ranked,
+                       std::unordered_map<std::string, bool>& taken) const;
     std::size_t add_american_spellings(std::vector<Ranked>& ranked,
                                        std::unordered_map<std::string, bool>& taken);
     std::size_t add_adverbs(std::vector<Ranked>& ranked,
                             std::unordered_map<std::string, bool>& taken);
     int level_of(const std::string& headword) const;
+    // The article's own first plain sense of that part, references aside.
+    std::optional<std::string> own_sense(const std::string& headword, PartOfSpeech part) const;
 
     const WordRanks& ranks_;
     const WordUsage& usage_;
