@@ -206,8 +206,13 @@ std::optional<std::string> Importer::translate_as_form(const std::string& headwo
                         [&tag](const Candidate& c) { return tag_allows(tag, c.part); })) {
             return std::nullopt;
         }
-        if (tag == "JJR" || tag == "RBR" || tag == "JJS" || tag == "RBS") {
-            if (auto compared = translate_comparison(headword, tag == "JJS" || tag == "RBS")) {
+        // "longer RB JJR": a comparative however it is mostly tagged.
+        const auto tagged = [&tags](const char* wanted) {
+            return std::find(tags.begin(), tags.end(), wanted) != tags.end();
+        };
+        const bool superlative = tagged("JJS") || tagged("RBS");
+        if (superlative || tagged("JJR") || tagged("RBR")) {
+            if (auto compared = translate_comparison(headword, superlative)) {
                 return compared;
             }
         }
@@ -265,8 +270,8 @@ std::optional<std::string> Importer::translate_comparison(const std::string& for
             continue;
         }
         if (const auto adjective = translate(base, PartOfSpeech::adjective)) {
-            auto compared = superlative ? superlative_of(*adjective) : comparative_of(*adjective);
-            if (compared) {
+            if (auto compared =
+                    superlative ? superlative_of(*adjective) : comparative_of(*adjective)) {
                 return compared;
             }
         }
@@ -424,6 +429,29 @@ std::optional<std::string> Importer::follow(const Reference& reference, const st
     return resolve(reference.target, form_of, reference.homograph, reference.group, depth + 1);
 }
 
+// "bigger", "easiest", "worse": a comparison form of the base adjective
+// takes the Russian comparative or superlative ("больше", "самый лёгкий").
+std::optional<std::string> Importer::compared_form(const std::string& form,
+                                                   const std::string& base) {
+    const auto ends_in = [&form](const std::string& ending) {
+        return form.size() > ending.size() &&
+               form.compare(form.size() - ending.size(), ending.size(), ending) == 0;
+    };
+    const auto& tags = usage_.form_tags(form);
+    const auto tagged = [&tags](const char* tag) {
+        return std::find(tags.begin(), tags.end(), tag) != tags.end();
+    };
+    const bool superlative = ends_in("est") || tagged("JJS") || tagged("RBS");
+    if (!superlative && !ends_in("er") && !tagged("JJR") && !tagged("RBR")) {
+        return std::nullopt;
+    }
+    const auto adjective = translate(base, PartOfSpeech::adjective);
+    if (!adjective) {
+        return std::nullopt;
+    }
+    return superlative ? superlative_of(*adjective) : comparative_of(*adjective);
+}
+
 std::optional<std::string> Importer::own_sense(const std::string& headword,
                                                PartOfSpeech part) const {
     const auto found = entries_.find(headword);
@@ -456,7 +484,10 @@ void Importer::add_forms(std::vector<Ranked>& ranked,
         // past "found" also is: a base that is itself a form keeps to its
         // own senses.
         std::optional<std::string> translation;
-        if (!usage_.bases_of(base).empty()) {
+        if (part == PartOfSpeech::adjective) {
+            translation = compared_form(form, base);
+        }
+        if (!translation && !usage_.bases_of(base).empty()) {
             translation = own_sense(base, part);
         }
         if (!translation) {
@@ -545,17 +576,6 @@ void Importer::add_forms(std::vector<Ranked>& ranked,
         }
         if (has_part(entry, PartOfSpeech::adjective)) {
             for (const std::string& form : comparison_forms(base)) {
-                const bool superlative =
-                    form.size() > 3 && form.compare(form.size() - 3, 3, "est") == 0;
-                const auto adjective = translate(base, PartOfSpeech::adjective);
-                const auto compared = !adjective    ? std::nullopt
-                                      : superlative ? superlative_of(*adjective)
-                                                    : comparative_of(*adjective);
-                if (compared && !(has_e_twin && form == base + (superlative ? "est" : "er")) &&
-                    is_usable_headword(form) && taken.count(form) == 0 && ranks_.contains(form)) {
-                    taken[form] = true;
-                    ranked.push_back({form, *compared, level_of(form), ranks_.count(form), true});
-                }
                 add_unless_e_twin(form, PartOfSpeech::adjective);
             }
         }

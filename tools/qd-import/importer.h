@@ -87,6 +87,7 @@ class Importer {
     PartOfSpeech part_by_form_tags(const std::string& headword, const Entry& entry) const;
     std::optional<std::string> translate_as_form(const std::string& headword);
     std::optional<std::string> translate_comparison(const std::string& form, bool superlative);
+    std::optional<std::string> compared_form(const std::string& form, const std::string& base);
     bool is_name(const std::string& headword) const;
     bool earns_possessive(const std::string& base) const;
     bool has_part(const Entry& entry, PartOfSpeech part) const;

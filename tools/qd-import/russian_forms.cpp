@@ -84,7 +84,11 @@ std::optional<std::string> comparative_of(const std::string& adjective) {
         }
     }
     const std::string stem = adjective.substr(0, adjective.size() - 2 * kLetter);
-    if (ends_with(adjective, "ий") || has_alternating_stem(stem)) {
+    // Participles ("закрытый", "взволнованный") compare with "более".
+    const bool participle = ends_with(stem, "ыт") || ends_with(stem, "ит") ||
+                            ends_with(stem, "ут") || ends_with(stem, "анн") ||
+                            ends_with(stem, "енн") || ends_with(stem, "ённ");
+    if (ends_with(adjective, "ий") || participle || has_alternating_stem(stem)) {
         return "более " + adjective;
     }
     return without_yo(stem) + "ее";
