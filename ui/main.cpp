@@ -2,7 +2,7 @@
 // over to the main window once the dictionary is in memory.
 #include <QApplication>
 #include <QFile>
-#include <QStandardPaths>
+#include <cstdlib>
 #include <memory>
 
 #include "ui/desktop/desktop_services.h"
@@ -23,9 +23,8 @@ int main(int argc, char* argv[]) {
     vorna::ui::Session session(
         QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
     // A reader's own corrected dictionary, when there is one, is loaded instead.
-    session.user_data_folder =
-        QFile::encodeName(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
-            .toStdString();
+    session.readers_folder =
+        vorna::readers_data_folder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
     vorna::ui::LoadingWindow loading(session, services);
     const std::unique_ptr<vorna::ui::MainWindow> main_window = loading.start_up();
     if (!main_window || services.program_ended()) {

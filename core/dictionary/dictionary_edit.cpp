@@ -20,8 +20,6 @@ namespace vorna {
 
 namespace {
 
-constexpr std::string_view kBackupSuffix = ".bak";
-
 // One line of the file: where its text starts, how long it is, and how many
 // bytes of line end follow it (0 for a last line without one).
 struct LineSpan {

@@ -5,6 +5,11 @@
 
 namespace vorna {
 
+// The dictionary's file name, beside the program and in the reader's folder.
+inline constexpr std::string_view kDictionaryFileName = "qd.dat";
+// What a correction appends to the name of the previous version it keeps.
+inline constexpr std::string_view kBackupSuffix = ".bak";
+
 // The three fields of one dictionary line, as written (quotes removed); they
 // point into the line they were read from.
 struct DictionaryRecord {

@@ -17,8 +17,6 @@ namespace vorna {
 
 namespace {
 
-constexpr const char* kSourceName = "qd.dat";
-
 // One accepted line of a letter group: its bytes as in qd.dat and the key it
 // sorts by (the decoded line, lower-cased).
 struct GroupLine {
@@ -103,7 +101,8 @@ Status load_working_copy(DictionaryStore& store, const WorkingCopy& working_copy
 Status load_dictionary(DictionaryStore& store, const std::string& application_folder,
                        LoadProgressSink& sink) {
     const std::string folder = application_folder.empty() ? "." : application_folder;
-    return load_dictionary_file(store, folder + "/" + kSourceName, folder, sink);
+    return load_dictionary_file(store, folder + "/" + std::string(kDictionaryFileName), folder,
+                                sink);
 }
 
 Status load_dictionary_file(DictionaryStore& store, const std::string& source_path,

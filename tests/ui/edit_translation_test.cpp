@@ -5,7 +5,7 @@
 
 #include "core/dictionary/dictionary_edit.h"
 #include "program_fixture.h"
-#include "ui/desktop/dictionary_location.h"
+#include "ui/windows/loading_window.h"
 #include "ui_test.h"
 
 namespace {
@@ -137,7 +137,7 @@ void UiTest::editTranslation_readOnlyDictionary_editsTheReadersCopy() {
     ReadOnlyFolder read_only;
     read_only.folder = QFileInfo(program.folder.path()).canonicalFilePath();
     program.session->file_calls = &read_only;
-    program.session->user_data_folder = data_folder;
+    program.session->readers_folder = data_folder;
     const QByteArray installed = file_bytes(program.path("qd.dat"));
 
     answer_dialog(program, nullptr, QStringLiteral("cat"), QStringLiteral("кошка"), "ok");
@@ -152,7 +152,7 @@ void UiTest::editTranslation_readOnlyDictionary_editsTheReadersCopy() {
 
     // The next start loads the reader's copy and says so on its first line.
     vorna::ui::Session next(QFile::encodeName(program.folder.path()).toStdString());
-    next.user_data_folder = data_folder;
+    next.readers_folder = data_folder;
     vorna::ui::LoadingWindow loading(next, program.desktop);
     const std::unique_ptr<vorna::ui::MainWindow> window = loading.start_up();
     QVERIFY(window);
@@ -162,7 +162,7 @@ void UiTest::editTranslation_readOnlyDictionary_editsTheReadersCopy() {
     QVERIFY2(first_line.startsWith(QStringLiteral("Проверка словаря /")) &&
                  first_line.endsWith(QStringLiteral("vorna/qd.dat ...")),
              qPrintable(first_line));
-    next.own_dictionary_in_use = false;
+    next.dictionary.origin = vorna::DictionaryOrigin::beside_program;
     QCOMPARE(vorna::ui::first_loading_line(next, vorna::Script::cyrillic, loading.status_label()),
              QStringLiteral("Проверка словаря ..."));
 }

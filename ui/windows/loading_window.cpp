@@ -1,12 +1,13 @@
 #include "ui/windows/loading_window.h"
 
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 
 #include "core/dictionary/dictionary_loader.h"
 #include "ui/boxes/twips.h"
 #include "ui/desktop/cyrillic_check.h"
 #include "ui/desktop/desktop_services.h"
-#include "ui/desktop/dictionary_location.h"
 #include "ui/desktop/window_placement.h"
 #include "ui/desktop/x11_window_hints.h"
 #include "ui/windows/main_window.h"
@@ -27,6 +28,18 @@ QLabel* make_label(QWidget* parent, const char* name, double left, double top) {
 
 }  // namespace
 
+QString first_loading_line(const Session& session, Script script, const QLabel& label) {
+    if (session.dictionary.origin != DictionaryOrigin::readers_copy)
+        return text_in(texts::kCheckingDictionary, script);
+    QString line = text_in(kCheckingOwnDictionary, script);
+    const QString shown_without_path = QString(line).remove(QStringLiteral("%3"));
+    const int room = label.width() - label.fontMetrics().horizontalAdvance(shown_without_path);
+    const QString path = QDir::toNativeSeparators(
+        QFile::decodeName(QByteArray::fromStdString(session.dictionary.path)));
+    return line.replace(QStringLiteral("%3"),
+                        label.fontMetrics().elidedText(path, Qt::ElideMiddle, room));
+}
+
 LoadingWindow::LoadingWindow(Session& session, DesktopServices& services)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint),
       session_(session),
@@ -41,7 +54,8 @@ LoadingWindow::LoadingWindow(Session& session, DesktopServices& services)
 LoadingWindow::~LoadingWindow() = default;
 
 std::unique_ptr<MainWindow> LoadingWindow::start_up() {
-    choose_dictionary(session_);
+    session_.dictionary =
+        choose_dictionary(std::string(), session_.application_folder, session_.readers_folder);
     if (!load()) {
         return nullptr;  // dictionary_missing has already ended the program
     }
@@ -70,10 +84,10 @@ bool LoadingWindow::load() {
     pacer_.reset();
     pacer_.process_pending_events();
 
-    const Status loaded = session_.own_dictionary_in_use
-                              ? load_dictionary_file(session_.store, session_.dictionary_path(),
-                                                     session_.application_folder, *this)
-                              : load_dictionary(session_.store, session_.application_folder, *this);
+    const Status loaded = session_.dictionary.origin == DictionaryOrigin::beside_program
+                              ? load_dictionary(session_.store, session_.application_folder, *this)
+                              : load_dictionary_file(session_.store, session_.dictionary.path,
+                                                     session_.application_folder, *this);
     if (!loaded.ok()) {
         return false;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QWidget>
 #include <cstdint>
 #include <memory>
@@ -15,6 +16,10 @@ namespace vorna::ui {
 class DesktopServices;
 class MainWindow;
 struct Session;
+
+// The loading window's first line: the checking text, or, for the reader's
+// own dictionary, the same naming the file, shortened to fit `label`.
+QString first_loading_line(const Session& session, Script script, const QLabel& label);
 
 // The loading window (Form4). It loads the dictionary at start-up, shows how
 // far the load has got, and hands over to the main window.

@@ -4,7 +4,6 @@
 #include "core/text/text_case.h"
 #include "ui/boxes/word_at_point.h"
 #include "ui/desktop/desktop_services.h"
-#include "ui/desktop/dictionary_location.h"
 #include "ui/windows/dictionary_edit_messages.h"
 #include "ui/windows/edit_translation_dialog.h"
 #include "ui/windows/loading_window.h"
@@ -54,11 +53,14 @@ void MainWindow::edit_translation() {
     EditTranslationDialog* shown = nullptr;
     const auto apply = [this, &shown](EditTranslationDialog::Choice choice,
                                       const RecordText& record) {
-        const EditOutcome outcome = edit_loaded_dictionary(session_, [&](const std::string& path) {
-            return choice == EditTranslationDialog::Choice::remove
-                       ? remove_record(path, record.headword, *session_.file_calls)
-                       : set_record(path, record, *session_.file_calls);
-        });
+        const EditOutcome outcome = edit_chosen_dictionary(
+            session_.dictionary, session_.readers_folder,
+            [&](const std::string& path) {
+                return choice == EditTranslationDialog::Choice::remove
+                           ? remove_record(path, record.headword, *session_.file_calls)
+                           : set_record(path, record, *session_.file_calls);
+            },
+            *session_.file_calls);
         if (!outcome.ok()) {
             services_.show_message(shown, edit_refusal_text(outcome, record.headword,
                                                             session_.dictionary_path(), script_));
