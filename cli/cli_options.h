@@ -7,7 +7,7 @@
 namespace vorna::cli {
 
 struct CliOptions {
-    std::string dictionary_path;  // "" = qd.dat beside the program
+    std::string dictionary_path;  // "" = the reader's copy or qd.dat beside the program
     bool word_list = false;
     bool translit = false;
     std::optional<std::string> stats_path;  // "-" = standard error

@@ -4,6 +4,7 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <exception>
 #include <filesystem>
 #include <iostream>
@@ -12,6 +13,7 @@
 #include "cli/cli_options.h"
 #include "cli/exit_status.h"
 #include "cli/shared_files.h"
+#include "core/dictionary/dictionary_choice.h"
 #include "core/dictionary/dictionary_loader.h"
 #include "core/engine/silent_hosts.h"
 #include "core/engine/statistics_report.h"
@@ -61,6 +63,14 @@ fs::path program_folder() {
     return error ? fs::path(".") : current;
 }
 
+// --dictionary, else the reader's corrected copy, else qd.dat beside the
+// program: the windows' rule.
+std::string chosen_dictionary(const CliOptions& options) {
+    return choose_dictionary(options.dictionary_path, program_folder().string(),
+                             readers_data_folder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")))
+        .path;
+}
+
 // A standard descriptor the caller closed is taken by /dev/null opened the
 // wrong way round, so that no file this program opens lands on it (and gets
 // the translation written into it), while using the stream still fails, as
@@ -106,11 +116,9 @@ int run(const std::vector<std::string>& arguments) {
         return print_article(options, [&options, t](DictionaryStore& store) {
             PrivateFolder folder;
             QuietLoad sink(t ? Script::translit : Script::cyrillic);
-            const std::string path = options.dictionary_path.empty()
-                                         ? (program_folder() / "qd.dat").string()
-                                         : options.dictionary_path;
             return folder.create("vorna-translate-").ok() &&
-                   load_dictionary_file(store, path, folder.path(), sink).ok();
+                   load_dictionary_file(store, chosen_dictionary(options), folder.path(), sink)
+                       .ok();
         });
     }
 
@@ -134,9 +142,7 @@ int run(const std::vector<std::string>& arguments) {
                                    input_name);
     }
 
-    const std::string dictionary = options.dictionary_path.empty()
-                                       ? (program_folder() / "qd.dat").string()
-                                       : options.dictionary_path;
+    const std::string dictionary = chosen_dictionary(options);
     const Script script = t ? Script::translit : Script::cyrillic;
     // The working files go to a folder of this process alone, so that several
     // translations can run side by side.

@@ -36,7 +36,7 @@ class CliFixture : public ::testing::Test {
     int translate(const std::string& arguments, const char* input = nullptr,
                   const std::string& redirections = "> out.txt 2> err.txt") const {
         std::string command = "cd '" + folder_.string() + "' && " + environment_ +
-                              " '" VORNA_TRANSLATE_PROGRAM "' --dictionary qd.dat " + arguments;
+                              " '" VORNA_TRANSLATE_PROGRAM "' " + dictionary_option_ + arguments;
         if (input != nullptr)
             command += std::string(" < ") + input;
         command += " " + redirections;
@@ -45,8 +45,11 @@ class CliFixture : public ::testing::Test {
 
     TempFolder temp_;
     std::filesystem::path folder_ = temp_.path();
-    // Working files go to a folder of the test's own, to be looked at.
-    std::string environment_ = "TMPDIR='" + temp_.path() + "'";
+    // Working files go to a folder of the test's own, to be looked at, and
+    // the reader's copy of the dictionary would be data/vorna/qd.dat there.
+    std::string environment_ =
+        "TMPDIR='" + temp_.path() + "' XDG_DATA_HOME='" + temp_.path() + "/data'";
+    std::string dictionary_option_ = "--dictionary qd.dat ";
 };
 
 }  // namespace vorna::testing

@@ -58,6 +58,20 @@ TEST_F(CliTest, output_is_byte_for_byte_the_run_of_the_windows_and_stats_follow)
     EXPECT_EQ(read("stats.txt"), "");
 }
 
+TEST_F(CliTest, without_a_dictionary_option_the_readers_copy_comes_first) {
+    put("in.txt", "qwzxv\n");
+    fs::create_directories(folder_ / "data/vorna");
+    put("data/vorna/qd.dat", "qwzxv,жук,zhuk\r\n");
+    ASSERT_EQ(translate("in.txt"), 0);
+    EXPECT_EQ(read("out.txt"), "qwzxv\n");  // --dictionary wins
+    dictionary_option_.clear();
+    ASSERT_EQ(translate("in.txt"), 0);
+    EXPECT_EQ(read("out.txt"), "жук\n");
+    fs::remove(folder_ / "data/vorna/qd.dat");
+    ASSERT_EQ(translate("in.txt"), 0);  // the dictionary beside the program
+    EXPECT_EQ(read("out.txt"), "qwzxv\n");
+}
+
 TEST_F(CliTest, faults_give_one_line_an_exit_code_and_no_output) {
     put("latin1.txt", "caf\xE9 cat\n");
     put("ok.txt", "cat\n");
