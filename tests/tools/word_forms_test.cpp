@@ -73,8 +73,9 @@ TEST(adverbs, finds_the_adjective_and_refuses_an_added_negation) {
 // Only pairs both lists confirm: "meter" is no British word here, and
 // "colour" in the American list is not paired with itself.
 TEST(spelling_variants, pairs_what_both_lists_confirm) {
-    const auto pairs = american_british_pairs({"realize"}, {"color", "center", "traveled", "meter"},
-                                              {"colour", "centre", "travelled", "realise"});
+    const auto listed = [](const std::string& word) { return word == "realize"; };
+    const auto pairs = american_british_pairs({"color", "center", "traveled", "meter"},
+                                              {"colour", "centre", "travelled", "realise"}, listed);
     std::map<std::string, std::string> british_of;
     for (const SpellingPair& pair : pairs)
         british_of[pair.american] = pair.british;

@@ -647,8 +647,9 @@ std::size_t Importer::add_american_spellings(std::vector<Ranked>& ranked,
         ++added;
     };
     // Either way round: the source writes "realize" but "colour".
-    for (const SpellingPair& pair :
-         american_british_pairs(ranks_.common(), ranks_.american_only(), ranks_.british_only())) {
+    for (const SpellingPair& pair : american_british_pairs(
+             ranks_.american_only(), ranks_.british_only(),
+             [this](const std::string& word) { return ranks_.contains(word); })) {
         give(pair.american, pair.british);
         give(pair.british, pair.american);
     }

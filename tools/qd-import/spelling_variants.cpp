@@ -37,9 +37,9 @@ constexpr std::array<Rule, 19> kRules = {{
 }  // namespace
 
 std::vector<SpellingPair> american_british_pairs(
-    const std::unordered_set<std::string>& common,
     const std::unordered_set<std::string>& american_only,
-    const std::unordered_set<std::string>& british_only) {
+    const std::unordered_set<std::string>& british_only,
+    const std::function<bool(const std::string&)>& listed) {
     std::vector<SpellingPair> pairs;
     for (const std::string& british : british_only) {
         if (american_only.count(british) > 0) {
@@ -52,8 +52,8 @@ std::vector<SpellingPair> american_british_pairs(
                  at = british.find(from, at + 1)) {
                 std::string american = british;
                 american.replace(at, from.size(), rule.american);
-                if ((american_only.count(american) > 0 || common.count(american) > 0) &&
-                    british_only.count(american) == 0) {
+                if (british_only.count(american) == 0 &&
+                    (american_only.count(american) > 0 || listed(american))) {
                     pairs.push_back({std::move(american), british});
                     paired = true;
                 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <unordered_set>
 #include <utility>
@@ -18,9 +19,10 @@ struct SpellingPair {
 // kept only when the British list alone holds the British spelling and the
 // American list alone holds the other ("color" and "colour", "traveled" and
 // "travelled"), or the lists of both spellings do.
+// `listed` tells whether any word list holds a word.
 std::vector<SpellingPair> american_british_pairs(
-    const std::unordered_set<std::string>& common,
     const std::unordered_set<std::string>& american_only,
-    const std::unordered_set<std::string>& british_only);
+    const std::unordered_set<std::string>& british_only,
+    const std::function<bool(const std::string&)>& listed);
 
 }  // namespace qd_import

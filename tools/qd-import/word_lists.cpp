@@ -27,12 +27,9 @@ int WordRanks::add_level_folder(const std::string& folder) {
         const bool is_words_file = stem.rfind("english-", 0) == 0 ||
                                    stem.rfind("american-", 0) == 0 ||
                                    stem.rfind("british-", 0) == 0;
-        // The plain words of both spellings and of each, for pairing "color"
-        // with "colour".
+        // The plain words of each spelling, for pairing "color" with "colour".
         std::unordered_set<std::string>* variety = nullptr;
-        if (stem == "english-words") {
-            variety = &common_;
-        } else if (stem == "american-words") {
+        if (stem == "american-words") {
             variety = &american_;
         } else if (stem == "british-words") {
             variety = &british_;

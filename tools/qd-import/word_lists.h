@@ -43,9 +43,8 @@ class WordRanks {
     bool mostly_capitalised(const std::string& word) const;
     // Whether a word list writes the word with a capital ("Jane", "May").
     bool listed_capitalised(const std::string& word) const;
-    // The words both spellings share, and those only the American or only
-    // the British lists hold ("color", "colour").
-    const std::unordered_set<std::string>& common() const { return common_; }
+    // The words only the American or only the British lists hold ("color",
+    // "colour").
     const std::unordered_set<std::string>& american_only() const { return american_; }
     const std::unordered_set<std::string>& british_only() const { return british_; }
 
@@ -57,7 +56,6 @@ class WordRanks {
     std::unordered_map<std::string, int> levels_;
     std::unordered_map<std::string, Occurrences> counts_;
     std::unordered_set<std::string> capitalised_;
-    std::unordered_set<std::string> common_;
     std::unordered_set<std::string> american_;
     std::unordered_set<std::string> british_;
 };
