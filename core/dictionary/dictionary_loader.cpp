@@ -8,6 +8,7 @@
 #include "core/dictionary/dictionary_file.h"
 #include "core/dictionary/sort_key.h"
 #include "core/dictionary/working_copy.h"
+#include "core/io/atomic_write.h"
 #include "core/io/file_bytes.h"
 #include "core/io/work_folder.h"
 #include "core/text/text_case.h"
@@ -124,6 +125,9 @@ Status load_dictionary_file(DictionaryStore& store, const std::string& source_pa
     TextDecoder decoder(detect_source_encoding(source_bytes));
     const WorkFolder folder(work_folder);
     folder.clear_stale_files();
+    // So are those of corrections killed before they were put in place.
+    clear_stale_temporaries(source_path);
+    clear_stale_temporaries(source_path + ".bak");
     WorkingCopy working_copy(folder, calls);
     sort_into_working_copy(source_bytes, decoder, working_copy, sink);
     source_bytes = std::string();  // the working copy holds it all now

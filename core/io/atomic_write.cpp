@@ -9,10 +9,14 @@
 
 #include "core/io/output_target.h"
 #include "core/io/unique_file.h"
+#include "core/io/working_file.h"
 
 namespace vorna {
 
 namespace {
+
+// A temporary is named for its target: the target's name, this, six characters.
+constexpr const char* kTemporaryInfix = ".vorna-";
 
 std::string folder_of(const std::string& path) {
     const auto slash = path.rfind('/');
@@ -32,10 +36,13 @@ void sync_folder(const std::string& folder) {
 
 }  // namespace
 
-Status PendingFile::prepare(const std::string& target, std::string_view bytes, FileCalls& calls) {
+Status PendingFile::prepare(const std::string& target, std::string_view bytes, FileCalls& calls,
+                            const WriteRules& rules) {
     discard();
     calls_ = &calls;
-    const OutputTarget where = output_target(target);
+    const OutputTarget where = rules.replace_name
+                                   ? OutputTarget{OutputTarget::Kind::replace, target}
+                                   : output_target(target);
     target_ = where.path;
     switch (where.kind) {
         case OutputTarget::Kind::folder:
@@ -51,29 +58,47 @@ Status PendingFile::prepare(const std::string& target, std::string_view bytes, F
             break;
     }
     struct stat existing {};
-    const bool exists = stat(target_.c_str(), &existing) == 0;
+    bool exists = stat(target_.c_str(), &existing) == 0;
+    if (rules.replace_name) {
+        exists = lstat(target_.c_str(), &existing) == 0;
+        if (exists && S_ISDIR(existing.st_mode))
+            return Status::from_errno(EISDIR, target);
+        exists = exists && S_ISREG(existing.st_mode);
+    }
+    const struct stat* like = rules.like != nullptr ? rules.like : exists ? &existing : nullptr;
 
+    clear_stale_temporaries(target_);
+    const std::string stem = target_ + kTemporaryInfix;
     int descriptor = -1;
     // A new file gets what any new file gets (0666 less the umask); a replaced
     // one keeps its own permissions, set below.
-    if (Status status =
-            create_unique_file(target_ + ".vorna-", exists ? 0600 : 0666, temporary_, descriptor);
-        !status.ok()) {
-        temporary_.clear();
-        return Status::from_errno(status.error_number(), target);
+    for (int attempt = 0; attempt < 4 && descriptor < 0; ++attempt) {
+        if (Status status =
+                create_unique_file(stem, like != nullptr ? 0600 : 0666, temporary_, descriptor);
+            !status.ok()) {
+            temporary_.clear();
+            return Status::from_errno(status.error_number(), target);
+        }
+        if (!claim_new_file(descriptor, temporary_)) {
+            close(descriptor);
+            descriptor = -1;
+        }
     }
+    if (descriptor < 0) {
+        temporary_.clear();
+        return Status::from_errno(EAGAIN, target);
+    }
+    temporary_descriptor_ = descriptor;
     on_signal_ = RemoveOnSignal(temporary_, RemoveOnSignal::Kind::file);
-    if (exists) {
+    if (like != nullptr) {
         // The owner can be given away only by root; anyone keeps the group
         // they belong to. What the system refuses leaves the file ours.
-        if (fchown(descriptor, existing.st_uid, existing.st_gid) != 0)
-            (void)!fchown(descriptor, static_cast<uid_t>(-1), existing.st_gid);
-        fchmod(descriptor, existing.st_mode & 07777);
+        if (fchown(descriptor, like->st_uid, like->st_gid) != 0)
+            (void)!fchown(descriptor, static_cast<uid_t>(-1), like->st_gid);
+        fchmod(descriptor, like->st_mode & 07777);
     }
     Status status = write_all(calls, descriptor, bytes, target);
     if (status.ok() && calls.fsync(descriptor) != 0)
-        status = Status::from_errno(errno, target);
-    if (close(descriptor) != 0 && status.ok())
         status = Status::from_errno(errno, target);
     if (!status.ok()) {
         discard();
@@ -110,6 +135,8 @@ Status PendingFile::commit() {
     }
     on_signal_.release();
     temporary_.clear();
+    close(temporary_descriptor_);  // flushed already; only the lock goes
+    temporary_descriptor_ = -1;
     sync_folder(folder_of(target_));
     return {};
 }
@@ -119,6 +146,9 @@ void PendingFile::discard() {
     if (!temporary_.empty())
         unlink(temporary_.c_str());
     temporary_.clear();
+    if (temporary_descriptor_ >= 0)
+        close(temporary_descriptor_);
+    temporary_descriptor_ = -1;
     prepared_ = false;
     in_place_ = false;
     in_place_descriptor_ = -1;
@@ -135,6 +165,11 @@ Status commit_all(std::initializer_list<PendingFile*> files) {
         }
     }
     return {};
+}
+
+void clear_stale_temporaries(const std::string& target) {
+    const std::string stem = target + kTemporaryInfix;
+    clear_stale_unique_files(folder_of(target), stem.substr(stem.rfind('/') + 1));
 }
 
 Status write_file_atomically(const std::string& target, std::string_view bytes, FileCalls& calls) {

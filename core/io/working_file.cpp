@@ -112,4 +112,19 @@ void clear_stale_working_files(const std::string& folder,
     closedir(listing);
 }
 
+void clear_stale_unique_files(const std::string& folder, const std::string& stem) {
+    DIR* listing = opendir(folder.c_str());
+    if (listing == nullptr)
+        return;
+    while (const dirent* entry = readdir(listing)) {
+        if (is_unique_name_of(entry->d_name, stem))
+            remove_if_stale(folder + "/" + entry->d_name);
+    }
+    closedir(listing);
+}
+
+bool claim_new_file(int descriptor, const std::string& path) {
+    return claim(descriptor, path);
+}
+
 }  // namespace vorna

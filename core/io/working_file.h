@@ -44,4 +44,13 @@ class WorkingFile {
 // not a regular file, or is a link, is not ours and stays.
 void clear_stale_working_files(const std::string& folder, std::initializer_list<const char*> names);
 
+// Removes the files in `folder` named `stem` and six characters (the names
+// create_unique_file makes) that no running process holds locked.
+void clear_stale_unique_files(const std::string& folder, const std::string& stem);
+
+// Locks a file this process has just created under `path`, as its owner
+// does for its life. False when another process took the name for a stale
+// one and removed it in between: the file is then no longer at `path`.
+bool claim_new_file(int descriptor, const std::string& path);
+
 }  // namespace vorna
