@@ -10,6 +10,7 @@
 
 #include "core/dictionary/dictionary_file.h"
 #include "core/dictionary/dictionary_store.h"
+#include "core/dictionary/edit_lock.h"
 #include "core/io/atomic_write.h"
 #include "core/io/file_bytes.h"
 #include "core/text/text_case.h"
@@ -165,9 +166,9 @@ std::optional<EditOutcome> check_record(RecordText& record) {
     return std::nullopt;
 }
 
-// The dictionary as read, with what the edit needs to know of it.
+// The dictionary as read, with what an edit of one headword needs to know
+// of it.
 struct OpenedDictionary {
-    std::string path;  // the file itself, links followed
     std::string bytes;
     SourceEncoding encoding = SourceEncoding::windows_1251;
     std::vector<LineSpan> lines;
@@ -176,16 +177,30 @@ struct OpenedDictionary {
     std::size_t insert_before = 0;     // line index a new record goes before
 };
 
-Status open_dictionary(const std::string& path, const std::string& headword,
-                       OpenedDictionary& dictionary) {
-    // The file a link names is the one edited, and its .bak goes beside it.
+// The file a link names is the one edited, and its .bak goes beside it.
+std::string edited_file(const std::string& path) {
     char* real_path = realpath(path.c_str(), nullptr);
-    dictionary.path = real_path != nullptr ? real_path : path;
+    std::string file = real_path != nullptr ? real_path : path;
     free(real_path);
-    if (Status status = read_whole_file(dictionary.path, dictionary.bytes); !status.ok())
+    return file;
+}
+
+// Locks the dictionary against other corrections and reads it whole.
+Status read_locked(const std::string& path, EditLock& lock, std::string& bytes, FileCalls& calls) {
+    if (Status status = lock.acquire(path); !status.ok())
         return status;
-    dictionary.encoding = detect_source_encoding(dictionary.bytes);
+    const auto size = static_cast<std::size_t>(lock.status().st_size);
+    if (Status status = read_to_end(calls, lock.descriptor(), path, bytes, size); !status.ok())
+        return status;
+    if (bytes.size() != size)
+        return Status::failure(path, "the file was cut short while it was read");
+    return {};
+}
+
+void find_headword(const std::string& headword, OpenedDictionary& dictionary) {
     dictionary.lines = lines_of(dictionary.bytes);
+    dictionary.matches.clear();
+    dictionary.records = 0;
     dictionary.insert_before = dictionary.lines.size();
     TextDecoder decoder(dictionary.encoding);
     bool before_any_record = true;
@@ -203,7 +218,6 @@ Status open_dictionary(const std::string& path, const std::string& headword,
             dictionary.insert_before = word < headword ? i + 1 : i;
         before_any_record = false;
     }
-    return {};
 }
 
 // The file with the lines of `dictionary.matches` dropped, except that the
@@ -249,25 +263,25 @@ std::string edited_bytes(const OpenedDictionary& dictionary, const std::string& 
     return out;
 }
 
-// Keeps the old version, then puts the new one in place.
-EditOutcome write_edit(const OpenedDictionary& dictionary, const std::string& new_bytes,
-                       FileCalls& calls) {
+// Keeps the old version, then puts the new one in place, while the lock
+// keeps other corrections waiting. The backup is the program's own file:
+// whatever was planted under its name (a link, a FIFO) is replaced, never
+// opened, and it takes the dictionary's permissions.
+Status write_edit(const std::string& path, const EditLock& lock, const std::string& old_bytes,
+                  const std::string& new_bytes, FileCalls& calls) {
     // A file the reader may not write is not replaced behind its back, even
     // where the folder would allow it.
-    if (access(dictionary.path.c_str(), W_OK) != 0)
-        return file_refused(EditRefusal::file_not_written,
-                            Status::from_errno(errno, dictionary.path));
+    if (access(path.c_str(), W_OK) != 0)
+        return Status::from_errno(errno, path);
+    const WriteRules own_file{true, &lock.status()};
     PendingFile backup;
     PendingFile file;
-    Status status =
-        backup.prepare(dictionary.path + std::string(kBackupSuffix), dictionary.bytes, calls);
+    Status status = backup.prepare(path + std::string(kBackupSuffix), old_bytes, calls, own_file);
     if (status.ok())
-        status = file.prepare(dictionary.path, new_bytes, calls);
+        status = file.prepare(path, new_bytes, calls, own_file);
     if (status.ok())
         status = commit_all({&backup, &file});
-    if (!status.ok())
-        return file_refused(EditRefusal::file_not_written, std::move(status));
-    return {};
+    return status;
 }
 
 std::string first_non_ascii(const std::string& utf8) {
@@ -279,22 +293,16 @@ std::string first_non_ascii(const std::string& utf8) {
     return {};
 }
 
-}  // namespace
-
-EditOutcome set_record(const std::string& dictionary_path, const RecordText& input,
-                       FileCalls& calls) {
-    RecordText record = input;
-    if (std::optional<EditOutcome> refusal = check_record(record))
-        return *refusal;
-    OpenedDictionary dictionary;
-    if (Status status = open_dictionary(dictionary_path, record.headword, dictionary); !status.ok())
-        return file_refused(EditRefusal::file_not_read, std::move(status));
+// Puts a checked record into the dictionary's bytes, or says why it cannot
+// go there.
+std::optional<EditOutcome> apply_record(const RecordText& record, OpenedDictionary& dictionary) {
     std::string line;
     if (std::optional<EditOutcome> refusal = encode_record(record, dictionary.encoding, line))
-        return *refusal;
+        return refusal;
+    find_headword(record.headword, dictionary);
     if (dictionary.matches.empty() && dictionary.records >= static_cast<std::size_t>(kMaxEntries))
         return refused(EditRefusal::dictionary_full);
-    const std::string new_bytes = edited_bytes(dictionary, line);
+    std::string new_bytes = edited_bytes(dictionary, line);
     // Windows-1251 bytes that happen to read as UTF-8 would turn the whole
     // file into UTF-8 at the next load.
     if (dictionary.encoding == SourceEncoding::windows_1251 &&
@@ -302,25 +310,93 @@ EditOutcome set_record(const std::string& dictionary_path, const RecordText& inp
         return refused(EditRefusal::character_not_writable, RecordField::translation,
                        first_non_ascii(record.translation));
     }
-    return write_edit(dictionary, new_bytes, calls);
+    dictionary.bytes = std::move(new_bytes);
+    return std::nullopt;
+}
+
+}  // namespace
+
+EditOutcome set_record(const std::string& dictionary_path, const RecordText& input,
+                       FileCalls& calls) {
+    std::vector<EditOutcome> outcomes = apply_records(dictionary_path, {input}, calls);
+    return std::move(outcomes.front());
+}
+
+std::vector<EditOutcome> apply_records(const std::string& dictionary_path,
+                                       const std::vector<RecordText>& records, FileCalls& calls) {
+    std::vector<EditOutcome> outcomes(records.size());
+    std::vector<RecordText> checked = records;
+    bool any_to_apply = false;
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        if (std::optional<EditOutcome> refusal = check_record(checked[i]))
+            outcomes[i] = std::move(*refusal);
+        else
+            any_to_apply = true;
+    }
+    if (!any_to_apply)
+        return outcomes;
+    const std::string path = edited_file(dictionary_path);
+    EditLock lock;
+    OpenedDictionary dictionary;
+    if (Status status = read_locked(path, lock, dictionary.bytes, calls); !status.ok()) {
+        for (EditOutcome& outcome : outcomes) {
+            if (outcome.ok())
+                outcome = file_refused(EditRefusal::file_not_read, status);
+        }
+        return outcomes;
+    }
+    const std::string old_bytes = dictionary.bytes;
+    dictionary.encoding = detect_source_encoding(dictionary.bytes);
+    bool changed = false;
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        if (!outcomes[i].ok())
+            continue;
+        if (std::optional<EditOutcome> refusal = apply_record(checked[i], dictionary))
+            outcomes[i] = std::move(*refusal);
+        else
+            changed = true;
+    }
+    if (!changed)
+        return outcomes;
+    if (Status status = write_edit(path, lock, old_bytes, dictionary.bytes, calls); !status.ok()) {
+        for (EditOutcome& outcome : outcomes) {
+            if (outcome.ok())
+                outcome = file_refused(EditRefusal::file_not_written, status);
+        }
+    }
+    return outcomes;
 }
 
 EditOutcome remove_record(const std::string& dictionary_path, const std::string& headword,
                           FileCalls& calls) {
     const std::string word = lower_headword(trimmed(headword));
+    const std::string path = edited_file(dictionary_path);
+    EditLock lock;
     OpenedDictionary dictionary;
-    if (Status status = open_dictionary(dictionary_path, word, dictionary); !status.ok())
+    if (Status status = read_locked(path, lock, dictionary.bytes, calls); !status.ok())
         return file_refused(EditRefusal::file_not_read, std::move(status));
+    dictionary.encoding = detect_source_encoding(dictionary.bytes);
+    find_headword(word, dictionary);
     if (dictionary.matches.empty())
         return refused(EditRefusal::word_not_found);
-    return write_edit(dictionary, edited_bytes(dictionary, std::string()), calls);
+    if (Status status = write_edit(path, lock, dictionary.bytes,
+                                   edited_bytes(dictionary, std::string()), calls);
+        !status.ok()) {
+        return file_refused(EditRefusal::file_not_written, std::move(status));
+    }
+    return {};
 }
 
 Status copy_dictionary(const std::string& source, const std::string& target, FileCalls& calls) {
     std::string bytes;
     if (Status status = read_whole_file(source, bytes); !status.ok())
         return status;
-    return write_file_atomically(target, bytes, calls);
+    // The reader's copy is the program's own file: a FIFO or a link planted
+    // under its name is replaced, never written through.
+    PendingFile copy;
+    if (Status status = copy.prepare(target, bytes, calls, WriteRules{true, nullptr}); !status.ok())
+        return status;
+    return copy.commit();
 }
 
 }  // namespace vorna

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "core/io/file_calls.h"
 #include "core/io/status.h"
@@ -45,17 +46,29 @@ struct EditOutcome {
 //
 // The file keeps its encoding, its byte order mark and its line ends, and
 // every other line stays byte for byte as it was. The previous version is
-// kept as `<file>.bak`; both are written in full and flushed before either
-// is renamed into place, so a failure leaves the old file whole. A link is
-// followed to the file it names.
+// kept as `<file>.bak` (whatever stood under that name is replaced, never
+// written through, and the backup takes the dictionary's permissions); both
+// are written in full and flushed before either is renamed into place, so a
+// failure leaves the old file whole. A link is followed to the file it
+// names. The dictionary stays locked from the read to the rename, so that
+// corrections made at once, from any program, take turns and none is lost.
 EditOutcome set_record(const std::string& dictionary_path, const RecordText& record,
                        FileCalls& calls = system_file_calls());
+
+// Gives each record its translation as set_record does, in order, with one
+// rewrite of the file and one backup for all of them. The outcomes are the
+// records', in the same order: a record refused changes nothing, the others
+// go in; a file that cannot be read or written refuses them all.
+std::vector<EditOutcome> apply_records(const std::string& dictionary_path,
+                                       const std::vector<RecordText>& records,
+                                       FileCalls& calls = system_file_calls());
 
 // Removes every line of `headword` in the same way.
 EditOutcome remove_record(const std::string& dictionary_path, const std::string& headword,
                           FileCalls& calls = system_file_calls());
 
-// Copies a dictionary byte for byte to `target`, complete or not at all.
+// Copies a dictionary byte for byte to `target`, complete or not at all;
+// whatever stood under that name (a link, a FIFO) is replaced.
 Status copy_dictionary(const std::string& source, const std::string& target,
                        FileCalls& calls = system_file_calls());
 

@@ -1,9 +1,13 @@
 #include "core/dictionary/dictionary_edit.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
+#include <thread>
 
 #include "core/dictionary/dictionary_loader.h"
 #include "core/engine/silent_hosts.h"
@@ -144,7 +148,7 @@ TEST(dictionary_edit, a_full_dictionary_takes_changes_but_no_new_record) {
 
 TEST(dictionary_edit, a_failing_write_leaves_the_old_file_whole_and_names_it) {
     const std::string before = "cat,кот,kot\r\nworld,мир,mir\r\n";
-    for (int failure = 0; failure < 3; ++failure) {
+    for (int failure = 0; failure < 4; ++failure) {
         TempFolder folder;
         folder.write("qd.dat", before);
         const std::string path = folder.file("qd.dat");
@@ -154,9 +158,13 @@ TEST(dictionary_edit, a_failing_write_leaves_the_old_file_whole_and_names_it) {
         if (failure == 1)
             calls.write_budget = before.size() + 3;  // inside the new qd.dat
         calls.syncs_fail = failure == 2;
+        calls.reads_fail = failure == 3;
         const EditOutcome outcome = set_record(path, {"dog", "пёс", "pjos"}, calls);
-        EXPECT_EQ(outcome.refusal, EditRefusal::file_not_written) << failure;
-        EXPECT_EQ(outcome.status.path(), failure == 1 ? path : path + ".bak") << failure;
+        EXPECT_EQ(outcome.refusal,
+                  failure == 3 ? EditRefusal::file_not_read : EditRefusal::file_not_written)
+            << failure;
+        EXPECT_EQ(outcome.status.path(), failure == 1 || failure == 3 ? path : path + ".bak")
+            << failure;
         EXPECT_EQ(folder.read("qd.dat"), before) << failure;
         EXPECT_EQ(folder.names(), Names{"qd.dat"}) << failure;
     }
@@ -170,6 +178,93 @@ TEST(dictionary_edit, a_link_is_followed_to_the_file_it_names) {
     EXPECT_TRUE(std::filesystem::is_symlink(folder.file("qd.dat")));
     EXPECT_EQ(folder.read("real.dat"), "cat,кошка,koshka\n");
     EXPECT_EQ(folder.read("real.dat.bak"), "cat,кот,kot\n");
+}
+
+TEST(dictionary_edit, the_backup_is_our_own_file_whatever_was_planted_under_its_name) {
+    TempFolder folder;
+    const std::string before = "cat,кот,kot\n";
+    folder.write("victim", "keep");
+    const std::string path = folder.file("qd.dat");
+    const auto planted = [&](int kind) {
+        if (kind == 0)
+            symlink(folder.file("victim").c_str(), (path + ".bak").c_str());
+        else
+            mkfifo((path + ".bak").c_str(), 0600);  // would hold an open forever
+    };
+    for (int kind = 0; kind < 2; ++kind) {
+        folder.write("qd.dat", before);
+        chmod(path.c_str(), 0600);
+        std::filesystem::remove(path + ".bak");
+        planted(kind);
+        ASSERT_TRUE(set_record(path, {"cat", "кошка", ""}).ok()) << kind;
+        EXPECT_EQ(folder.read("victim"), "keep");
+        EXPECT_TRUE(
+            std::filesystem::is_regular_file(std::filesystem::symlink_status(path + ".bak")));
+        EXPECT_EQ(folder.read("qd.dat.bak"), before);
+        struct stat info {};
+        stat((path + ".bak").c_str(), &info);
+        EXPECT_EQ(info.st_mode & 0777, 0600u) << kind;
+    }
+
+    // A FIFO as the reader's copy is replaced, as the dictionary it is refused.
+    mkfifo(folder.file("copy.dat").c_str(), 0600);
+    ASSERT_TRUE(copy_dictionary(path, folder.file("copy.dat")));
+    EXPECT_EQ(folder.read("copy.dat"), folder.read("qd.dat"));
+    mkfifo(folder.file("fifo.dat").c_str(), 0600);
+    EXPECT_EQ(set_record(folder.file("fifo.dat"), {"cat", "кот", ""}).refusal,
+              EditRefusal::file_not_read);
+}
+
+TEST(dictionary_edit, corrections_at_once_take_turns_and_killed_ones_leave_nothing_behind) {
+    TempFolder folder;
+    const std::string path = folder.file("qd.dat");
+    folder.write("qd.dat", "cat,кот,kot\n");
+    // Temporaries of corrections killed before their rename; one still alive.
+    folder.write("qd.dat.vorna-abc123", "stale");
+    folder.write("qd.dat.bak.vorna-xyz789", "stale");
+    folder.write("qd.dat.vorna-live00", "alive");
+    const int live = open(folder.file("qd.dat.vorna-live00").c_str(), O_RDONLY);
+    flock(live, LOCK_EX);
+
+    std::vector<std::thread> editors;
+    for (int editor = 0; editor < 4; ++editor) {
+        editors.emplace_back([&path, editor] {
+            for (int round = 0; round < 10; ++round) {
+                const std::string word = "w" + std::string(1, static_cast<char>('a' + editor)) +
+                                         std::string(1, static_cast<char>('a' + round));
+                EXPECT_TRUE(set_record(path, {word, "слово", ""}).ok());
+            }
+        });
+    }
+    for (std::thread& editor : editors)
+        editor.join();
+    DictionaryStore store;
+    SilentLoadProgress sink;
+    ASSERT_TRUE(load_dictionary(store, folder.path(), sink).ok());
+    EXPECT_EQ(store.entry_count, 41);
+    EXPECT_EQ(folder.names(), (Names{"qd.dat", "qd.dat.bak", "qd.dat.vorna-live00"}));
+    close(live);
+}
+
+TEST(dictionary_edit, many_records_go_in_with_one_rewrite_and_one_outcome_each) {
+    TempFolder folder;
+    const std::string before = "cat,кот,kot\r\nworld,мир,mir\r\n";
+    folder.write("qd.dat", before);
+    const std::vector<RecordText> records = {
+        {"dog", "пёс", ""}, {"x", "икс", ""}, {"Cat", "кошка", ""}, {"dog", "собака", ""}};
+    const std::vector<EditOutcome> outcomes = apply_records(folder.file("qd.dat"), records);
+    ASSERT_EQ(outcomes.size(), 4u);
+    EXPECT_TRUE(outcomes[0].ok() && outcomes[2].ok() && outcomes[3].ok());
+    EXPECT_EQ(outcomes[1].refusal, EditRefusal::headword_not_a_word);
+    EXPECT_EQ(folder.read("qd.dat"), "cat,кошка,koshka\r\ndog,собака,sobaka\r\nworld,мир,mir\r\n");
+    EXPECT_EQ(folder.read("qd.dat.bak"), before);
+
+    testing::FailingCalls full_disk;
+    full_disk.write_budget = 3;
+    for (const EditOutcome& outcome : apply_records(
+             folder.file("qd.dat"), {{"sun", "солнце", ""}, {"moon", "луна", ""}}, full_disk))
+        EXPECT_EQ(outcome.refusal, EditRefusal::file_not_written);
+    EXPECT_EQ(folder.read("qd.dat.bak"), before);
 }
 
 }  // namespace
