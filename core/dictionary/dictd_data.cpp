@@ -63,8 +63,7 @@ Status DictdData::open(const std::string& path) {
     file_.close();
     file_.clear();
     chunk_starts_.clear();
-    whole_read_ = false;
-    whole_.clear();
+    compressed_ = false;
     recent_ = {};
     const Status readable = check_readable_file(path);
     if (!readable.ok())
@@ -86,8 +85,9 @@ Status DictdData::parse_header() {
     if (file_.gcount() < 12 || static_cast<unsigned char>(head[0]) != kGzipMagic[0] ||
         static_cast<unsigned char>(head[1]) != kGzipMagic[1] || head[2] != 8) {
         file_.clear();
-        return {};  // plain text, or not dictzip: read whole
+        return {};  // plain text
     }
+    compressed_ = true;
     const auto flags = static_cast<unsigned char>(head[3]);
     if ((flags & kExtraField) == 0)
         return {};
@@ -169,49 +169,50 @@ Status DictdData::chunk(std::size_t number, const std::string*& text) {
     return {};
 }
 
-Status DictdData::read_whole() {
+Status DictdData::read_streamed(const DictdLocation& where, std::string& text) {
+    if (where.offset > static_cast<uint64_t>(INT64_MAX) - kMaxArticleBytes)
+        return damaged("an article lies past the end of the text");
+    if (compressed_ && where.offset > kMaxUnchunkedOffset)
+        return damaged("an article lies too far into a compressed file without a chunk list");
     const std::unique_ptr<gzFile_s, int (*)(gzFile)> file(gzopen(path_.c_str(), "rb"), gzclose);
     if (!file)
         return Status::from_errno(errno, path_);
-    std::string buffer(1 << 16, '\0');
-    for (;;) {
-        const int got = gzread(file.get(), buffer.data(), static_cast<unsigned>(buffer.size()));
-        if (got < 0) {
-            whole_.clear();
-            return damaged("the compressed data is damaged");
-        }
-        if (got == 0) {
-            // A cut-short file reads as an early end, told only by the error state.
-            int error = Z_OK;
-            gzerror(file.get(), &error);
-            if (error != Z_OK) {
-                whole_.clear();
-                return damaged("the compressed file is cut short");
-            }
-            break;
-        }
-        whole_.append(buffer, 0, static_cast<std::size_t>(got));
+    // Plain text passes through as it is; seeking in it is a real seek.
+    int error = Z_OK;
+    if (gzseek(file.get(), static_cast<z_off_t>(where.offset), SEEK_SET) < 0) {
+        gzerror(file.get(), &error);
+        return damaged(error == Z_DATA_ERROR ? "the compressed data is damaged"
+                                             : "the compressed file is cut short");
     }
-    whole_read_ = true;
-    return {};
+    text.resize(static_cast<std::size_t>(where.length));
+    std::size_t filled = 0;
+    while (filled < text.size()) {
+        const int got =
+            gzread(file.get(), text.data() + filled, static_cast<unsigned>(text.size() - filled));
+        if (got <= 0)
+            break;
+        filled += static_cast<std::size_t>(got);
+    }
+    if (filled == text.size())
+        return {};
+    text.clear();
+    // A cut-short file reads as an early end, told only by the error state.
+    gzerror(file.get(), &error);
+    if (error == Z_DATA_ERROR || error == Z_STREAM_ERROR)
+        return damaged("the compressed data is damaged");
+    if (error != Z_OK)
+        return damaged("the compressed file is cut short");
+    return damaged("an article lies past the end of the text");
 }
 
 Status DictdData::read(const DictdLocation& where, std::string& text) {
     text.clear();
     if (path_.empty())
         return Status::failure("", "no dictionary text is open");
-    if (!random_access()) {
-        if (!whole_read_) {
-            const Status status = read_whole();
-            if (!status.ok())
-                return status;
-        }
-        if (where.offset > whole_.size() || where.length > whole_.size() - where.offset)
-            return damaged("an article lies past the end of the text");
-        text.assign(whole_, static_cast<std::size_t>(where.offset),
-                    static_cast<std::size_t>(where.length));
-        return {};
-    }
+    if (where.length > kMaxArticleBytes)
+        return damaged("an article is longer than any article can be");
+    if (!random_access())
+        return read_streamed(where, text);
     const std::size_t chunk_count = chunk_starts_.size() - 1;
     const uint64_t capacity = uint64_t{chunk_length_} * chunk_count;
     if (where.offset > capacity || where.length > capacity - where.offset)

@@ -14,7 +14,12 @@ namespace vorna {
 // The text of a dictd dictionary: a `.dict` file, or a `.dict.dz` compressed
 // by dictzip. A dictzip file is a gzip file whose header lists independently
 // compressed chunks, so an article is read by inflating only the chunks it
-// lies in; a gzip file without that list is inflated whole on first use.
+// lies in. A gzip file without that list is inflated from its start up to
+// the article, a piece at a time and never whole, and only so far: a
+// damaged or hostile file costs neither the memory nor the time of its
+// inflated size.
+constexpr uint64_t kMaxArticleBytes = 1 << 20;               // longer is no article
+constexpr uint64_t kMaxUnchunkedOffset = uint64_t{1} << 28;  // how far a chunkless file is inflated
 class DictdData {
   public:
     // Opens the file and reads its chunk list; a header that lists more
@@ -35,7 +40,7 @@ class DictdData {
 
     Status parse_header();
     Status chunk(std::size_t number, const std::string*& text);
-    Status read_whole();
+    Status read_streamed(const DictdLocation& where, std::string& text);
     Status damaged(const std::string& what) const;
 
     std::string path_;
@@ -47,9 +52,7 @@ class DictdData {
     std::vector<uint64_t> chunk_starts_;
     std::array<Chunk, 4> recent_;  // the chunks last inflated; articles are read nearby
     std::size_t next_slot_ = 0;
-    // Otherwise: the whole text, once read.
-    bool whole_read_ = false;
-    std::string whole_;
+    bool compressed_ = false;  // gzip, with or without the chunk list
 };
 
 }  // namespace vorna

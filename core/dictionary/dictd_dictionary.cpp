@@ -1,5 +1,8 @@
 #include "core/dictionary/dictd_dictionary.h"
 
+#include <set>
+#include <utility>
+
 #include "core/io/file_bytes.h"
 
 namespace vorna {
@@ -53,13 +56,23 @@ Status DictdDictionary::articles(std::string_view key, std::vector<std::string>&
         opened_ = open();
     if (!opened_->ok())
         return *opened_;
+    // A damaged index may file one article under a key again and again, or
+    // thousands of them: each article is given once, and no more of them
+    // than one long article's worth.
+    std::set<std::pair<uint64_t, uint64_t>> given;
+    uint64_t total = 0;
     for (const DictdLocation& location : index_->find(key)) {
+        if (!given.insert({location.offset, location.length}).second)
+            continue;
+        if (total + location.length > kMaxArticleBytes && !texts.empty())
+            break;
         std::string text;
         const Status status = data_.read(location, text);
         if (!status.ok()) {
             texts.clear();
             return status;
         }
+        total += text.size();
         texts.push_back(std::move(text));
     }
     return {};

@@ -41,7 +41,8 @@ class DictdDictionary {
 
     // True when both files are there to be read.
     bool installed() const;
-    // The articles filed under `key`, in index order; none when it has none.
+    // The articles filed under `key`, in index order, each once and together
+    // no longer than kMaxArticleBytes past the first; none when it has none.
     Status articles(std::string_view key, std::vector<std::string>& texts);
 
   private:

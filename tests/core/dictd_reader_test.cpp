@@ -90,7 +90,15 @@ TEST(dictd_reader, damaged_files_are_reported_not_read) {
     const std::string gz = testing::gzip(kText);
     folder.write("cut.gz", gz.substr(0, gz.size() / 2));
     ASSERT_TRUE(data.open(folder.file("cut.gz")).ok());
-    EXPECT_EQ(text_of(data, 0, 3), "error: the compressed file is cut short");
+    EXPECT_EQ(text_of(data, kText.size() - 3, 3), "error: the compressed file is cut short");
+
+    // Without a chunk list nothing is inflated past the article, nor far at all.
+    folder.write("t.gz", gz);
+    ASSERT_TRUE(data.open(folder.file("t.gz")).ok());
+    EXPECT_EQ(text_of(data, kMaxUnchunkedOffset + 1, 2),
+              "error: an article lies too far into a compressed file without a chunk list");
+    EXPECT_EQ(text_of(data, 0, kMaxArticleBytes + 1),
+              "error: an article is longer than any article can be");
 
     EXPECT_FALSE(data.open(folder.file("none.dict.dz")).ok());
     EXPECT_FALSE(data.open(folder.path()).ok());  // a folder is not a file
@@ -121,6 +129,24 @@ TEST(dictd_reader, reads_all_articles_in_index_order_or_fails_whole) {
     EXPECT_FALSE(missing.articles("cat", texts).ok());
     DictdDictionary dictionary({folder.file("t.index"), folder.file("t.dict.dz")});
     ASSERT_TRUE(dictionary.articles("dog", texts).ok());
+    EXPECT_EQ(texts.size(), 2u);
+
+    // An index that files one article again and again gives it once; many
+    // long ones, no more than one long article's worth.
+    std::string repeated;
+    for (int i = 0; i < 1000; ++i)
+        repeated += "cat\tA\tS\n";
+    folder.write("repeated.index", repeated);
+    ASSERT_TRUE(DictdDictionary({folder.file("repeated.index"), folder.file("t.dict.dz")})
+                    .articles("cat", texts)
+                    .ok());
+    EXPECT_EQ(texts, std::vector<std::string>{"cat\n   _n. кот\n"});
+    folder.write("long.dict", std::string(3 << 20, 'x'));
+    // Offsets 0, 512 KiB, 1 MiB, ... each 512 KiB long ("CAAA" is 2^19).
+    folder.write("long.index", "x\tA\tCAAA\nx\tCAAA\tCAAA\nx\tEAAA\tCAAA\nx\tGAAA\tCAAA\n");
+    ASSERT_TRUE(DictdDictionary({folder.file("long.index"), folder.file("long.dict")})
+                    .articles("x", texts)
+                    .ok());
     EXPECT_EQ(texts.size(), 2u);
 }
 
