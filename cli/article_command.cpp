@@ -1,6 +1,9 @@
 #include "cli/article_command.h"
 
+#include <cerrno>
+#include <cstring>
 #include <iostream>
+#include <new>
 
 #include "cli/exit_status.h"
 #include "core/dictionary/word_article.h"
@@ -36,7 +39,14 @@ int print_article(const CliOptions& options,
 
     DictdDictionary full_dictionary(installed_article_files());
     forms::DictionaryForms forms;
-    WordArticle article = find_word_article(word, full_dictionary, &forms, nullptr, script);
+    WordArticle article;
+    try {
+        article = find_word_article(word, full_dictionary, &forms, nullptr, script);
+    } catch (const std::bad_alloc&) {
+        // A full dictionary too large for the memory there is: damaged.
+        return fail(kFullDictionaryMissing,
+                    std::string(texts::kFullDictionaryDamaged.in(script)) + std::strerror(ENOMEM));
+    }
     const bool full = article.full_dictionary_installed && article.full_dictionary_status.ok();
     if (!full) {
         DictionaryStore store;

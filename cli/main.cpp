@@ -8,6 +8,7 @@
 #include <exception>
 #include <filesystem>
 #include <iostream>
+#include <new>
 
 #include "cli/article_command.h"
 #include "cli/cli_options.h"
@@ -97,6 +98,18 @@ std::string with_line_ends(std::string text, bool crlf) {
     return crlf ? text : with_lf_line_ends(std::move(text));
 }
 
+// A dictionary too large for the memory there is counts as one that cannot
+// be read, with that status, not as bad input.
+bool load_within_memory(DictionaryStore& store, const std::string& path,
+                        const std::string& work_folder, LoadProgressSink& sink) {
+    try {
+        return load_dictionary_file(store, path, work_folder, sink).ok();
+    } catch (const std::bad_alloc&) {
+        clear_store(store);
+        return false;
+    }
+}
+
 int fail(int code, const std::string& message) {
     std::cerr << kProgram << message << '\n';
     return code;
@@ -117,8 +130,7 @@ int run(const std::vector<std::string>& arguments) {
             PrivateFolder folder;
             QuietLoad sink(t ? Script::translit : Script::cyrillic);
             return folder.create("vorna-translate-").ok() &&
-                   load_dictionary_file(store, chosen_dictionary(options), folder.path(), sink)
-                       .ok();
+                   load_within_memory(store, chosen_dictionary(options), folder.path(), sink);
         });
     }
 
@@ -154,7 +166,7 @@ int run(const std::vector<std::string>& arguments) {
     }
     DictionaryStore store;
     QuietLoad load_sink(script);
-    if (!load_dictionary_file(store, dictionary, work_folder.path(), load_sink).ok()) {
+    if (!load_within_memory(store, dictionary, work_folder.path(), load_sink)) {
         return fail(kNoDictionary,
                     texts::kDictionaryMissing.in(script) + std::string(" (") + dictionary + ")");
     }

@@ -121,6 +121,15 @@ TEST_F(CliTest, faults_give_one_line_an_exit_code_and_no_output) {
         EXPECT_FALSE(fs::exists(path("result.txt"))) << c.arguments;
     }
     EXPECT_EQ(read("ok.txt"), "cat\n");
+
+#if !defined(__SANITIZE_ADDRESS__)  // its allocator dies where the program would go on
+    // A dictionary larger than the memory the program may take (a sparse file).
+    put("huge.dat", "");
+    fs::resize_file(path("huge.dat"), 4ull << 30);
+    environment_ = "ulimit -v 1000000; " + usual_environment;
+    EXPECT_EQ(translate("--dictionary huge.dat ok.txt -o result.txt"), 1);
+    EXPECT_FALSE(fs::exists(path("result.txt")));
+#endif
 }
 
 TEST_F(CliTest, outputs_never_eat_each_other_the_input_or_the_callers_file) {
