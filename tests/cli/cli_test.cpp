@@ -141,10 +141,10 @@ TEST_F(CliTest, outputs_never_eat_each_other_the_input_or_the_callers_file) {
     EXPECT_EQ(read("log.txt").rfind("before\nкошка\nкошка\n\ncat\t", 0), 0u) << read("log.txt");
     // A FIFO with a reader is written, not replaced.
     mkfifo(path("fifo").c_str(), 0600);
-    ASSERT_EQ(
-        translate("-o fifo in.txt", nullptr,
-                  "2> err.txt & cat '" + path("fifo") + "' > '" + path("got.txt") + "'; wait $!"),
-        0);
+    ASSERT_EQ(translate("-o fifo in.txt", nullptr,
+                        "2> err.txt & timeout 20 cat '" + path("fifo") + "' > '" + path("got.txt") +
+                            "'; wait $!"),
+              0);
     EXPECT_EQ(read("got.txt"), "кошка\n");
     EXPECT_TRUE(fs::is_fifo(path("fifo")));
 
