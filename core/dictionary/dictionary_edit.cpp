@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/dictionary/dictionary_file.h"
+#include "core/dictionary/dictionary_lines.h"
 #include "core/dictionary/dictionary_store.h"
 #include "core/dictionary/edit_lock.h"
 #include "core/io/atomic_write.h"
@@ -21,39 +22,7 @@ namespace vorna {
 
 namespace {
 
-// One line of the file: where its text starts, how long it is, and how many
-// bytes of line end follow it (0 for a last line without one).
-struct LineSpan {
-    std::size_t start = 0;
-    std::size_t length = 0;
-    std::size_t end_length = 0;
-
-    std::size_t end() const { return start + length; }
-    std::size_t next() const { return start + length + end_length; }
-};
-
-std::vector<LineSpan> lines_of(const std::string& bytes) {
-    std::string_view text = bytes;
-    if (starts_with_byte_order_mark(text))
-        text.remove_prefix(kUtf8ByteOrderMark.size());
-    std::vector<LineSpan> lines;
-    for_each_line(text, [&](std::string_view line) {
-        LineSpan span{static_cast<std::size_t>(line.data() - bytes.data()), line.size(), 0};
-        if (span.end() < bytes.size())
-            span.end_length = bytes[span.end()] == '\r' ? 2 : 1;
-        lines.push_back(span);
-    });
-    return lines;
-}
-
-// The line end of the file's first line; CR LF, the format's own, when no
-// line has ended yet.
-std::string_view line_end_of(const std::string& bytes) {
-    const std::size_t feed = bytes.find('\n');
-    if (feed != std::string::npos && (feed == 0 || bytes[feed - 1] != '\r'))
-        return "\n";
-    return "\r\n";
-}
+constexpr std::string_view kBackupSuffix = ".bak";
 
 bool is_blank(char c) {
     return c == ' ' || c == '\t';
@@ -166,17 +135,6 @@ std::optional<EditOutcome> check_record(RecordText& record) {
     return std::nullopt;
 }
 
-// The dictionary as read, with what an edit of one headword needs to know
-// of it.
-struct OpenedDictionary {
-    std::string bytes;
-    SourceEncoding encoding = SourceEncoding::windows_1251;
-    std::vector<LineSpan> lines;
-    std::vector<std::size_t> matches;  // lines of the headword, in file order
-    std::size_t records = 0;           // lines the load takes as records
-    std::size_t insert_before = 0;     // line index a new record goes before
-};
-
 // The file a link names is the one edited, and its .bak goes beside it.
 std::string edited_file(const std::string& path) {
     char* real_path = realpath(path.c_str(), nullptr);
@@ -195,72 +153,6 @@ Status read_locked(const std::string& path, EditLock& lock, std::string& bytes, 
     if (bytes.size() != size)
         return Status::failure(path, "the file was cut short while it was read");
     return {};
-}
-
-void find_headword(const std::string& headword, OpenedDictionary& dictionary) {
-    dictionary.lines = lines_of(dictionary.bytes);
-    dictionary.matches.clear();
-    dictionary.records = 0;
-    dictionary.insert_before = dictionary.lines.size();
-    TextDecoder decoder(dictionary.encoding);
-    bool before_any_record = true;
-    for (std::size_t i = 0; i < dictionary.lines.size(); ++i) {
-        const std::string_view line(dictionary.bytes.data() + dictionary.lines[i].start,
-                                    dictionary.lines[i].length);
-        if (line.empty() || line.front() < 'a' || line.front() > 'z')
-            continue;
-        ++dictionary.records;
-        const std::string word = lower_headword(decoder.decode(parse_record(line).headword));
-        if (word == headword)
-            dictionary.matches.push_back(i);
-        // In a sorted file the new line lands among its neighbours.
-        if (before_any_record || word < headword)
-            dictionary.insert_before = word < headword ? i + 1 : i;
-        before_any_record = false;
-    }
-}
-
-// The file with the lines of `dictionary.matches` dropped, except that the
-// first of them becomes `new_line` when it is not empty; or, with no match,
-// `new_line` put in before `insert_before`.
-std::string edited_bytes(const OpenedDictionary& dictionary, const std::string& new_line) {
-    const std::string& bytes = dictionary.bytes;
-    const std::vector<LineSpan>& lines = dictionary.lines;
-    std::string out;
-    out.reserve(bytes.size() + new_line.size() + 2);
-    if (dictionary.matches.empty()) {
-        const std::string_view line_end = line_end_of(bytes);
-        const std::size_t at = dictionary.insert_before;
-        if (at < lines.size()) {
-            out.append(bytes, 0, lines[at].start);
-            out += new_line;
-            out += line_end;
-            out.append(bytes, lines[at].start);
-        } else if (!lines.empty() && lines.back().end_length == 0) {
-            // The last line gets the line end it lacked; the file still ends without one.
-            out = bytes;
-            out += line_end;
-            out += new_line;
-        } else {
-            out = bytes;
-            out += new_line;
-            out += line_end;
-        }
-        return out;
-    }
-    std::size_t copied_to = 0;
-    for (std::size_t k = 0; k < dictionary.matches.size(); ++k) {
-        const LineSpan& line = lines[dictionary.matches[k]];
-        out.append(bytes, copied_to, line.start - copied_to);
-        if (k == 0 && !new_line.empty()) {
-            out += new_line;
-            copied_to = line.end();  // the line keeps its own line end
-        } else {
-            copied_to = line.next();
-        }
-    }
-    out.append(bytes, copied_to);
-    return out;
 }
 
 // Keeps the old version, then puts the new one in place, while the lock
@@ -293,24 +185,18 @@ std::string first_non_ascii(const std::string& utf8) {
     return {};
 }
 
-// Puts a checked record into the dictionary's bytes, or says why it cannot
-// go there.
-std::optional<EditOutcome> apply_record(const RecordText& record, OpenedDictionary& dictionary) {
+// Puts a checked record into the dictionary, or says why it cannot go there.
+std::optional<EditOutcome> apply_record(const RecordText& record, DictionaryLines& dictionary) {
     std::string line;
-    if (std::optional<EditOutcome> refusal = encode_record(record, dictionary.encoding, line))
+    if (std::optional<EditOutcome> refusal = encode_record(record, dictionary.encoding(), line))
         return refusal;
-    find_headword(record.headword, dictionary);
-    if (dictionary.matches.empty() && dictionary.records >= static_cast<std::size_t>(kMaxEntries))
+    if (dictionary.records() >= static_cast<std::size_t>(kMaxEntries) &&
+        !dictionary.holds(record.headword))
         return refused(EditRefusal::dictionary_full);
-    std::string new_bytes = edited_bytes(dictionary, line);
-    // Windows-1251 bytes that happen to read as UTF-8 would turn the whole
-    // file into UTF-8 at the next load.
-    if (dictionary.encoding == SourceEncoding::windows_1251 &&
-        detect_source_encoding(new_bytes) == SourceEncoding::utf8) {
+    if (!dictionary.set(record.headword, line)) {
         return refused(EditRefusal::character_not_writable, RecordField::translation,
                        first_non_ascii(record.translation));
     }
-    dictionary.bytes = std::move(new_bytes);
     return std::nullopt;
 }
 
@@ -337,16 +223,15 @@ std::vector<EditOutcome> apply_records(const std::string& dictionary_path,
         return outcomes;
     const std::string path = edited_file(dictionary_path);
     EditLock lock;
-    OpenedDictionary dictionary;
-    if (Status status = read_locked(path, lock, dictionary.bytes, calls); !status.ok()) {
+    std::string old_bytes;
+    if (Status status = read_locked(path, lock, old_bytes, calls); !status.ok()) {
         for (EditOutcome& outcome : outcomes) {
             if (outcome.ok())
                 outcome = file_refused(EditRefusal::file_not_read, status);
         }
         return outcomes;
     }
-    const std::string old_bytes = dictionary.bytes;
-    dictionary.encoding = detect_source_encoding(dictionary.bytes);
+    DictionaryLines dictionary(old_bytes);
     bool changed = false;
     for (std::size_t i = 0; i < records.size(); ++i) {
         if (!outcomes[i].ok())
@@ -358,7 +243,8 @@ std::vector<EditOutcome> apply_records(const std::string& dictionary_path,
     }
     if (!changed)
         return outcomes;
-    if (Status status = write_edit(path, lock, old_bytes, dictionary.bytes, calls); !status.ok()) {
+    if (Status status = write_edit(path, lock, old_bytes, dictionary.bytes(), calls);
+        !status.ok()) {
         for (EditOutcome& outcome : outcomes) {
             if (outcome.ok())
                 outcome = file_refused(EditRefusal::file_not_written, status);
@@ -372,15 +258,14 @@ EditOutcome remove_record(const std::string& dictionary_path, const std::string&
     const std::string word = lower_headword(trimmed(headword));
     const std::string path = edited_file(dictionary_path);
     EditLock lock;
-    OpenedDictionary dictionary;
-    if (Status status = read_locked(path, lock, dictionary.bytes, calls); !status.ok())
+    std::string old_bytes;
+    if (Status status = read_locked(path, lock, old_bytes, calls); !status.ok())
         return file_refused(EditRefusal::file_not_read, std::move(status));
-    dictionary.encoding = detect_source_encoding(dictionary.bytes);
-    find_headword(word, dictionary);
-    if (dictionary.matches.empty())
+    DictionaryLines dictionary(old_bytes);
+    if (!dictionary.holds(word))
         return refused(EditRefusal::word_not_found);
-    if (Status status = write_edit(path, lock, dictionary.bytes,
-                                   edited_bytes(dictionary, std::string()), calls);
+    dictionary.remove(word);
+    if (Status status = write_edit(path, lock, old_bytes, dictionary.bytes(), calls);
         !status.ok()) {
         return file_refused(EditRefusal::file_not_written, std::move(status));
     }
