@@ -541,7 +541,8 @@ void Importer::add_forms(std::vector<Ranked>& ranked,
         for (const std::string& form : plural_or_third_person(base)) {
             const auto& tags = usage_.form_tags(form);
             const std::string tag = tags.empty() ? std::string() : tags.front();
-            if (tag == "NNS" && has_part(entry, PartOfSpeech::noun)) {
+            // "center" is only "= centre": the reference finds the noun.
+            if (tag == "NNS" && (has_part(entry, PartOfSpeech::noun) || entry.candidates.empty())) {
                 add(form, base, PartOfSpeech::noun);
             } else if (tag == "VBZ" && has_part(entry, PartOfSpeech::verb)) {
                 add_unless_e_twin(form, PartOfSpeech::verb);
