@@ -134,7 +134,7 @@ int run(const std::vector<std::string>& arguments) {
         });
     }
 
-    if (const auto shared = shared_file(options, t)) {
+    if (const auto shared = shared_file(options, chosen_dictionary(options), t)) {
         return fail(kBadInput, (t ? "odin i tot zhe fail ukazan dvazhdi: "
                                   : "один и тот же файл указан дважды: ") +
                                    shared->first + (t ? " i " : " и ") + shared->second);

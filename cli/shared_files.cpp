@@ -28,6 +28,7 @@ RunFile output_file(const std::string& path) {
 }  // namespace
 
 std::optional<std::pair<std::string, std::string>> shared_file(const CliOptions& options,
+                                                               const std::string& dictionary,
                                                                bool translit) {
     std::vector<RunFile> files;
     bool standard_error = false;
@@ -53,6 +54,9 @@ std::optional<std::pair<std::string, std::string>> shared_file(const CliOptions&
             input.identity.reset();  // no such file: nothing to lose
     }
     files.push_back(input);
+    files.push_back({dictionary, false, regular_file_identity(dictionary)});
+    if (files.back().identity && !files.back().identity->name_in_folder.empty())
+        files.back().identity.reset();
 
     for (std::size_t i = 0; i < files.size(); ++i) {
         for (std::size_t j = i + 1; j < files.size(); ++j) {

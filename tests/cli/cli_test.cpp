@@ -101,6 +101,7 @@ TEST_F(CliTest, faults_give_one_line_an_exit_code_and_no_output) {
         {"--stats result.txt ok.txt", 2},
         {"--unknown ./result.txt ok.txt", 2},
         {"--stats ok.txt ok.txt", 2},
+        {"--unknown qd.dat ok.txt", 2},
         {"--unknown ok.txt", 2, "< ok.txt"},
         // A file-size limit: the translation cannot be written whole.
         {"long.txt", 3, "", "ulimit -f 1; " + environment_},
