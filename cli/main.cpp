@@ -177,12 +177,10 @@ int run(const std::vector<std::string>& arguments) {
     run_options.script = script;
     run_options.form = options.word_list ? OutputForm::word_list : OutputForm::text;
     forms::DictionaryForms forms;  // read only when a word asks for it
-    run_options.look_up_dictionary_forms = options.lemmas;
-    run_options.word_forms = &forms;
+    run_options.word_forms = options.lemmas ? &forms : nullptr;
     run_options.collect_unknown_words = options.unknown_path.has_value();
-    engine.set_options(run_options);
     SilentRunHost host;
-    const TranslationResult result = engine.text_translate(text, host);
+    const TranslationResult result = engine.text_translate(text, run_options, host);
     if (result.outcome == RunOutcome::dictionary_damaged)
         return fail(kNoDictionary, as_one_line(damaged_dictionary_text(script, dictionary)));
 

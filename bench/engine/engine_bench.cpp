@@ -118,13 +118,18 @@ int main(int argc, char** argv) {
     CountingHost host;
     std::size_t sink = 0;
     int32_t unknown = 0;
+    // The reference lookup: the same dictionary without its hash, searched
+    // by the literal scan of each prefix stretch.
+    DictionaryStore scan_store;
+    load_dictionary(scan_store, folder.string(), load_sink);
+    scan_store.lookup = LookupIndex();
+    TranslationEngine scan_engine(scan_store, (folder / "qd.dat").string());
     const auto run = [&](bool literal, OutputForm form, bool keep_positions = false) {
         TranslationOptions options;
-        options.literal_scan = literal;
         options.form = form;
         options.keep_word_positions = keep_positions;
-        engine.set_options(options);
-        const TranslationResult result = engine.text_translate(text, host);
+        const TranslationResult result =
+            (literal ? scan_engine : engine).text_translate(text, options, host);
         sink += result.text.size() + result.word_positions.size();
         unknown = result.counts.unknown_word_count;
     };
@@ -140,10 +145,8 @@ int main(int argc, char** argv) {
     int32_t unknown_with_lemmas = 0;
     const double lemmas_run = best_seconds(3, [&] {
         TranslationOptions options;
-        options.look_up_dictionary_forms = true;
         options.word_forms = &forms;
-        engine.set_options(options);
-        const TranslationResult result = engine.text_translate(text, host);
+        const TranslationResult result = engine.text_translate(text, options, host);
         sink += result.text.size();
         unknown_with_lemmas = result.counts.unknown_word_count;
     });
@@ -156,8 +159,7 @@ int main(int argc, char** argv) {
             distinct, best_seconds(1, [&] {
                 TranslationOptions options;
                 options.collect_unknown_words = true;
-                engine.set_options(options);
-                const TranslationResult result = engine.text_translate(list, host);
+                const TranslationResult result = engine.text_translate(list, options, host);
                 sink += unknown_words_tsv(unknown_word_rows(result.unknown_words, list), nullptr)
                             .size();
             }));

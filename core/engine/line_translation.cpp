@@ -1,6 +1,6 @@
 #include <string_view>
 
-#include "core/engine/translation_engine.h"
+#include "core/engine/translation_run.h"
 
 namespace vorna {
 
@@ -74,11 +74,7 @@ void prefetch_ahead(const LookupIndex& index, const LineWorkspace& workspace, st
 
 }  // namespace
 
-bool TranslationEngine::prefetching() const {
-    return !options_.literal_scan && store_.lookup.is_built();
-}
-
-void TranslationEngine::prepare_line(std::string_view line, LineWorkspace& workspace) const {
+void TranslationRun::prepare_line(std::string_view line, LineWorkspace& workspace) const {
     workspace.piece_end = 0;
     find_words(store_, line, workspace);
     if (!prefetching())
@@ -87,8 +83,8 @@ void TranslationEngine::prepare_line(std::string_view line, LineWorkspace& works
         store_.lookup.prefetch(workspace.words[j].hash);
 }
 
-void TranslationEngine::render_line(std::string_view line, uint64_t line_offset,
-                                    LineWorkspace& workspace, std::string& out, EventPump& host) {
+void TranslationRun::render_line(std::string_view line, uint64_t line_offset,
+                                 LineWorkspace& workspace, std::string& out, EventPump& host) {
     // The options are read once: the output's writes could alias them.
     const bool text_output = options_.form == OutputForm::text;
     const bool rus = options_.script == Script::cyrillic;
@@ -147,13 +143,11 @@ void TranslationEngine::render_line(std::string_view line, uint64_t line_offset,
     }
 }
 
-void TranslationEngine::text_line_translate(const std::string& text_line_eng, int32_t len_eng,
-                                            std::string& text_line_rus, EventPump& host) {
+void TranslationRun::text_line_translate(const std::string& text_line_eng, int32_t len_eng,
+                                         std::string& text_line_rus, EventPump& host) {
     text_line_rus.clear();
     if (len_eng <= 0)
         return;
-    if (counts_.repeat_count.empty())
-        counts_.repeat_count.assign(kEntryRows, 0);
     // Only the first len_eng characters are scanned.
     const std::string_view line =
         std::string_view(text_line_eng).substr(0, end_of_characters(text_line_eng, len_eng));

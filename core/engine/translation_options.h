@@ -9,6 +9,7 @@ namespace vorna {
 // word with an empty line after each source line.
 enum class OutputForm { text, word_list };
 
+// What one run is asked to do; given with every run.
 struct TranslationOptions {
     Script script = Script::cyrillic;  // which translation column the run writes
     OutputForm form = OutputForm::text;
@@ -17,13 +18,10 @@ struct TranslationOptions {
     bool keep_word_positions = false;
     // The distinct words the dictionary did not know, with their counts.
     bool collect_unknown_words = false;
-    // The reference lookup (a scan of the prefix stretch) instead of the
-    // hash; for tests and benchmarks that compare the two.
-    bool literal_scan = false;
-    // A word the dictionary does not hold is looked up again by its
+    // When set, a word the dictionary does not hold is looked up again by its
     // dictionary forms ("went" -> "go") and counted under the entry found.
-    bool look_up_dictionary_forms = false;
-    WordForms* word_forms = nullptr;  // not owned; needed by the option above
+    // Not owned.
+    WordForms* word_forms = nullptr;
 };
 
 }  // namespace vorna

@@ -3,6 +3,7 @@
 
 #include "core/engine/run_figures.h"
 #include "core/engine/translation_engine.h"
+#include "core/engine/translation_run.h"
 #include "core/io/file_calls.h"
 #include "core/io/work_folder.h"
 #include "core/io/working_file.h"
@@ -142,36 +143,31 @@ std::string folder_of(const std::string& path) {
 TranslationEngine::TranslationEngine(const DictionaryStore& store, std::string dictionary_path)
     : store_(store), dictionary_path_(std::move(dictionary_path)) {}
 
-void TranslationEngine::start_counting() {
-    damaged_ = false;
-    counts_.unknown_word_count = 0;
+TranslationRun::TranslationRun(const DictionaryStore& store, const TranslationOptions& options)
+    : store_(store), options_(options) {
     counts_.repeat_count.assign(kEntryRows, 0);
-    word_positions_.clear();
-    unknown_words_.clear();
-    unknown_word_index_.clear();
 }
 
-TranslationResult TranslationEngine::finish_run(RunOutcome outcome, std::string text) {
+TranslationResult TranslationRun::finish(RunOutcome outcome, std::string text) {
     TranslationResult result;
     result.outcome = outcome;
     result.text = std::move(text);
-    result.counts = counts_;
+    result.counts = std::move(counts_);
     result.word_positions = std::move(word_positions_);
     result.unknown_words = std::move(unknown_words_);
-    word_positions_.clear();
-    unknown_words_.clear();
-    unknown_word_index_.clear();
     return result;
 }
 
-TranslationResult TranslationEngine::text_translate(const std::string& source_text, RunHost& host) {
+TranslationResult TranslationEngine::text_translate(const std::string& source_text,
+                                                    const TranslationOptions& options,
+                                                    RunHost& host) const {
     if (run_in_progress_) {
         TranslationResult busy;
         busy.outcome = RunOutcome::busy;
         return busy;
     }
     const BusyFlag busy(run_in_progress_);
-    start_counting();
+    TranslationRun run(store_, options);
 
     // temp1.txt and temp2.txt are the run's files of record; the lines
     // themselves are taken from the text in memory, where they are the same,
@@ -181,7 +177,7 @@ TranslationResult TranslationEngine::text_translate(const std::string& source_te
     RunFile source_file(folder, kSourceTextName);
     const int64_t line_count = save_source_text(source_text, source_file);
     if (line_count == 0)
-        return finish_run(RunOutcome::empty_text, {});
+        return run.finish(RunOutcome::empty_text, {});
 
     RunFile output_file(folder, kOutputTextName);
     OutputFile out(output_file);
@@ -194,31 +190,31 @@ TranslationResult TranslationEngine::text_translate(const std::string& source_te
     bool has_line = lines.next(line);
     std::size_t current = 0;  // the workspace holding `line`, prepared when it has words
     if (has_line && !has_fewer_than_two_characters(line))
-        prepare_line(line, workspaces_[current]);
+        run.prepare_line(line, run.workspace(current));
     for (int64_t line_number = 1; has_line; ++line_number) {
         const bool has_next = lines.next(next_line);
         if (has_next && !has_fewer_than_two_characters(next_line))
-            prepare_line(next_line, workspaces_[1 - current]);
+            run.prepare_line(next_line, run.workspace(1 - current));
         if (has_fewer_than_two_characters(line)) {
             output += line;
         } else {
             const auto line_offset = static_cast<uint64_t>(line.data() - source_text.data());
-            render_line(line, line_offset, workspaces_[current], output, host);
-            if (damaged_)
-                return finish_run(RunOutcome::dictionary_damaged, {});
+            run.render_line(line, line_offset, run.workspace(current), output, host);
+            if (run.dictionary_damaged())
+                return run.finish(RunOutcome::dictionary_damaged, {});
         }
         output += kCrLf;
         out.catch_up(output);
         host.process_pending_events();
         if (host.cancel_requested())
-            return finish_run(RunOutcome::cancelled, {});
+            return run.finish(RunOutcome::cancelled, {});
         progress.line_done(line_number);
         line = next_line;
         has_line = has_next;
         current = 1 - current;
     }
     out.finish(output);
-    return finish_run(RunOutcome::translated, std::move(output));
+    return run.finish(RunOutcome::translated, std::move(output));
 }
 
 }  // namespace vorna

@@ -1,6 +1,6 @@
 #include <algorithm>
 
-#include "core/engine/translation_engine.h"
+#include "core/engine/translation_run.h"
 #include "core/text/text_case.h"
 
 namespace vorna {
@@ -21,8 +21,8 @@ bool starts_with_capital(std::string_view word) {
 // the host after each row that does not match. Returns 0 when nothing matched
 // (row 0 is never loaded, so it is never a match) or the stretch leaves the
 // table.
-int32_t TranslationEngine::scan_stretch(std::string_view key, int32_t first, int32_t last,
-                                        EventPump& host) {
+int32_t TranslationRun::scan_stretch(std::string_view key, int32_t first, int32_t last,
+                                     EventPump& host) {
     for (int32_t row = first; row <= last; ++row) {
         if (!row_in_table(row)) {
             damaged_ = true;
@@ -38,8 +38,8 @@ int32_t TranslationEngine::scan_stretch(std::string_view key, int32_t first, int
 // Same answer as scan_stretch, from the hash built at load. This and
 // match_in_slot run for every word and are used only in this file: inline,
 // so a lookup costs one call instead of three.
-inline LookupIndex::Match TranslationEngine::find_in_stretch(std::string_view key, uint32_t hash,
-                                                             int32_t first, int32_t last) {
+inline LookupIndex::Match TranslationRun::find_in_stretch(std::string_view key, uint32_t hash,
+                                                          int32_t first, int32_t last) {
     if (first > last)
         return {};
     if (!row_in_table(first)) {
@@ -53,14 +53,14 @@ inline LookupIndex::Match TranslationEngine::find_in_stretch(std::string_view ke
     return match;
 }
 
-inline LookupIndex::Match TranslationEngine::match_in_slot(std::string_view key, uint32_t hash,
-                                                           int32_t slot, EventPump& host) {
+inline LookupIndex::Match TranslationRun::match_in_slot(std::string_view key, uint32_t hash,
+                                                        int32_t slot, EventPump& host) {
     if (slot >= kPrefixSlots) {
         damaged_ = true;
         return {};
     }
     const PrefixSlot& stretch = store_.prefix_index[static_cast<std::size_t>(slot)];
-    const bool use_scan = options_.literal_scan || !store_.lookup.is_built();
+    const bool use_scan = !store_.lookup.is_built();
     return use_scan ? LookupIndex::Match{scan_stretch(key, stretch.first_entry, stretch.last_entry,
                                                       host),
                                          false,
@@ -70,7 +70,7 @@ inline LookupIndex::Match TranslationEngine::match_in_slot(std::string_view key,
 }
 
 // The first dictionary form of an unknown word that the dictionary holds.
-LookupIndex::Match TranslationEngine::match_dictionary_form(std::string_view key, EventPump& host) {
+LookupIndex::Match TranslationRun::match_dictionary_form(std::string_view key, EventPump& host) {
     for (const std::string& form : options_.word_forms->forms_of(key)) {
         const bool plain = form.size() >= 2 && std::all_of(form.begin(), form.end(), [](char c) {
                                return (c >= 'a' && c <= 'z') || c == '\'' || c == '-';
@@ -88,16 +88,15 @@ LookupIndex::Match TranslationEngine::match_dictionary_form(std::string_view key
     return {};
 }
 
-WordLookup TranslationEngine::look_up_key(std::string_view key, const WordKey& word_key,
-                                          EventPump& host) {
+WordLookup TranslationRun::look_up_key(std::string_view key, const WordKey& word_key,
+                                       EventPump& host) {
     if (!word_key.looked_up)
         return {};
     const int32_t slot = letter_pair_slot(key[0], key[1]);
     if (slot < 0)
         return {};
     LookupIndex::Match match = match_in_slot(key, word_key.hash, slot, host);
-    if (!damaged_ && match.row == 0 && options_.look_up_dictionary_forms &&
-        options_.word_forms != nullptr)
+    if (!damaged_ && match.row == 0 && options_.word_forms != nullptr)
         match = match_dictionary_form(key, host);
     if (damaged_)
         return {};
@@ -110,9 +109,8 @@ WordLookup TranslationEngine::look_up_key(std::string_view key, const WordKey& w
             match.word_translit};
 }
 
-void TranslationEngine::append_word_result(std::string& out, std::string_view word,
-                                           const WordLookup& lookup, bool word_list,
-                                           bool rus) const {
+void TranslationRun::append_word_result(std::string& out, std::string_view word,
+                                        const WordLookup& lookup, bool word_list, bool rus) const {
     if (word_list)
         (out += word) += " - ";
     switch (lookup.outcome) {
@@ -137,7 +135,7 @@ void TranslationEngine::append_word_result(std::string& out, std::string_view wo
     }
 }
 
-void TranslationEngine::note_unknown_word(std::string_view key, uint64_t offset) {
+void TranslationRun::note_unknown_word(std::string_view key, uint64_t offset) {
     const auto known = unknown_word_index_.find(key);
     if (known != unknown_word_index_.end()) {
         ++unknown_words_[known->second].count;
@@ -147,11 +145,9 @@ void TranslationEngine::note_unknown_word(std::string_view key, uint64_t offset)
     unknown_words_.push_back({std::string(key), 1, offset});
 }
 
-void TranslationEngine::word_translate(std::string& word, std::string& result, int32_t length,
-                                       EventPump& host) {
+void TranslationRun::word_translate(std::string& word, std::string& result, int32_t length,
+                                    EventPump& host) {
     result.clear();
-    if (counts_.repeat_count.empty())
-        counts_.repeat_count.assign(kEntryRows, 0);
     std::string key(word.size(), '\0');
     const WordKey word_key = make_word_key(word, length, key.data());
     const WordLookup lookup = look_up_key(key, word_key, host);

@@ -23,9 +23,8 @@ class CliTest : public testing::CliFixture {
         TranslationEngine engine(store, folder_.string() + "/qd.dat");
         TranslationOptions options;
         options.form = word_list ? OutputForm::word_list : OutputForm::text;
-        engine.set_options(options);
         SilentRunHost host;
-        return engine.text_translate(text, host).text;
+        return engine.text_translate(text, options, host).text;
     }
 };
 

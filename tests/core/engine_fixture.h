@@ -1,10 +1,12 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "core/dictionary/dictionary_store.h"
 #include "core/engine/translation_engine.h"
+#include "core/engine/translation_run.h"
 #include "core/text/text_case.h"
 
 namespace vorna::testing {
@@ -32,32 +34,44 @@ class RecordingHost : public RunHost {
     std::vector<double> progress;
 };
 
-// A ready engine over a small store, writing the Cyrillic column.
+// A ready engine over a small store, writing the Cyrillic column. Word and
+// line translation count into one run, made afresh when the options change.
 struct EngineFixture {
     explicit EngineFixture(const std::vector<Row>& rows, std::string folder = "/nonexistent")
         : engine(store, folder + "/qd.dat") {
         fill_store(store, rows);
     }
 
-    void set_form(OutputForm form) {
-        TranslationOptions options = engine.options();
-        options.form = form;
-        engine.set_options(options);
+    void set_options(const TranslationOptions& new_options) {
+        options = new_options;
+        word_run = std::make_unique<TranslationRun>(store, options);
     }
+    void set_form(OutputForm form) {
+        TranslationOptions changed = options;
+        changed.form = form;
+        set_options(changed);
+    }
+    // From now on the store is searched by the literal scan of each prefix
+    // stretch, the reference the lookup hash must agree with.
+    void drop_lookup_hash() { store.lookup = LookupIndex(); }
+
     std::string word(std::string text) {
         std::string result;
-        engine.word_translate(text, result, static_cast<int32_t>(text.size()), host);
+        word_run->word_translate(text, result, static_cast<int32_t>(text.size()), host);
         return result;
     }
     std::string line(const std::string& text) {
         std::string result;
-        engine.text_line_translate(text, static_cast<int32_t>(count_code_points(text)), result,
-                                   host);
+        word_run->text_line_translate(text, static_cast<int32_t>(count_code_points(text)), result,
+                                      host);
         return result;
     }
-    // How often `headword` was met, by the engine's counts or by `counts`.
+    TranslationResult text(const std::string& source) {
+        return engine.text_translate(source, options, host);
+    }
+    // How often `headword` was met, by the run's counts or by `counts`.
     int32_t count_of(const std::string& headword) const {
-        return count_of(headword, engine.counts());
+        return count_of(headword, word_run->counts());
     }
     int32_t count_of(const std::string& headword, const RunCounts& counts) const {
         for (std::size_t row = 0; row < store.entries.size(); ++row) {
@@ -66,10 +80,12 @@ struct EngineFixture {
         }
         return -1;
     }
-    int32_t unknown_count() const { return engine.counts().unknown_word_count; }
+    int32_t unknown_count() const { return word_run->counts().unknown_word_count; }
 
     DictionaryStore store;
     TranslationEngine engine;
+    TranslationOptions options;
+    std::unique_ptr<TranslationRun> word_run = std::make_unique<TranslationRun>(store, options);
     RecordingHost host;
 };
 

@@ -50,11 +50,11 @@ TEST(text_line_translate, scans_only_the_given_characters_and_passes_others_unto
 
     // Only the characters it is given are scanned.
     std::string out = "stale";
-    f.engine.text_line_translate("cat dog", 0, out, f.host);
+    f.word_run->text_line_translate("cat dog", 0, out, f.host);
     EXPECT_EQ(out, "");
-    f.engine.text_line_translate("cat dog", -5, out, f.host);
+    f.word_run->text_line_translate("cat dog", -5, out, f.host);
     EXPECT_EQ(out, "");
-    f.engine.text_line_translate("ёж cat dog", 6, out, f.host);
+    f.word_run->text_line_translate("ёж cat dog", 6, out, f.host);
     EXPECT_EQ(out, "ёж кошка");
     EXPECT_EQ(f.count_of("dog"), 0);
 }
@@ -86,8 +86,8 @@ TEST(text_line_translate, a_line_longer_than_one_piece_reads_as_its_words_alone)
 
     TranslationOptions options;
     options.keep_word_positions = true;
-    f.engine.set_options(options);
-    const TranslationResult result = f.engine.text_translate(line, f.host);
+    f.set_options(options);
+    const TranslationResult result = f.text(line);
     EXPECT_EQ(result.text, text + "\r\n");
     ASSERT_FALSE(result.word_positions.empty());
     for (const WordPosition& at : result.word_positions) {

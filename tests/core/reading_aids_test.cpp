@@ -96,22 +96,21 @@ TEST(engine_forms, unknown_words_are_found_by_their_forms_only_when_asked) {
     EngineFixture fixture({{"go", "идти", "idti"}, {"child", "ребёнок", "rebjonok"}});
     TableForms forms({{"went", {"gone", "go"}}, {"children", {"child"}}, {"xy", {"x", "@b"}}});
     const std::string text = "Went went children xy zz go\n";
-    EXPECT_EQ(fixture.engine.text_translate(text, fixture.host).text,
-              "Went went children xy zz идти\r\n");
+    EXPECT_EQ(fixture.text(text).text, "Went went children xy zz идти\r\n");
     EXPECT_EQ(forms.questions, 0);
 
     for (const bool literal : {false, true}) {
+        if (literal)
+            fixture.drop_lookup_hash();
         TranslationOptions options;
-        options.look_up_dictionary_forms = true;
         options.word_forms = &forms;
-        options.literal_scan = literal;
         options.collect_unknown_words = true;
-        fixture.engine.set_options(options);
-        const TranslationResult result = fixture.engine.text_translate(text, fixture.host);
+        fixture.set_options(options);
+        const TranslationResult result = fixture.text(text);
         EXPECT_EQ(result.text, "Идти идти ребёнок xy zz идти\r\n");
         EXPECT_EQ(result.counts.unknown_word_count, 2);
-        EXPECT_EQ(fixture.count_of("go"), 3);
-        EXPECT_EQ(fixture.count_of("child"), 1);
+        EXPECT_EQ(fixture.count_of("go", result.counts), 3);
+        EXPECT_EQ(fixture.count_of("child", result.counts), 1);
         ASSERT_EQ(result.unknown_words.size(), 2u);
         EXPECT_EQ(result.unknown_words[0].word, "xy");
     }

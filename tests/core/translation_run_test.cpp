@@ -21,8 +21,8 @@ struct WithScratchFolder {
 struct RunFixture : WithScratchFolder, testing::EngineFixture {
     RunFixture() : EngineFixture(small_dictionary(), folder.path()) {}
     TranslationResult last;
-    std::string run(const std::string& text) {
-        last = engine.text_translate(text, host);
+    std::string run(const std::string& source) {
+        last = text(source);
         return last.text;
     }
     int32_t count_of(const std::string& headword) const {
@@ -87,7 +87,7 @@ TEST(text_translate, long_lines_and_many_lines_keep_every_character_and_exact_pr
 
 TEST(text_translate, runs_where_the_application_folder_cannot_be_written) {
     testing::EngineFixture f(small_dictionary(), "/proc/vorna-no-such-folder");
-    EXPECT_EQ(f.engine.text_translate("the cat", f.host).text, "этот кошка\r\n");
+    EXPECT_EQ(f.text("the cat").text, "этот кошка\r\n");
 }
 
 TEST(text_translate, refuses_a_second_run_inside_the_first_and_cleans_up_when_cancelled) {
@@ -100,14 +100,14 @@ TEST(text_translate, refuses_a_second_run_inside_the_first_and_cleans_up_when_ca
     RunFixture f;
     Reentrant host;
     TranslationResult inner;
-    host.on_pump = [&] { inner = f.engine.text_translate("dog", host); };
-    const TranslationResult outer = f.engine.text_translate("cat\ncat", host);
+    host.on_pump = [&] { inner = f.engine.text_translate("dog", f.options, host); };
+    const TranslationResult outer = f.engine.text_translate("cat\ncat", f.options, host);
     EXPECT_EQ(outer.text, "кошка\r\nкошка\r\n");
     EXPECT_EQ(outer.counts.repeats_of(2), 2);
     EXPECT_EQ(inner.outcome, RunOutcome::busy);
 
     host.on_pump = [&] { host.cancel = true; };
-    EXPECT_EQ(f.engine.text_translate("cat\ncat", host).outcome, RunOutcome::cancelled);
+    EXPECT_EQ(f.engine.text_translate("cat\ncat", f.options, host).outcome, RunOutcome::cancelled);
     EXPECT_FALSE(f.engine.run_in_progress());
     EXPECT_FALSE(f.folder.exists("temp1.txt") || f.folder.exists("temp2.txt"));
 }
@@ -130,9 +130,9 @@ TEST(text_translate, keeps_word_positions_and_unknown_words_when_asked) {
     TranslationOptions options;
     options.keep_word_positions = true;
     options.collect_unknown_words = true;
-    f.engine.set_options(options);
+    f.set_options(options);
     const std::string source = "The cat\nXyzzy a xyzzy Zork";
-    const TranslationResult result = f.engine.text_translate(source, f.host);
+    const TranslationResult result = f.text(source);
     ASSERT_EQ(result.word_positions.size(), 5u);  // "a" is never looked up
     for (const WordPosition& at : result.word_positions) {
         const std::string english = source.substr(at.source_offset, at.source_length);

@@ -35,7 +35,7 @@ TEST(word_translate, found_words_take_their_translation_and_first_capital) {
     EXPECT_EQ(f.count_of("hello"), 4);
     EXPECT_EQ(f.count_of("empty"), 1);
     EXPECT_EQ(f.unknown_count(), 0);
-    f.engine.set_options({Script::translit});
+    f.set_options({Script::translit});
     EXPECT_EQ(f.word("Hello"), "Privet");
 }
 
@@ -54,7 +54,7 @@ TEST(word_translate, empties_the_word_in_every_case) {
     EngineFixture f(small_dictionary());
     for (std::string word : {"a", "cat", "xyzzy", "rock'n'roll", "-ing"}) {
         std::string result = "stale";
-        f.engine.word_translate(word, result, static_cast<int32_t>(word.size()), f.host);
+        f.word_run->word_translate(word, result, static_cast<int32_t>(word.size()), f.host);
         EXPECT_EQ(word, "");
     }
 }
@@ -62,8 +62,8 @@ TEST(word_translate, empties_the_word_in_every_case) {
 TEST(word_translate, the_lower_of_two_equal_headwords_wins) {
     EngineFixture f({{"cat", "первая", "pervaja"}, {"Cat", "вторая", "vtoraja"}});
     EXPECT_EQ(f.word("cat"), "первая");
-    EXPECT_EQ(f.engine.counts().repeats_of(1), 1);
-    EXPECT_EQ(f.engine.counts().repeats_of(2), 0);
+    EXPECT_EQ(f.word_run->counts().repeats_of(1), 1);
+    EXPECT_EQ(f.word_run->counts().repeats_of(2), 0);
 }
 
 TEST(word_translate, a_damaged_index_is_reported_and_nothing_is_counted) {
@@ -71,12 +71,11 @@ TEST(word_translate, a_damaged_index_is_reported_and_nothing_is_counted) {
         for (PrefixSlot damage :
              {PrefixSlot{kMaxEntries - 1, kMaxEntries + 5}, PrefixSlot{-3, 2}}) {
             EngineFixture f(small_dictionary(), "/opt/vorna");
-            TranslationOptions options;
-            options.literal_scan = literal;
-            f.engine.set_options(options);
+            if (literal)
+                f.drop_lookup_hash();
             f.store.prefix_index[static_cast<std::size_t>(prefix_slot("ca"))] = damage;
             EXPECT_EQ(f.word("cat"), "");
-            EXPECT_TRUE(f.engine.dictionary_damaged());
+            EXPECT_TRUE(f.word_run->dictionary_damaged());
             EXPECT_EQ(f.unknown_count(), 0);
         }
     }

@@ -95,7 +95,8 @@ MainWindow::MainWindow(Session& session, DesktopServices& services)
         "edit_translation", kEditTranslationItem, "Ctrl+E", [this] { edit_translation(); }, true);
     // A reader's own dictionary lives elsewhere; the run's files stay here.
     engine_.set_work_folder(session.application_folder);
-    reading_aids_ = new ReadingAids(*this, session_, services_);
+    reading_aids_ = new ReadingAids(*this, *source_box_, *translation_box_, session_, services_);
+    add_reading_aid_items();
     // F10 opens the menu bar from the keyboard, as on most desktops: the
     // captions carry no access letters, so Alt alone reaches nothing.
     auto* menu_key = new QShortcut(QKeySequence(Qt::Key_F10), this);
@@ -153,7 +154,8 @@ QAction* MainWindow::add_dictionary_item(const char* name, const ScriptedText& c
         action->setShortcut(QKeySequence(QString::fromLatin1(shortcut)));
         action->setShortcutContext(Qt::WindowShortcut);
     }
-    connect(action, &QAction::triggered, this, std::move(command));
+    if (command)
+        connect(action, &QAction::triggered, this, std::move(command));
     if (dictionary_menu_ == nullptr) {
         dictionary_menu_ = menuBar()->addMenu(text_in(kDictionaryMenu, script_));
         dictionary_menu_->setObjectName(QStringLiteral("dictionary_menu"));
@@ -164,6 +166,33 @@ QAction* MainWindow::add_dictionary_item(const char* name, const ScriptedText& c
     if (in_box_menus)
         box_menu_items_.push_back(action);
     return action;
+}
+
+void MainWindow::add_reading_aid_items() {
+    QAction* article = add_dictionary_item(
+        "article", kArticleItem, "Ctrl+D", [this] { show_article(); }, true);
+    article->setShortcutContext(Qt::ApplicationShortcut);  // also from the article window
+    QAction* forms =
+        add_dictionary_item("dictionary_forms", kDictionaryFormsItem, "", nullptr, false);
+    forms->setCheckable(true);
+    forms->setChecked(reading_aids_->dictionary_forms_on());
+    connect(forms, &QAction::toggled, this,
+            [this](bool on) { reading_aids_->set_dictionary_forms(on); });
+    add_dictionary_item(
+        "save_unknown_words", kSaveUnknownItem, "", [this] { reading_aids_->save_unknown_words(); },
+        false);
+}
+
+void MainWindow::show_article() {
+    if (context_menu_box_ != nullptr) {
+        const QPoint point =
+            context_menu_box_->viewport()->mapFrom(context_menu_box_, context_menu_point_);
+        reading_aids_->show_article_in(*context_menu_box_, &point);
+        return;
+    }
+    // The box the keyboard was last in, even while the article window is active.
+    const bool in_translation = focusWidget() == translation_box_;
+    reading_aids_->show_article_in(in_translation ? *translation_box_ : *source_box_, nullptr);
 }
 
 void MainWindow::show_box_menu(QTextEdit& box, const QPoint& point) {
@@ -224,9 +253,7 @@ void MainWindow::first_load() {
     install_toolkit_translation(script_, *this);
     if (script_ == Script::translit)
         apply_translit_texts();
-    TranslationOptions options = engine_.options();
-    options.script = script_;
-    engine_.set_options(options);
+    reading_aids_->set_script(script_);
     const std::string separator = QLocale::system().decimalPoint().toStdString();
     widen_panel_for(*progress_panel_,
                     QString::fromStdString(progress_panel_text(script_, 99.99, separator)));

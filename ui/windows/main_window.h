@@ -49,14 +49,10 @@ class MainWindow : public QMainWindow, private RunHost {
     // Adds a command to the "Словарь" menu, the home of the reading aids
     // after the described menus (made with its first command). Its caption
     // follows the interface's script; `in_box_menus` also puts it in the
-    // boxes' context menus.
+    // boxes' context menus. Without a command the caller connects it.
     QAction* add_dictionary_item(const char* name, const ScriptedText& caption,
                                  const char* shortcut, std::function<void()> command,
                                  bool in_box_menus);
-    // While a box's context menu is open: the box and the point it was
-    // opened at, so a command can act on the word under the mouse.
-    QTextEdit* context_menu_box() const { return context_menu_box_; }
-    QPoint context_menu_point() const { return context_menu_point_; }
     // The article, dictionary-form and unknown-word commands of that menu.
     ReadingAids& reading_aids() const { return *reading_aids_; }
     // Maps a word of the translation box back to its English word while the
@@ -69,6 +65,7 @@ class MainWindow : public QMainWindow, private RunHost {
 
   private:
     void build_menus();
+    void add_reading_aid_items();
     QAction* add_menu_item(std::size_t index, void (MainWindow::*command)());
     void apply_translit_texts();
     void show_box_menu(QTextEdit& box, const QPoint& point);
@@ -89,6 +86,9 @@ class MainWindow : public QMainWindow, private RunHost {
     void choose_font();
     void show_about();
     void edit_translation();
+    // The article of the word where the box's context menu was opened, or
+    // at the caret of the box the keyboard was last in.
+    void show_article();
 
     // Refills the store from the corrected dictionary, with the loading window.
     void reload_dictionary();
@@ -123,6 +123,8 @@ class MainWindow : public QMainWindow, private RunHost {
     QMenu* dictionary_menu_;
     std::vector<std::pair<QAction*, ScriptedText>> dictionary_items_;
     std::vector<QAction*> box_menu_items_;
+    // While a box's context menu is open: the box and the point it was
+    // opened at, so a command can act on the word under the mouse.
     QTextEdit* context_menu_box_ = nullptr;
     QPoint context_menu_point_;
     bool exit_requested_ = false;

@@ -156,12 +156,13 @@ void MainWindow::translate(OutputForm form) {
     translation_command_running_ = true;
     QElapsedTimer clock;
     clock.start();
-    TranslationOptions options = engine_.options();
+    TranslationOptions options;
+    options.script = script_;
     options.form = form;
-    engine_.set_options(reading_aids_->engine_options(options));
+    options = reading_aids_->run_options(options);
     pacer_.reset();
     std::string source = source_text_of(*source_box_->document());
-    TranslationResult result = engine_.text_translate(source, *this);
+    TranslationResult result = engine_.text_translate(source, options, *this);
     translation_command_running_ = false;
     switch (result.outcome) {
         case RunOutcome::busy:

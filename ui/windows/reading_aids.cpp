@@ -1,6 +1,5 @@
 #include "ui/windows/reading_aids.h"
 
-#include <QAction>
 #include <QDir>
 #include <QEvent>
 #include <QMouseEvent>
@@ -13,7 +12,6 @@
 #include "core/text/transliteration.h"
 #include "ui/desktop/desktop_services.h"
 #include "ui/windows/article_window.h"
-#include "ui/windows/main_window.h"
 #include "ui/windows/session.h"
 #include "ui/windows/window_texts.h"
 
@@ -21,11 +19,6 @@ namespace vorna::ui {
 
 namespace {
 
-constexpr ScriptedText kArticleItem = {"Словарная статья", "Slovarnaja statja"};
-constexpr ScriptedText kDictionaryFormsItem = {"Искать словарную форму", "Iskatj slovarnuju formu"};
-constexpr ScriptedText kSaveUnknownItem = {"Сохранить неизвестные слова…",
-                                           "Sohranitj neizvestnie slova…"};
-constexpr ScriptedText kUnknownFilter = {"Таблица слов (*.tsv)", "Tablica slov (*.tsv)"};
 const QString kDictionaryFormsSetting = QStringLiteral("reading_aids/dictionary_forms");
 
 // The program's settings file in the XDG config folder.
@@ -49,80 +42,60 @@ QString problem_text(ArticleWordProblem problem, const QString& word, Script scr
 
 }  // namespace
 
-ReadingAids::ReadingAids(MainWindow& window, Session& session, DesktopServices& services)
+ReadingAids::ReadingAids(QWidget& window, QTextEdit& source_box, QTextEdit& translation_box,
+                         Session& session, DesktopServices& services)
     : QObject(&window),
       window_(window),
+      source_box_(source_box),
+      translation_box_(translation_box),
       session_(session),
       services_(services),
-      source_box_(window.findChild<QTextEdit*>(QStringLiteral("RTF1"))),
-      translation_box_(window.findChild<QTextEdit*>(QStringLiteral("RTF2"))) {
-    QAction* article = window.add_dictionary_item(
-        "article", kArticleItem, "Ctrl+D", [this] { show_article(); }, true);
-    article->setShortcutContext(Qt::ApplicationShortcut);  // also from the article window
-    forms_action_ = window.add_dictionary_item(
-        "dictionary_forms", kDictionaryFormsItem, "",
-        [this] { set_dictionary_forms(forms_action_->isChecked()); }, false);
-    forms_action_->setCheckable(true);
-    forms_action_->setChecked(program_settings()->value(kDictionaryFormsSetting, false).toBool());
-    window.add_dictionary_item(
-        "save_unknown_words", kSaveUnknownItem, "", [this] { save_unknown_words(); }, false);
-    for (QTextEdit* box : {source_box_, translation_box_})
+      dictionary_forms_on_(program_settings()->value(kDictionaryFormsSetting, false).toBool()) {
+    for (QTextEdit* box : {&source_box_, &translation_box_})
         box->viewport()->installEventFilter(this);
 }
 
 ReadingAids::~ReadingAids() = default;
 
-TranslationOptions ReadingAids::engine_options(TranslationOptions options) {
+TranslationOptions ReadingAids::run_options(TranslationOptions options) {
     options.keep_word_positions = true;
     options.collect_unknown_words = true;
-    options.look_up_dictionary_forms = forms_action_->isChecked();
-    options.word_forms = &forms_;
+    options.word_forms = dictionary_forms_on_ ? &forms_ : nullptr;
     return options;
 }
 
 void ReadingAids::set_dictionary_forms(bool on) {
+    dictionary_forms_on_ = on;
     program_settings()->setValue(kDictionaryFormsSetting, on);
 }
 
 void ReadingAids::run_finished(std::string source_text, TranslationResult& result) {
     unknown_rows_ = unknown_word_rows(result.unknown_words, source_text);
     word_map_.remember(std::move(source_text), std::move(result.word_positions),
-                       *translation_box_->document());
+                       *translation_box_.document());
 }
 
 bool ReadingAids::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::LeftButton && (mouse->modifiers() & Qt::ControlModifier)) {
-            const QTextEdit* box =
-                watched == source_box_->viewport() ? source_box_ : translation_box_;
+            const QTextEdit& box =
+                watched == source_box_.viewport() ? source_box_ : translation_box_;
             const QPoint point = mouse->position().toPoint();
-            show_article_in(*box, &point);
+            show_article_in(box, &point);
         }
     }
     return QObject::eventFilter(watched, event);
 }
 
-void ReadingAids::show_article() {
-    if (QTextEdit* box = window_.context_menu_box()) {
-        const QPoint point = box->viewport()->mapFrom(box, window_.context_menu_point());
-        show_article_in(*box, &point);
-        return;
-    }
-    // The box the keyboard was last in, even while the article window is active.
-    const bool in_translation = window_.focusWidget() == translation_box_;
-    show_article_in(in_translation ? *translation_box_ : *source_box_, nullptr);
-}
-
 void ReadingAids::show_article_in(const QTextEdit& box, const QPoint* point) {
     const QString word = english_word_in_box(box, point, word_map_).trimmed();
-    const QString problem =
-        problem_text(check_article_word(word.toStdString()), word, window_.script());
+    const QString problem = problem_text(check_article_word(word.toStdString()), word, script_);
     show_article_text(problem.isEmpty() ? article_of(word) : problem);
 }
 
 QString ReadingAids::article_of(const QString& word) {
-    const Script script = window_.script();
+    const Script script = script_;
     if (!full_dictionary_)
         full_dictionary_ = std::make_unique<DictdDictionary>(session_.article_files);
     const WordArticle article =
@@ -146,12 +119,12 @@ QString ReadingAids::article_of(const QString& word) {
 
 void ReadingAids::show_article_text(const QString& text) {
     if (article_window_ == nullptr)
-        article_window_ = new ArticleWindow(window_.script(), &window_);
+        article_window_ = new ArticleWindow(script_, &window_);
     article_window_->show_text(text);
 }
 
 void ReadingAids::save_unknown_words() {
-    const Script script = window_.script();
+    const Script script = script_;
     if (!unknown_rows_) {
         services_.show_message(&window_, text_in(texts::kNothingToSave, script));
         return;

@@ -11,53 +11,65 @@
 #include "core/engine/translation_options.h"
 #include "core/engine/translation_result.h"
 #include "core/engine/unknown_words_table.h"
+#include "core/text/script.h"
 #include "forms/dictionary_forms.h"
 #include "ui/boxes/word_at_point.h"
 
-class QAction;
 class QTextEdit;
+class QWidget;
 
 namespace vorna::ui {
 
 class ArticleWindow;
 class DesktopServices;
-class MainWindow;
 struct Session;
 
 // The commands of the "Словарь" menu that help a reader: a word's full
 // article, dictionary forms for unknown words, and the unknown words of the
-// last run saved for study.
+// last run saved for study. The window owns the menu and calls these.
 class ReadingAids : public QObject {
   public:
-    ReadingAids(MainWindow& window, Session& session, DesktopServices& services);
+    // `window` parents the article window and the messages; a Ctrl+click in
+    // either box shows the article of the word clicked.
+    ReadingAids(QWidget& window, QTextEdit& source_box, QTextEdit& translation_box,
+                Session& session, DesktopServices& services);
     ~ReadingAids() override;
 
+    // The interface's script, once the window's check has settled it.
+    void set_script(Script script) { script_ = script; }
+
+    // The run options the reading aids need on top of `options`.
+    TranslationOptions run_options(TranslationOptions options);
     // After a run has put its output into the translation box: what the run
     // left for mapping words back and for the unknown words.
     void run_finished(std::string source_text, TranslationResult& result);
 
+    // The article of the word in `box`: at `point` (viewport coordinates)
+    // when given, else at the caret.
+    void show_article_in(const QTextEdit& box, const QPoint* point);
+    // Whether unknown words are looked up by their dictionary forms; kept
+    // in the settings between starts.
+    bool dictionary_forms_on() const { return dictionary_forms_on_; }
+    void set_dictionary_forms(bool on);
+    void save_unknown_words();
+
     const RunWordMap& word_map() const { return word_map_; }
     ArticleWindow* article_window() const { return article_window_; }
-    // The engine options the reading aids need on top of `options`.
-    TranslationOptions engine_options(TranslationOptions options);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void show_article();
-    void show_article_in(const QTextEdit& box, const QPoint* point);
     void show_article_text(const QString& text);
     QString article_of(const QString& word);
-    void save_unknown_words();
-    void set_dictionary_forms(bool on);
 
-    MainWindow& window_;
+    QWidget& window_;
+    QTextEdit& source_box_;
+    QTextEdit& translation_box_;
     Session& session_;
     DesktopServices& services_;
-    QTextEdit* source_box_;
-    QTextEdit* translation_box_;
-    QAction* forms_action_ = nullptr;
+    Script script_ = Script::cyrillic;
+    bool dictionary_forms_on_ = false;
     std::unique_ptr<DictdDictionary> full_dictionary_;  // made when first asked
     forms::DictionaryForms forms_;                      // read when first asked
     RunWordMap word_map_;

@@ -98,6 +98,12 @@ inline constexpr ScriptedText kReplaceSourceQuestion = {
 
 // Correcting the dictionary: the command, its dialog and its messages. %1,
 // %2 and %3 stand for a character, a field's name or a file.
+inline constexpr ScriptedText kArticleItem = {"Словарная статья", "Slovarnaja statja"};
+inline constexpr ScriptedText kDictionaryFormsItem = {"Искать словарную форму",
+                                                      "Iskatj slovarnuju formu"};
+inline constexpr ScriptedText kSaveUnknownItem = {"Сохранить неизвестные слова…",
+                                                  "Sohranitj neizvestnie slova…"};
+inline constexpr ScriptedText kUnknownFilter = {"Таблица слов (*.tsv)", "Tablica slov (*.tsv)"};
 inline constexpr ScriptedText kEditTranslationItem = {"Изменить перевод…", "Izmenitj perevod…"};
 inline constexpr ScriptedText kEditTranslationTitle = {"Изменить перевод", "Izmenitj perevod"};
 inline constexpr ScriptedText kEnglishWordField = {"Английское слово", "Anglijskoe slovo"};
