@@ -583,6 +583,39 @@ void Importer::add_forms(std::vector<Ranked>& ranked,
     }
 }
 
+// "cowboys", "rescheduled": the forms of a supplement word that running
+// text has mean what it means; only of a word the tagged lexicon meets
+// first as a noun or verb, and past and -ing forms only of a verb
+// ("emailed" is no form of the noun).
+std::size_t Importer::add_supplement_forms(std::vector<Ranked>& ranked,
+                                           std::unordered_map<std::string, bool>& taken) {
+    std::size_t added = 0;
+    for (const auto& [word, translation] : supplement_) {
+        const auto& tags = usage_.form_tags(word);
+        const bool verb = !tags.empty() && tags.front() == "VB";
+        if (!tags.empty() && !verb && tags.front() != "NN") {
+            continue;  // "paranoid", "elsewhere": no plural
+        }
+        std::vector<std::string> forms = plural_or_third_person(word);
+        if (verb) {
+            for (const auto& more : {past_forms(word), ing_forms(word)}) {
+                forms.insert(forms.end(), more.begin(), more.end());
+            }
+        }
+        for (const std::string& form : forms) {
+            const auto& form_tags = usage_.form_tags(form);
+            if (taken.count(form) > 0 || ranks_.count(form) == 0 || !is_usable_headword(form) ||
+                (!form_tags.empty() && !is_inflection_tag(form_tags.front()))) {
+                continue;
+            }
+            taken[form] = true;
+            ranked.push_back({form, translation, level_of(form), ranks_.count(form), true});
+            ++added;
+        }
+    }
+    return added;
+}
+
 // "didn't", "couldn't": the negated auxiliary is read as its negation,
 // not as the verb it is a form of ("делать", "иметь").
 void Importer::add_negations(std::vector<Ranked>& ranked,
@@ -746,6 +779,7 @@ std::vector<QdRecord> Importer::records(std::size_t limit, ImportFigures& figure
     const std::size_t before_forms = ranked.size();
     add_forms(ranked, taken);
     figures.forms = ranked.size() - before_forms;
+    figures.forms += add_supplement_forms(ranked, taken);
     figures.spellings = add_american_spellings(ranked, taken);
     figures.adverbs = add_adverbs(ranked, taken);
 

@@ -94,6 +94,8 @@ class Importer {
     void add_forms(std::vector<Ranked>& ranked, std::unordered_map<std::string, bool>& taken);
     void add_negations(std::vector<Ranked>& ranked,
                        std::unordered_map<std::string, bool>& taken) const;
+    std::size_t add_supplement_forms(std::vector<Ranked>& ranked,
+                                     std::unordered_map<std::string, bool>& taken);
     std::size_t add_american_spellings(std::vector<Ranked>& ranked,
                                        std::unordered_map<std::string, bool>& taken);
     std::size_t add_adverbs(std::vector<Ranked>& ranked,
