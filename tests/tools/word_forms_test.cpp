@@ -70,8 +70,8 @@ TEST(adverbs, finds_the_adjective_and_refuses_an_added_negation) {
     EXPECT_FALSE(adds_negation("способный", "ably"));
 }
 
-// Only pairs both lists confirm: "meter" is no British word here, and
-// "colour" in the American list is not paired with itself.
+// Only pairs the lists confirm: "meter" has no British spelling here, and
+// "realize", which the lists of both spellings know, pairs with "realise".
 TEST(spelling_variants, pairs_what_both_lists_confirm) {
     const auto listed = [](const std::string& word) { return word == "realize"; };
     const auto pairs = american_british_pairs({"color", "center", "traveled", "meter"},
@@ -88,22 +88,23 @@ TEST(spelling_variants, pairs_what_both_lists_confirm) {
 
 // The tagged lexicon ranks each form: tunnel is a noun though the database
 // counts the verb a little more often (not twice as often), trains the
-// plural, longer the comparative. American
-// spellings, -ly adverbs and the supplement fill what the source lacks,
-// and the supplement never replaces an article.
+// plural, longer the comparative. -ly adverbs, negated auxiliaries, the
+// supplement and its forms fill what the source lacks, and the supplement
+// never replaces an article.
 TEST(qd_import, adds_what_running_text_needs_beyond_the_articles) {
     const std::vector<DictdArticle> articles = {
         {"tunnel", "tunnel\n   [↗tʌnl]\n   1. _n. туннель\n   2. _v. прокладывать туннель\n"},
         {"train", "train\n   [trɛɪn]\n   1. _n. поезд\n   2. _v. воспитывать\n"},
         {"long", "long\n   [lɘŋ] _a. длинный\n"},
         {"slow", "slow\n   [slɘʊ] _a. медленный\n"},
-        {"colour", "colour\n   [↗kʌlɜ] _n. цвет\n"},
         {"cat", "cat\n   [kæt] _n. кот\n"},
     };
     WordRanks ranks;
-    for (const char* form : {"trains", "longer", "slowly", "color", "colour"})
+    for (const char* form : {"trains", "longer", "slowly"})
         ranks.add(form, 20);
     ranks.add_count("slowly", 900, false);
+    ranks.add_count("pizzas", 300, false);
+    ranks.add_count("didn't", 9000, false);
     WordUsage usage;
     for (const char* word : {"tunnel", "train"}) {
         usage.set_tagged_count(word, PartOfSpeech::verb, 10);
@@ -116,8 +117,9 @@ TEST(qd_import, adds_what_running_text_needs_beyond_the_articles) {
     const std::map<std::string, std::string> records =
         import(articles, ranks, usage, {{"pizza", "пицца"}, {"cat", "пицца"}});
     const std::map<std::string, std::string> expected = {
-        {"tunnel", "туннель"},  {"train", "поезд"}, {"trains", "поезд"}, {"longer", "длиннее"},
-        {"slowly", "медленно"}, {"pizza", "пицца"}, {"cat", "кот"}};
+        {"tunnel", "туннель"}, {"train", "поезд"},     {"trains", "поезд"},
+        {"longer", "длиннее"}, {"slowly", "медленно"}, {"pizza", "пицца"},
+        {"pizzas", "пицца"},   {"cat", "кот"},         {"didn't", "не"}};
     for (const auto& [word, translation] : expected)
         EXPECT_EQ(records.count(word) ? records.at(word) : "(none)", translation) << word;
 }
