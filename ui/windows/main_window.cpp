@@ -79,6 +79,9 @@ MainWindow::MainWindow(Session& session, DesktopServices& services)
 
     auto* client = new QWidget(this);
     setCentralWidget(client);
+    // The boxes fill the area between the menu bar and the status bar, which
+    // also changes when the menu bar takes another line.
+    client->installEventFilter(this);
     source_box_ = make_box(client, "RTF1", kSourceBoxToolTip);
     translation_box_ = make_box(client, "RTF2", kTranslationBoxToolTip);
     boxes_ = {9915, 2775, 9915, 3015, 2820};
@@ -279,7 +282,9 @@ void MainWindow::apply_translit_texts() {
 }
 
 void MainWindow::lay_out(double outer_width, double outer_height) {
-    boxes_ = lay_out_boxes(boxes_, outer_width, outer_height);
+    const QSize client = centralWidget()->size();
+    boxes_ = fit_boxes_to_client(boxes_, outer_width, outer_height, pixels_to_twips(client.width()),
+                                 pixels_to_twips(client.height()));
     apply_box_geometry();
 }
 
@@ -292,6 +297,12 @@ void MainWindow::apply_box_geometry() {
 void MainWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     lay_out_for_frame();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == centralWidget() && event->type() == QEvent::Resize)
+        lay_out_for_frame();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::lay_out_for_frame() {

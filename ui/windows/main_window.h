@@ -43,8 +43,6 @@ class MainWindow : public QMainWindow, private RunHost {
     const RunCounts& last_counts() const { return last_counts_; }
     const CommonDialog& file_dialog() const { return file_dialog_; }
     const BoxGeometry& box_geometry() const { return boxes_; }
-    // Runs the layout rule for an outer size in twips, as a resize does.
-    void lay_out(double outer_width, double outer_height);
 
     // Adds a command to the "Словарь" menu, the home of the reading aids
     // after the described menus (made with its first command). Its caption
@@ -61,6 +59,7 @@ class MainWindow : public QMainWindow, private RunHost {
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
@@ -69,6 +68,9 @@ class MainWindow : public QMainWindow, private RunHost {
     QAction* add_menu_item(std::size_t index, void (MainWindow::*command)());
     void apply_translit_texts();
     void show_box_menu(QTextEdit& box, const QPoint& point);
+    // Runs the layout rule for an outer size in twips, as a resize does, on
+    // the client area the window has.
+    void lay_out(double outer_width, double outer_height);
     void apply_box_geometry();
     void lay_out_for_frame();
 
