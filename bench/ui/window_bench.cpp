@@ -1,9 +1,12 @@
 // Prints how long the program takes from start to the main window with a
-// full 60,000-entry dictionary, how long the main window takes to translate
-// about 1 MB and a large text (60 MB unless another number of megabytes is
-// given) into RTF2, and how long it takes to open RTF documents of shapes
-// that once froze the window; for each, the longest wait of the event loop.
-// Run it with QT_QPA_PLATFORM=offscreen or under Xvfb.
+// full 60,000-entry dictionary; how long the main window takes to translate,
+// with either command, about 1 MB and a large text of prose (60 MB unless
+// another number of megabytes is given), a 10 MB word list (one word a line)
+// and a list of 20,000 distinct unknown words into RTF2 and to lay the result
+// out; and how long it takes to open RTF documents of shapes that once froze
+// the window; for each, the longest wait of the event loop, and for the
+// translations also the longest after the result is shown. Run it with
+// QT_QPA_PLATFORM=offscreen or under Xvfb.
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
@@ -34,6 +37,7 @@ class UnattendedDesktop : public vorna::ui::QtDesktopServices {
     void show_message(QWidget*, const QString& text) override {
         std::fprintf(stderr, "message: %s\n", qPrintable(text));
     }
+    void show_warning(QWidget* parent, const QString& text) override { show_message(parent, text); }
     void run_modal(QDialog&) override {}
     void end_program(int status) override { std::fprintf(stderr, "ended: %d\n", status); }
     QString open_file_name(QWidget*, const QString&, const QString&, const QString&) override {
@@ -53,6 +57,7 @@ class EventLoopWatch {
             const qint64 wait_ns = since_tick_.nsecsElapsed();
             longest_wait_ns_ = std::max(longest_wait_ns_, wait_ns);
             waits_over_100_ms_ += wait_ns > 100'000'000 ? 1 : 0;
+            longest_wait_since_mark_ns_ = std::max(longest_wait_since_mark_ns_, wait_ns);
             since_tick_.restart();
         });
         ticker_.start(5);
@@ -63,13 +68,22 @@ class EventLoopWatch {
         QCoreApplication::processEvents();
         ticker_.stop();
     }
+    // Starts a second count of the longest wait from here on.
+    void mark() {
+        QCoreApplication::processEvents();
+        longest_wait_since_mark_ns_ = 0;
+    }
     double longest_wait_ms() const { return static_cast<double>(longest_wait_ns_) / 1e6; }
+    double longest_wait_since_mark_ms() const {
+        return static_cast<double>(longest_wait_since_mark_ns_) / 1e6;
+    }
     int waits_over_100_ms() const { return waits_over_100_ms_; }
 
   private:
     QTimer ticker_;
     QElapsedTimer since_tick_;
     qint64 longest_wait_ns_ = 0;
+    qint64 longest_wait_since_mark_ns_ = 0;
     int waits_over_100_ms_ = 0;
 };
 
@@ -102,6 +116,32 @@ QString english_text(const std::vector<std::string>& headwords, qsizetype bytes)
             text += QLatin1Char('\n');
             line_length = 0;
         }
+    }
+    return text;
+}
+
+// A word list as readers paste it: one word a line, about `bytes` long, from
+// the dictionary with an unknown word now and then.
+QString word_list_text(const std::vector<std::string>& headwords, qsizetype bytes) {
+    std::mt19937 random(7);
+    QString text;
+    text.reserve(bytes + 100);
+    while (text.size() < bytes) {
+        text += random() % 10 == 0 ? QStringLiteral("Xyzzy")
+                                   : QString::fromStdString(headwords[random() % headwords.size()]);
+        text += QLatin1Char('\n');
+    }
+    return text;
+}
+
+// `count` distinct words that no dictionary holds, one a line.
+QString distinct_unknown_words(int count) {
+    QString text;
+    for (int i = 0; i < count; ++i) {
+        QString word = QStringLiteral("qz");
+        for (int n = i; n > 0; n /= 26)
+            word += QChar(u'a' + n % 26);
+        text += word + QLatin1Char('\n');
     }
     return text;
 }
@@ -147,21 +187,40 @@ int main(int argc, char* argv[]) {
     auto* rtf2 = window->findChild<QTextEdit*>(QStringLiteral("RTF2"));
     const std::vector<std::string> headwords = vorna::bench::generated_headwords(kEntries, 7);
     const int large_mb = argc > 1 ? std::max(1, std::atoi(argv[1])) : 60;
-    for (const qsizetype megabytes : {qsizetype{1}, qsizetype{large_mb}}) {
-        rtf1->setPlainText(english_text(headwords, megabytes * 1024 * 1024));
-        QCoreApplication::processEvents();
-        EventLoopWatch watch;
-        QElapsedTimer run;
-        run.start();
-        window->findChild<QAction*>(QStringLiteral("tr1"))->trigger();
-        rtf2->viewport()->repaint();
-        const double run_ms = static_cast<double>(run.nsecsElapsed()) / 1e6;
-        watch.finish();
-        std::printf(
-            "tr1 over %lld MB in %d lines, shown in RTF2: %.0f ms; longest wait of the event "
-            "loop %.1f ms (%d waits over 100 ms)\n",
-            static_cast<long long>(megabytes), rtf1->document()->blockCount(), run_ms,
-            watch.longest_wait_ms(), watch.waits_over_100_ms());
+    const struct {
+        QString name;
+        QString text;
+    } texts[] = {
+        {QStringLiteral("1 MB of prose"), english_text(headwords, 1024 * 1024)},
+        {QStringLiteral("%1 MB of prose").arg(large_mb),
+         english_text(headwords, qsizetype{large_mb} * 1024 * 1024)},
+        {QStringLiteral("a 10 MB word list"), word_list_text(headwords, 10 * 1024 * 1024)},
+        {QStringLiteral("20,000 distinct unknown words"), distinct_unknown_words(20000)},
+    };
+    for (const auto& text : texts) {
+        rtf1->setPlainText(text.text);
+        for (const char* command : {"tr1", "tr2"}) {
+            rtf2->clear();
+            QCoreApplication::processEvents();
+            EventLoopWatch watch;
+            QElapsedTimer run;
+            run.start();
+            window->findChild<QAction*>(QString::fromLatin1(command))->trigger();
+            rtf2->viewport()->repaint();
+            const double run_ms = static_cast<double>(run.nsecsElapsed()) / 1e6;
+            watch.mark();
+            wait_for_layout(*rtf2);
+            const double laid_out_ms = static_cast<double>(run.nsecsElapsed()) / 1e6;
+            watch.finish();
+            std::printf(
+                "%s over %s (%d lines): shown in RTF2 after %.0f ms, laid out after %.0f ms; "
+                "longest wait of the event loop %.1f ms, after it was shown %.1f ms (%d waits "
+                "over 100 ms)\n",
+                command, qPrintable(text.name), rtf1->document()->blockCount(), run_ms, laid_out_ms,
+                watch.longest_wait_ms(), watch.longest_wait_since_mark_ms(),
+                watch.waits_over_100_ms());
+            std::fflush(stdout);
+        }
     }
     rtf1->clear();
     rtf2->clear();

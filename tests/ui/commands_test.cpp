@@ -1,5 +1,7 @@
 #include <QTextBlock>
 #include <QtTest>
+#include <cerrno>
+#include <cstring>
 #include <utility>
 
 #include "program_fixture.h"
@@ -84,18 +86,22 @@ void UiTest::fileAndClearCommands_keepFormattingAndEmptyBoxes() {
     QCOMPARE(rtf1.toPlainText(), QStringLiteral("Обычный жирный"));
     QVERIFY(ends_bold(rtf1));
 
-    // A file that cannot be read leaves the box alone, silently.
-    program.desktop.next_file_names = {program.path("absent.rtf")};
+    // A file that cannot be read or written leaves the box and the file
+    // alone, and a warning names it with the system's reason.
+    const QString absent = program.path("absent.rtf");
+    const QString unreachable = program.path("no such folder/out.rtf");
+    program.desktop.next_file_names = {absent, unreachable};
     QVERIFY(program.trigger("open_file"));
     QCOMPARE(rtf1.toPlainText(), QStringLiteral("Обычный жирный"));
-    QVERIFY(program.desktop.messages.isEmpty());
-
-    // A file that cannot be written is named in a message.
-    const QString unreachable = program.path("no such folder/out.rtf");
-    program.desktop.next_file_names = {unreachable};
     QVERIFY(program.trigger("save_translated"));
-    QCOMPARE(program.desktop.messages, QStringList{QStringLiteral("Не удалось сохранить файл ") +
-                                                   QDir::toNativeSeparators(unreachable)});
+    const QString reason = QString::fromLocal8Bit(std::strerror(ENOENT));
+    QCOMPARE(
+        program.desktop.warnings,
+        (QStringList{QStringLiteral("Не удалось открыть файл ") + QDir::toNativeSeparators(absent) +
+                         QStringLiteral("\r\n") + reason,
+                     QStringLiteral("Не удалось сохранить файл ") +
+                         QDir::toNativeSeparators(unreachable) + QStringLiteral("\r\n") + reason}));
+    QCOMPARE(program.desktop.messages, program.desktop.warnings);
 
     // Each clear command empties its boxes and the format at their caret.
     QTextEdit& rtf2 = program.box("RTF2");
@@ -135,6 +141,7 @@ void UiTest::fontCommand_appliesPropertiesInOrder() {
     log.watch(rtf2);
 
     QVERIFY(program.trigger("ii"));
+    QCOMPARE(program.desktop.font_titles, QStringList{QStringLiteral("Установить размер шрифта")});
     QCOMPARE(log.changes,
              (QStringList{QStringLiteral("RTF1 size"), QStringLiteral("RTF2 size"),
                           QStringLiteral("RTF1 name"), QStringLiteral("RTF2 name"),

@@ -19,9 +19,11 @@ class FakeDesktop : public vorna::ui::DesktopServices {
     };
 
     QStringList messages;
+    QStringList warnings;  // the messages shown with the warning icon, also in `messages`
     std::deque<QString> next_file_names;  // an empty name answers as a cancel
     std::vector<FileQuestion> file_questions;
     std::deque<std::optional<QFont>> next_fonts;  // none left answers as a cancel
+    QStringList font_titles;
     QSet<QString> windows_without_cyrillic;
     std::function<void(QDialog&)> on_modal;  // inspects a modal window instead of running it
     std::vector<int> end_requests;
@@ -29,6 +31,10 @@ class FakeDesktop : public vorna::ui::DesktopServices {
     std::deque<bool> next_answers;  // none left answers No
 
     void show_message(QWidget*, const QString& text) override { messages << text; }
+    void show_warning(QWidget* parent, const QString& text) override {
+        warnings << text;
+        show_message(parent, text);
+    }
     bool ask(QWidget*, const QString& question) override {
         questions << question;
         return take(next_answers);
@@ -42,7 +48,10 @@ class FakeDesktop : public vorna::ui::DesktopServices {
                            const QString& start_path, ReplaceQuestion) override {
         return open_file_name(parent, title, filter, start_path);
     }
-    std::optional<QFont> choose_font(QWidget*, const QFont&) override { return take(next_fonts); }
+    std::optional<QFont> choose_font(QWidget*, const QString& title, const QFont&) override {
+        font_titles << title;
+        return take(next_fonts);
+    }
     void run_modal(QDialog& dialog) override {
         if (on_modal) {
             on_modal(dialog);

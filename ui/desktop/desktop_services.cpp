@@ -8,26 +8,40 @@
 #include <QMessageBox>
 #include <QWidget>
 
+#include "ui/desktop/x11_window_hints.h"
 #include "ui/windows/common_dialog.h"
 
 namespace vorna::ui {
 
-void QtDesktopServices::show_message(QWidget* parent, const QString& text) {
+namespace {
+
+// A modal message box with the application's title. CR LF joins the lines of
+// our messages; a label wants a plain LF.
+int run_message_box(QWidget* parent, QMessageBox::Icon icon, const QString& text,
+                    QMessageBox::StandardButtons buttons,
+                    QMessageBox::StandardButton default_button = QMessageBox::NoButton) {
     QString shown = text;
-    // CR LF joins the lines of our messages; a label wants a plain LF.
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), shown,
-                    QMessageBox::Ok, parent);
-    box.exec();
+    QMessageBox box(icon, QGuiApplication::applicationDisplayName(), shown, buttons, parent);
+    if (default_button != QMessageBox::NoButton)
+        box.setDefaultButton(default_button);
+    ask_for_no_minimise_button(box);
+    return box.exec();
+}
+
+}  // namespace
+
+void QtDesktopServices::show_message(QWidget* parent, const QString& text) {
+    run_message_box(parent, QMessageBox::NoIcon, text, QMessageBox::Ok);
+}
+
+void QtDesktopServices::show_warning(QWidget* parent, const QString& text) {
+    run_message_box(parent, QMessageBox::Warning, text, QMessageBox::Ok);
 }
 
 bool QtDesktopServices::ask(QWidget* parent, const QString& question) {
-    QString shown = question;
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QMessageBox box(QMessageBox::Question, QGuiApplication::applicationDisplayName(), shown,
-                    QMessageBox::Yes | QMessageBox::No, parent);
-    box.setDefaultButton(QMessageBox::No);
-    return box.exec() == QMessageBox::Yes;
+    return run_message_box(parent, QMessageBox::Question, question,
+                           QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
 QString QtDesktopServices::open_file_name(QWidget* parent, const QString& title,
@@ -50,15 +64,16 @@ QString QtDesktopServices::save_file_name(QWidget* parent, const QString& title,
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
-std::optional<QFont> QtDesktopServices::choose_font(QWidget* parent, const QFont& initial) {
-    bool confirmed = false;
-    // Underline, strike-out and colour are offered, as the command has always done.
-    const QFont chosen = QFontDialog::getFont(&confirmed, initial, parent, QString(),
-                                              QFontDialog::FontDialogOptions());
-    if (!confirmed) {
+std::optional<QFont> QtDesktopServices::choose_font(QWidget* parent, const QString& title,
+                                                    const QFont& initial) {
+    // Underline, strike-out and colour are offered; the command applies none.
+    QFontDialog dialog(initial, parent);
+    dialog.setWindowTitle(title);
+    ask_for_no_minimise_button(dialog);
+    if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }
-    return chosen;
+    return dialog.selectedFont();
 }
 
 void QtDesktopServices::run_modal(QDialog& dialog) {

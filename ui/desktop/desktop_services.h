@@ -19,6 +19,8 @@ class DesktopServices {
     // A modal message box with one OK button and the application's title.
     // Lines of `text` may be joined by CR LF.
     virtual void show_message(QWidget* parent, const QString& text) = 0;
+    // The same box for a failure, with the warning icon.
+    virtual void show_warning(QWidget* parent, const QString& text) { show_message(parent, text); }
 
     // A modal question with Yes and No buttons, No the default. True for Yes.
     virtual bool ask(QWidget* parent, const QString& question) = 0;
@@ -34,7 +36,8 @@ class DesktopServices {
                                    ReplaceQuestion replace = ReplaceQuestion::by_dialog) = 0;
 
     // nullopt when the user cancelled.
-    virtual std::optional<QFont> choose_font(QWidget* parent, const QFont& initial) = 0;
+    virtual std::optional<QFont> choose_font(QWidget* parent, const QString& title,
+                                             const QFont& initial) = 0;
 
     // Shows a modal window and returns when it has been closed.
     virtual void run_modal(QDialog& dialog) = 0;
@@ -54,13 +57,15 @@ class DesktopServices {
 class QtDesktopServices : public DesktopServices {
   public:
     void show_message(QWidget* parent, const QString& text) override;
+    void show_warning(QWidget* parent, const QString& text) override;
     bool ask(QWidget* parent, const QString& question) override;
     QString open_file_name(QWidget* parent, const QString& title, const QString& filter,
                            const QString& start_path) override;
     QString save_file_name(QWidget* parent, const QString& title, const QString& filter,
                            const QString& start_path,
                            ReplaceQuestion replace = ReplaceQuestion::by_dialog) override;
-    std::optional<QFont> choose_font(QWidget* parent, const QFont& initial) override;
+    std::optional<QFont> choose_font(QWidget* parent, const QString& title,
+                                     const QFont& initial) override;
     void run_modal(QDialog& dialog) override;
     bool cyrillic_font_installed(const QString& window) override;
     void end_program(int exit_status) override;

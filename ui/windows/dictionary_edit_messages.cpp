@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 
+#include "ui/windows/status_reason.h"
 #include "ui/windows/window_texts.h"
 
 namespace vorna::ui {
@@ -77,10 +78,8 @@ QString edit_refusal_text(const EditOutcome& outcome, const std::string& headwor
     QString text = filled(pattern_of(outcome.refusal), script, character,
                           text_in(field_name(outcome.field), script),
                           file_name(about_file ? outcome.status.path() : dictionary_path));
-    // The system's own words on what went wrong with the file.
-    if (about_file && !outcome.status.reason().empty())
-        text += QStringLiteral("\r\n") +
-                QString::fromLocal8Bit(QByteArray::fromStdString(outcome.status.reason()));
+    if (about_file)
+        text += reason_line(outcome.status);
     return text;
 }
 

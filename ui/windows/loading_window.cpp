@@ -99,7 +99,7 @@ bool LoadingWindow::load() {
 }
 
 void LoadingWindow::dictionary_missing() {
-    services_.show_message(this, text_in(texts::kDictionaryMissing, script_));
+    services_.show_warning(this, text_in(texts::kDictionaryMissing, script_));
     services_.end_program(1);
 }
 

@@ -8,6 +8,8 @@
 #include <QTextCharFormat>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <algorithm>
+#include <string_view>
 
 #include "core/engine/run_figures.h"
 #include "core/text/text_case.h"
@@ -21,6 +23,7 @@
 #include "ui/windows/reading_aids.h"
 #include "ui/windows/session.h"
 #include "ui/windows/statistics_window.h"
+#include "ui/windows/status_reason.h"
 #include "ui/windows/window_texts.h"
 
 namespace vorna::ui {
@@ -80,14 +83,20 @@ void MainWindow::open_file() {
     // when it is whole.
     std::unique_ptr<QTextDocument> loaded = empty_document_like(*source_box_);
     pacer_.reset();
-    if (rtf::load_document_file(name, *loaded, [this] { process_pending_events(); })) {
-        opened_file_ = name;
-        if (starts_as_rtf(name)) {
-            keep_rtf_formatting(*loaded);
-        }
-        rtf::keep_long_words_on_one_line(*loaded);
-        give_document_to_box(*source_box_, std::move(loaded));
+    const Status read =
+        rtf::load_document_file(name, *loaded, [this] { process_pending_events(); });
+    if (!read) {
+        // The reader chose a file and is told why nothing came of it.
+        services_.show_warning(this, text_in(kOpenFailedStart, script_) +
+                                         QDir::toNativeSeparators(name) + reason_line(read));
+        return;
     }
+    opened_file_ = name;
+    if (starts_as_rtf(name)) {
+        keep_rtf_formatting(*loaded);
+    }
+    rtf::keep_long_words_on_one_line(*loaded);
+    give_document_to_box(*source_box_, std::move(loaded));
 }
 
 void MainWindow::save_translated() {
@@ -110,9 +119,9 @@ void MainWindow::save_box(QTextEdit& box) {
     if (!may_replace(box, name)) {
         return;
     }
-    if (!rtf::save_document_as_rtf(*box.document(), name)) {
-        services_.show_message(this,
-                               text_in(kSaveFailedStart, script_) + QDir::toNativeSeparators(name));
+    if (const Status saved = rtf::save_document_as_rtf(*box.document(), name); !saved) {
+        services_.show_warning(this, text_in(kSaveFailedStart, script_) +
+                                         QDir::toNativeSeparators(name) + reason_line(saved));
     }
 }
 
@@ -171,7 +180,7 @@ void MainWindow::translate(OutputForm form) {
             services_.end_program(0);
             return;
         case RunOutcome::dictionary_damaged:
-            services_.show_message(this, QString::fromStdString(damaged_dictionary_text(
+            services_.show_warning(this, QString::fromStdString(damaged_dictionary_text(
                                              script_, engine_.dictionary_path())));
             services_.end_program(1);
             return;
@@ -224,7 +233,11 @@ void MainWindow::clear_both() {
 
 void MainWindow::choose_font() {
     file_dialog_.flags = CommonDialog::kFontDialogFlags;
-    if (const std::optional<QFont> chosen = services_.choose_font(this, file_dialog_.font)) {
+    const auto item = std::find_if(kMenuItems.begin(), kMenuItems.end(), [](const MenuItemText& m) {
+        return std::string_view(m.name) == "ii";
+    });
+    if (const std::optional<QFont> chosen =
+            services_.choose_font(this, dialog_title(item->caption, script_), file_dialog_.font)) {
         file_dialog_.font = *chosen;
     }
     // After a cancel the font the dialog still holds is given again.

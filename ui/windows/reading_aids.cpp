@@ -133,7 +133,7 @@ void ReadingAids::save_unknown_words() {
         services_.show_message(&window_, text_in(texts::kNoUnknownWords, script));
         return;
     }
-    const QString name = services_.save_file_name(&window_, text_in(kSaveUnknownItem, script),
+    const QString name = services_.save_file_name(&window_, dialog_title(kSaveUnknownItem, script),
                                                   text_in(kUnknownFilter, script), QString());
     if (name.isEmpty())
         return;

@@ -12,6 +12,15 @@ inline QString text_in(const ScriptedText& text, Script script) {
     return QString::fromUtf8(text.in(script));
 }
 
+// The title of the window a menu item opens: the item's caption, without the
+// ellipsis that says a window follows.
+inline QString dialog_title(const ScriptedText& item, Script script) {
+    QString title = text_in(item, script);
+    if (title.endsWith(u'…'))
+        title.chop(1);
+    return title;
+}
+
 // A menu item of the main window: object name, caption and shortcut.
 struct MenuItemText {
     const char* name;
@@ -72,6 +81,8 @@ inline constexpr const char* kTranslitWarning =
 // Our own messages, in the script of the window that shows them.
 inline constexpr ScriptedText kSaveFailedStart = {"Не удалось сохранить файл ",
                                                   "Ne udalosj sohranitj fail "};
+inline constexpr ScriptedText kOpenFailedStart = {"Не удалось открыть файл ",
+                                                  "Ne udalosj otkritj fail "};
 inline constexpr ScriptedText kProductLine = {"© 2005 VORNA — бесплатная программа",
                                               "(c) 2005 VORNA - besplatnaja programma"};
 
@@ -105,12 +116,16 @@ inline constexpr ScriptedText kSaveUnknownItem = {"Сохранить неизв
                                                   "Sohranitj neizvestnie slova…"};
 inline constexpr ScriptedText kUnknownFilter = {"Таблица слов (*.tsv)", "Tablica slov (*.tsv)"};
 inline constexpr ScriptedText kEditTranslationItem = {"Изменить перевод…", "Izmenitj perevod…"};
-inline constexpr ScriptedText kEditTranslationTitle = {"Изменить перевод", "Izmenitj perevod"};
 inline constexpr ScriptedText kEnglishWordField = {"Английское слово", "Anglijskoe slovo"};
 inline constexpr ScriptedText kTranslationField = {"Перевод", "Perevod"};
 inline constexpr ScriptedText kTranslitField = {"Транслит", "Translit"};
 inline constexpr ScriptedText kRemoveButton = {"Удалить", "Udalitj"};
 inline constexpr ScriptedText kCancelButton = {"Отмена", "Otmena"};
+inline constexpr ScriptedText kRemoveQuestion = {"Удалить слово «%1» из словаря?",
+                                                 "Udalitj slovo \"%1\" iz slovarja?"};
+inline constexpr ScriptedText kTranslationNotShown = {
+    "Перевод нельзя показать: нет шрифта с русскими буквами. Можно изменить транслит.",
+    "Perevod neljzja pokazatj: net shrifta s russkimi bukvami. Mozhno izmenitj translit."};
 inline constexpr ScriptedText kCommaOrQuote = {
     "Запятую и двойную кавычку нельзя записать в словарь. Уберите их из поля «%2».",
     "Zapjatuju i dvojnuju kavichku neljzja zapisatj v slovarj. Uberite ih iz polja \"%2\"."};
