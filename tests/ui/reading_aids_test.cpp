@@ -26,6 +26,9 @@ QString article_shown(ProgramFixture& program) {
 }  // namespace
 
 void UiTest::articleWindow_followsTheWordAndMapsTheTranslationBack() {
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings settings(QStringLiteral("vorna"), QStringLiteral("vorna"));
+    settings.remove(QStringLiteral("article_window"));
     ProgramFixture program;
     QVERIFY(program.start());
     program.session->article_files =
@@ -39,6 +42,21 @@ void UiTest::articleWindow_followsTheWordAndMapsTheTranslationBack() {
     QVERIFY(program.trigger("article"));
     QCOMPARE(article_shown(program),
              QStringLiteral("cat\nсуществительное кот\n   tom cat — кот-самец"));
+    // No room beside the main window on this screen: over the right of the
+    // upper box, clear of the translation. Where it is left, it opens again.
+    vorna::ui::ArticleWindow& article = *program.window->reading_aids().article_window();
+    const QWidget& client = *program.window->centralWidget();
+    const QRect upper(client.mapToGlobal(QPoint(0, 0)), program.box("RTF1").size());
+    QCOMPARE(article.frameGeometry().topRight(), upper.topRight());
+    article.move(article.pos() + QPoint(-30, 20));
+    const QPoint left_at = article.pos();
+    article.hide();
+    {
+        vorna::ui::ArticleWindow again(vorna::Script::cyrillic, *program.window);
+        again.show_text(QStringLiteral("x"));
+        QCOMPARE(again.pos(), left_at);
+    }
+    settings.remove(QStringLiteral("article_window"));
     program.put_caret("RTF1", 16);  // just after "world": the window follows
     QVERIFY(program.trigger("article"));
     QVERIFY(article_shown(program).startsWith(QStringLiteral("world\n")));

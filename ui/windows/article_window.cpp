@@ -1,7 +1,13 @@
 #include "ui/windows/article_window.h"
 
+#include <QGuiApplication>
+#include <QMainWindow>
 #include <QPlainTextEdit>
+#include <QScreen>
+#include <QSettings>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 #include "ui/boxes/twips.h"
 #include "ui/windows/window_texts.h"
@@ -11,11 +17,18 @@ namespace vorna::ui {
 namespace {
 
 constexpr ScriptedText kArticleWindowTitle = {"Словарная статья", "Slovarnaja statja"};
+const QString kPlaceSetting = QStringLiteral("article_window/geometry");
+
+QSettings program_settings() {
+    return QSettings(QStringLiteral("vorna"), QStringLiteral("vorna"));
+}
 
 }  // namespace
 
-ArticleWindow::ArticleWindow(Script script, QWidget* parent)
-    : QWidget(parent, Qt::Tool), article_(new QPlainTextEdit(this)) {
+ArticleWindow::ArticleWindow(Script script, QMainWindow& main_window)
+    : QWidget(&main_window, Qt::Tool),
+      main_window_(main_window),
+      article_(new QPlainTextEdit(this)) {
     setObjectName(QStringLiteral("article_window"));
     setWindowTitle(text_in(kArticleWindowTitle, script));
     article_->setObjectName(QStringLiteral("article_text"));
@@ -35,9 +48,52 @@ void ArticleWindow::show_text(const QString& text) {
     article_->moveCursor(QTextCursor::Start);
     if (!isVisible()) {
         setAttribute(Qt::WA_ShowWithoutActivating);
+        if (!placed_)
+            place();
         show();
     }
     raise();
+}
+
+void ArticleWindow::place() {
+    placed_ = true;
+    if (restoreGeometry(program_settings().value(kPlaceSetting).toByteArray()))
+        return;
+    const QScreen* screen =
+        main_window_.screen() ? main_window_.screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr)
+        return;
+    const QRect room = screen->availableGeometry();
+    const QRect main_frame = main_window_.frameGeometry();
+    // The frame the window manager adds is not known before the first show;
+    // the main window's stands for it.
+    const QSize frame = size() + (main_frame.size() - main_window_.size());
+    if (main_frame.right() + frame.width() <= room.right()) {
+        move(main_frame.right() + 1, main_frame.top());
+    } else if (main_frame.left() - frame.width() >= room.left()) {
+        move(main_frame.left() - frame.width(), main_frame.top());
+    } else {
+        // Over the right of the upper box, so the translation stays in view.
+        const QWidget& client = *main_window_.centralWidget();
+        const QPoint top_right = client.mapToGlobal(QPoint(client.width(), 0));
+        move(std::max(room.left(), top_right.x() - frame.width()), top_right.y());
+    }
+}
+
+void ArticleWindow::remember_place() const {
+    if (placed_)
+        program_settings().setValue(kPlaceSetting, saveGeometry());
+}
+
+void ArticleWindow::hideEvent(QHideEvent* event) {
+    remember_place();
+    QWidget::hideEvent(event);
+}
+
+void ArticleWindow::moveEvent(QMoveEvent* event) {
+    if (isVisible())
+        remember_place();
+    QWidget::moveEvent(event);
 }
 
 QString ArticleWindow::text() const {
