@@ -1,5 +1,8 @@
+#include <QAbstractTextDocumentLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QtTest>
 
 #include "program_fixture.h"
@@ -44,6 +47,30 @@ void UiTest::statisticsWindow_showsReportOfLastRun() {
                             "Neizvestnie/izvestnie 100%\n\n"
                             "Slovo s perevodom\tKolichestvo povtorenij v tekste\n") +
                  QString(60, QLatin1Char('-')) + QStringLiteral("\nhello\t\t - \t1"));
+}
+
+void UiTest::statisticsWindow_columnsLineUpWhateverTheWordLengths() {
+    ProgramFixture program;
+    QVERIFY(
+        program.start(QByteArrayLiteral("beautiful,красивая,krasivaja\r\nextraordinarily,"
+                                        "необычайно,neobichajno\r\nit,это,eto\r\n")));
+    program.box("RTF1").setPlainText(QStringLiteral("it extraordinarily beautiful"));
+    program.trigger("tr1");
+    QList<qreal> columns;
+    program.desktop.on_modal = [&](QDialog& dialog) {
+        QTextDocument& report = *dialog.findChild<QTextEdit*>(QStringLiteral("RTB1"))->document();
+        for (QTextBlock line = report.begin(); line.isValid(); line = line.next()) {
+            const qsizetype dash = line.text().indexOf(QStringLiteral(" - "));
+            if (dash < 0)
+                continue;
+            report.documentLayout()->blockBoundingRect(line);  // lays the line out
+            columns << line.layout()->lineAt(0).cursorToX(static_cast<int>(dash));
+        }
+    };
+    program.trigger("Stat");
+    QCOMPARE(columns.size(), 3);
+    QCOMPARE(columns.at(1), columns.at(0));
+    QCOMPARE(columns.at(2), columns.at(0));
 }
 
 void UiTest::aboutBox_textsInBothScripts() {

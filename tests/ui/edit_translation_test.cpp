@@ -1,3 +1,4 @@
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
@@ -5,6 +6,7 @@
 
 #include "core/dictionary/dictionary_edit.h"
 #include "program_fixture.h"
+#include "ui/windows/edit_translation_dialog.h"
 #include "ui/windows/loading_window.h"
 #include "ui_test.h"
 
@@ -88,10 +90,15 @@ void UiTest::editTranslation_changesAddsAndRemovesWords() {
     QVERIFY(program.trigger("edit_translation"));
     QCOMPARE(filled.at(1), QStringLiteral("world"));
 
-    // A new word, then a word removed.
+    // A new word, then a word removed once the reader has said yes.
     answer_dialog(program, nullptr, QStringLiteral("dog"), QStringLiteral("пёс"), "ok");
     QVERIFY(program.trigger("edit_translation"));
     answer_dialog(program, nullptr, QStringLiteral("cat"), QString(), "remove");
+    QVERIFY(program.trigger("edit_translation"));  // answered No
+    QCOMPARE(program.desktop.questions,
+             QStringList{QStringLiteral("Удалить слово «cat» из словаря?")});
+    QCOMPARE(translated(program, QStringLiteral("dog cat")), QStringLiteral("пёс кот\n"));
+    program.desktop.next_answers = {true};
     QVERIFY(program.trigger("edit_translation"));
     QCOMPARE(translated(program, QStringLiteral("dog cat")), QStringLiteral("пёс cat\n"));
     QVERIFY(program.desktop.messages.isEmpty());
@@ -127,6 +134,36 @@ void UiTest::editTranslation_badInputIsRefusedInTheWindowsScript() {
                                          "defis.")}));
     QCOMPARE(file_bytes(program.path("qd.dat")), before);
     QCOMPARE(program.files(), QStringList{QStringLiteral("qd.dat")});
+}
+
+void UiTest::editTranslation_fitsItsTextAndShowsTranslationsWithoutCyrillic() {
+    // The dialog is as wide as a translation of several words.
+    const QString longing = QStringLiteral("полный страстного желания");
+    vorna::ui::EditTranslationDialog sized(vorna::Script::cyrillic, QString(),
+                                           {"longing", longing.toStdString(), ""}, {}, {}, nullptr);
+    sized.adjustSize();
+    QLineEdit& shown = field(sized, "translation");
+    QVERIFY(shown.contentsRect().width() > shown.fontMetrics().horizontalAdvance(longing));
+
+    // In translit a font with Cyrillic shows the translation; without one it
+    // is hidden, a line says so and the translit is the reader's.
+    for (const bool font_found : {true, false}) {
+        ProgramFixture program;
+        if (!font_found)
+            program.desktop.windows_without_cyrillic << QStringLiteral("edit_translation");
+        QVERIFY(program.start_in(false));
+        program.box("RTF1").setPlainText(QStringLiteral("cat"));
+        program.desktop.on_modal = [&](QDialog& dialog) {
+            QCOMPARE(field(dialog, "translation").isVisibleTo(&dialog), font_found);
+            QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("translation_not_shown")) != nullptr,
+                     !font_found);
+            QCOMPARE(field(dialog, "translation").text(), QStringLiteral("кот"));
+            field(dialog, "translit").setText(QStringLiteral("kotik"));
+            click(dialog, "ok");
+        };
+        QVERIFY(program.trigger("edit_translation"));
+        QVERIFY(file_bytes(program.path("qd.dat")).contains("cat,\xD0\xBA\xD0\xBE\xD1\x82,kotik"));
+    }
 }
 
 void UiTest::editTranslation_readOnlyDictionary_editsTheReadersCopy() {

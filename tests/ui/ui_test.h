@@ -22,6 +22,7 @@ class UiTest : public QObject {
 
     // statistics and About
     void statisticsWindow_showsReportOfLastRun();
+    void statisticsWindow_columnsLineUpWhateverTheWordLengths();
     void aboutBox_textsInBothScripts();
 
     // file, clear and font commands
@@ -31,6 +32,7 @@ class UiTest : public QObject {
     // correcting the dictionary
     void editTranslation_changesAddsAndRemovesWords();
     void editTranslation_badInputIsRefusedInTheWindowsScript();
+    void editTranslation_fitsItsTextAndShowsTranslationsWithoutCyrillic();
     void editTranslation_readOnlyDictionary_editsTheReadersCopy();
     void saveOverFile_asksInTheInterfaceLanguage_data();
     void saveOverFile_asksInTheInterfaceLanguage();

@@ -2,41 +2,72 @@
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
 
 #include "core/text/transliteration.h"
+#include "ui/desktop/x11_window_hints.h"
 #include "ui/windows/window_texts.h"
 
 namespace vorna::ui {
 
 namespace {
 
+constexpr int kShortestFieldCharacters = 32;
+constexpr int kFieldFramePixels = 12;  // the frame and the caret's room
+
 QString translit_of(const QString& translation) {
     return QString::fromStdString(transliterate(translation.toStdString()));
+}
+
+// Wide enough for a translation of a few words, or for the text it holds.
+void fit_to_text(QLineEdit& field) {
+    const QFontMetrics metrics = field.fontMetrics();
+    const int text_width = std::max(metrics.horizontalAdvance(field.text()),
+                                    metrics.averageCharWidth() * kShortestFieldCharacters);
+    const QMargins margins = field.textMargins() + field.contentsMargins();
+    field.setMinimumWidth(text_width + margins.left() + margins.right() + kFieldFramePixels);
 }
 
 QLineEdit* make_field(QFormLayout& form, const char* name, const ScriptedText& label, Script script,
                       const std::string& text) {
     auto* field = new QLineEdit(QString::fromStdString(text));
     field->setObjectName(QString::fromLatin1(name));
+    fit_to_text(*field);
     form.addRow(text_in(label, script) + QStringLiteral(":"), field);
     return field;
 }
 
 }  // namespace
 
-EditTranslationDialog::EditTranslationDialog(Script script, const RecordText& initial, Apply apply,
-                                             Lookup lookup, QWidget* parent)
+EditTranslationDialog::EditTranslationDialog(Script script, const QString& cyrillic_family,
+                                             const RecordText& initial, Apply apply, Lookup lookup,
+                                             QWidget* parent)
     : QDialog(parent), apply_(std::move(apply)), lookup_(std::move(lookup)) {
     setObjectName(QStringLiteral("edit_translation"));
-    setWindowTitle(text_in(kEditTranslationTitle, script));
+    setWindowTitle(dialog_title(kEditTranslationItem, script));
     auto* form = new QFormLayout(this);
     english_ = make_field(*form, "english_word", kEnglishWordField, script, initial.headword);
     translation_ = make_field(*form, "translation", kTranslationField, script, initial.translation);
     translit_ = make_field(*form, "translit", kTranslitField, script, initial.translit);
     translit_follows_ =
         initial.translit.empty() || translit_->text() == translit_of(translation_->text());
+    const bool translation_shown = script == Script::cyrillic || !cyrillic_family.isEmpty();
+    if (script == Script::translit && translation_shown) {
+        QFont cyrillic = translation_->font();
+        cyrillic.setFamilies({cyrillic_family});
+        translation_->setFont(cyrillic);
+        fit_to_text(*translation_);
+    } else if (!translation_shown) {
+        form->setRowVisible(translation_, false);
+        auto* note = new QLabel(text_in(kTranslationNotShown, script));
+        note->setObjectName(QStringLiteral("translation_not_shown"));
+        note->setWordWrap(true);
+        form->insertRow(0, note);
+        translit_follows_ = false;  // the reader writes it
+    }
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
@@ -60,7 +91,11 @@ EditTranslationDialog::EditTranslationDialog(Script script, const RecordText& in
     connect(ok, &QPushButton::clicked, this, [this] { choose(Choice::change); });
     connect(remove_, &QPushButton::clicked, this, [this] { choose(Choice::remove); });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    (english_->text().isEmpty() ? english_ : translation_)->setFocus();
+    (english_->text().isEmpty() ? english_
+     : translation_shown        ? translation_
+                                : translit_)
+        ->setFocus();
+    ask_for_no_minimise_button(*this);
 }
 
 RecordText EditTranslationDialog::record() const {

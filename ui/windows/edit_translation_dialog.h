@@ -13,7 +13,10 @@ class QPushButton;
 namespace vorna::ui {
 
 // The dialog that corrects one word of the dictionary: the English word, its
-// translation and translit; OK writes them, Удалить removes the word.
+// translation and translit; OK writes them, Удалить removes the word. In
+// translit the translation is shown in `cyrillic_family`, a font that has
+// Cyrillic letters; with none the translation is hidden, a line says why, and
+// the translit is the reader's to change.
 class EditTranslationDialog : public QDialog {
   public:
     enum class Choice { change, remove };
@@ -22,8 +25,8 @@ class EditTranslationDialog : public QDialog {
     // The dictionary's record of a word, when it has one.
     using Lookup = std::function<std::optional<RecordText>(const std::string&)>;
 
-    EditTranslationDialog(Script script, const RecordText& initial, Apply apply, Lookup lookup,
-                          QWidget* parent);
+    EditTranslationDialog(Script script, const QString& cyrillic_family, const RecordText& initial,
+                          Apply apply, Lookup lookup, QWidget* parent);
 
     RecordText record() const;
     // True once OK or Удалить was carried out.

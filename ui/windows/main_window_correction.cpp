@@ -1,4 +1,5 @@
 // The main window's command that corrects the dictionary.
+#include <QFontDatabase>
 #include <QTextEdit>
 
 #include "core/text/text_case.h"
@@ -9,6 +10,7 @@
 #include "ui/windows/loading_window.h"
 #include "ui/windows/main_window.h"
 #include "ui/windows/session.h"
+#include "ui/windows/window_texts.h"
 
 namespace vorna::ui {
 
@@ -53,21 +55,31 @@ void MainWindow::edit_translation() {
     EditTranslationDialog* shown = nullptr;
     const auto apply = [this, &shown](EditTranslationDialog::Choice choice,
                                       const RecordText& record) {
+        const bool remove = choice == EditTranslationDialog::Choice::remove;
+        if (remove &&
+            !services_.ask(
+                shown,
+                text_in(kRemoveQuestion, script_).arg(QString::fromStdString(record.headword))))
+            return false;
         const EditOutcome outcome = edit_chosen_dictionary(
             session_.dictionary, session_.readers_folder,
             [&](const std::string& path) {
-                return choice == EditTranslationDialog::Choice::remove
-                           ? remove_record(path, record.headword, *session_.file_calls)
-                           : set_record(path, record, *session_.file_calls);
+                return remove ? remove_record(path, record.headword, *session_.file_calls)
+                              : set_record(path, record, *session_.file_calls);
             },
             *session_.file_calls);
         if (!outcome.ok()) {
-            services_.show_message(shown, edit_refusal_text(outcome, record.headword,
+            services_.show_warning(shown, edit_refusal_text(outcome, record.headword,
                                                             session_.dictionary_path(), script_));
         }
         return outcome.ok();
     };
-    EditTranslationDialog dialog(script_, current, apply, lookup, this);
+    // Without Cyrillic the translation can be shown only in a font that has it.
+    QString cyrillic_family;
+    if (script_ == Script::translit &&
+        services_.cyrillic_font_installed(QStringLiteral("edit_translation")))
+        cyrillic_family = QFontDatabase::families(QFontDatabase::Cyrillic).value(0);
+    EditTranslationDialog dialog(script_, cyrillic_family, current, apply, lookup, this);
     shown = &dialog;
     services_.run_modal(dialog);
     if (dialog.changed_dictionary())

@@ -1,7 +1,9 @@
 #include "ui/windows/statistics_window.h"
 
+#include <QFontMetricsF>
 #include <QLocale>
 #include <QTextEdit>
+#include <algorithm>
 
 #include "core/engine/statistics_report.h"
 #include "core/text/text_case.h"
@@ -15,6 +17,23 @@ namespace vorna::ui {
 namespace {
 
 constexpr double kTabStopTwips = 720;
+constexpr int kColumnGapPixels = 8;
+
+// Tab stops wide enough that every list line puts its " - " and count under
+// the others': a headword followed by two tabs must end before the first
+// stop, one followed by a single tab before the second.
+qreal tab_stop_for(const QString& report, const QFontMetricsF& metrics) {
+    qreal stop = kTabStopTwips / kTwipsPerPixel;
+    for (QStringView line : QStringView(report).split(u'\n')) {
+        const qsizetype tab = line.indexOf(u'\t');
+        if (tab < 0)
+            continue;
+        const qreal word = metrics.horizontalAdvance(line.left(tab).toString()) + kColumnGapPixels;
+        const bool two_tabs = line.mid(tab + 1).startsWith(u'\t');
+        stop = std::max(stop, two_tabs ? word : word / 2);
+    }
+    return std::max(stop, metrics.horizontalAdvance(QStringLiteral(" - ")) + kColumnGapPixels);
+}
 
 }  // namespace
 
@@ -36,7 +55,6 @@ StatisticsWindow::StatisticsWindow(const DictionaryStore& store, const RunCounts
     QFont report_font = report_box_->font();
     report_font.setPointSizeF(8.5);
     report_box_->setFont(report_font);
-    report_box_->setTabStopDistance(kTabStopTwips / kTwipsPerPixel);
     report_box_->setReadOnly(true);
     report_box_->setLineWrapMode(QTextEdit::NoWrap);
 
@@ -45,6 +63,8 @@ StatisticsWindow::StatisticsWindow(const DictionaryStore& store, const RunCounts
     const std::string report = statistics_report(store, counts, labels_script,
                                                  QLocale::system().decimalPoint().toStdString());
     const QString text = QString::fromStdString(with_lf_line_ends(report));
+    // The text stays as the report has it; only the stops follow its words.
+    report_box_->setTabStopDistance(tab_stop_for(text, QFontMetricsF(report_box_->font())));
     report_box_->setPlainText(text);
     ask_for_no_minimise_button(*this);
 }
