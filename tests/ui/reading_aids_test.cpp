@@ -48,6 +48,7 @@ void UiTest::articleWindow_followsTheWordAndMapsTheTranslationBack() {
     const QWidget& client = *program.window->centralWidget();
     const QRect upper(client.mapToGlobal(QPoint(0, 0)), program.box("RTF1").size());
     QCOMPARE(article.frameGeometry().topRight(), upper.topRight());
+    QVERIFY(article.frameGeometry().bottom() <= upper.bottom());
     article.move(article.pos() + QPoint(-30, 20));
     const QPoint left_at = article.pos();
     article.hide();

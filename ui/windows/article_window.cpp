@@ -18,6 +18,7 @@ namespace {
 
 constexpr ScriptedText kArticleWindowTitle = {"Словарная статья", "Slovarnaja statja"};
 const QString kPlaceSetting = QStringLiteral("article_window/geometry");
+constexpr double kNarrowestTwips = 3600;  // narrower than this, an article is hard to read
 
 QSettings program_settings() {
     return QSettings(QStringLiteral("vorna"), QStringLiteral("vorna"));
@@ -67,17 +68,23 @@ void ArticleWindow::place() {
     const QRect main_frame = main_window_.frameGeometry();
     // The frame the window manager adds is not known before the first show;
     // the main window's stands for it.
-    const QSize frame = size() + (main_frame.size() - main_window_.size());
-    if (main_frame.right() + frame.width() <= room.right()) {
-        move(main_frame.right() + 1, main_frame.top());
-    } else if (main_frame.left() - frame.width() >= room.left()) {
-        move(main_frame.left() - frame.width(), main_frame.top());
-    } else {
-        // Over the right of the upper box, so the translation stays in view.
-        const QWidget& client = *main_window_.centralWidget();
-        const QPoint top_right = client.mapToGlobal(QPoint(client.width(), 0));
-        move(std::max(room.left(), top_right.x() - frame.width()), top_right.y());
+    const QSize frame = main_frame.size() - main_window_.size();
+    const int room_right = room.right() - main_frame.right() - frame.width();
+    const int room_left = main_frame.left() - room.left() - frame.width();
+    const int narrowest = twips_to_pixels(kNarrowestTwips);
+    if (std::max(room_right, room_left) >= narrowest) {
+        const bool on_right = room_right >= narrowest;
+        resize(std::min(width(), on_right ? room_right : room_left), height());
+        move(on_right ? main_frame.right() + 1 : main_frame.left() - width() - frame.width(),
+             main_frame.top());
+        return;
     }
+    // Over the right of the upper box, so the translation stays in view.
+    const QWidget& client = *main_window_.centralWidget();
+    const int upper_height = std::max(client.height() / 2 - frame.height(), narrowest / 2);
+    resize(std::min(width(), client.width() / 2), upper_height);
+    const QPoint top_right = client.mapToGlobal(QPoint(client.width(), 0));
+    move(top_right.x() - width() - frame.width(), top_right.y());
 }
 
 void ArticleWindow::remember_place() const {
