@@ -24,6 +24,7 @@
 
 #include "common/dictionary_generator.h"
 #include "common/rtf_shapes.h"
+#include "ui/boxes/box_document.h"
 #include "ui/desktop/desktop_services.h"
 #include "ui/windows/loading_window.h"
 #include "ui/windows/main_window.h"
@@ -198,7 +199,14 @@ int main(int argc, char* argv[]) {
         {QStringLiteral("20,000 distinct unknown words"), distinct_unknown_words(20000)},
     };
     for (const auto& text : texts) {
-        rtf1->setPlainText(text.text);
+        // Filled as a paste would be, but a piece at a time, so the source's
+        // own layout is done before the runs are measured.
+        rtf1->clear();
+        vorna::ui::append_plain_text(*rtf1->document(), text.text.toStdString(), [] {
+            QCoreApplication::processEvents();
+            return true;
+        });
+        wait_for_layout(*rtf1);
         for (const char* command : {"tr1", "tr2"}) {
             rtf2->clear();
             QCoreApplication::processEvents();

@@ -99,6 +99,8 @@ void UiTest::editTranslation_changesAddsAndRemovesWords() {
              QStringList{QStringLiteral("Удалить слово «cat» из словаря?")});
     QCOMPARE(translated(program, QStringLiteral("dog cat")), QStringLiteral("пёс кот\n"));
     program.desktop.next_answers = {true};
+    program.box("RTF1").setFocus();
+    program.put_caret("RTF1", 5);  // on "cat", so Удалить is offered
     QVERIFY(program.trigger("edit_translation"));
     QCOMPARE(translated(program, QStringLiteral("dog cat")), QStringLiteral("пёс cat\n"));
     QVERIFY(program.desktop.messages.isEmpty());

@@ -108,3 +108,28 @@ void UiTest::exitDuringRun_endsAfterRemovingTemporaryFiles() {
     QCOMPARE(program.desktop.end_requests, (std::vector<int>{0, 0}));
     QCOMPARE(program.files(), QStringList{QStringLiteral("qd.dat")});
 }
+
+void UiTest::longTranslation_comesWholeUnlessTheBoxIsCleared() {
+    ProgramFixture program;
+    QVERIFY(program.start());
+    // Long enough to come in many pieces, each split somewhere in a line.
+    QStringList source(20000, QStringLiteral("hello world, the cat"));
+    const QStringList translated(20000, QStringLiteral("привет мир, этот кот"));
+    program.box("RTF1").setPlainText(source.join(u'\n'));
+    QVERIFY(program.trigger("tr1"));
+    QCOMPARE(program.box("RTF2").toPlainText(), translated.join(u'\n') + u'\n');
+
+    // A reader who clears the box while it fills has the last word.
+    QTextEdit& rtf2 = program.box("RTF2");
+    rtf2.clear();
+    bool queued = false, cleared = false;
+    QObject::connect(&rtf2, &QTextEdit::textChanged, program.window.get(), [&] {
+        if (!queued && !rtf2.document()->isEmpty()) {
+            queued = true;
+            QTimer::singleShot(0, program.window.get(), [&] { cleared = program.trigger("ww"); });
+        }
+    });
+    QVERIFY(program.trigger("tr1"));
+    QVERIFY(cleared);  // while the box was filling
+    QVERIFY(rtf2.document()->isEmpty());
+}

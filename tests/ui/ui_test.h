@@ -19,6 +19,7 @@ class UiTest : public QObject {
     void functionKeys_runTheTranslations();
     void secondCommandDuringRun_isIgnored();
     void exitDuringRun_endsAfterRemovingTemporaryFiles();
+    void longTranslation_comesWholeUnlessTheBoxIsCleared();
 
     // statistics and About
     void statisticsWindow_showsReportOfLastRun();

@@ -12,7 +12,8 @@ namespace vorna::ui {
 
 namespace {
 
-constexpr std::size_t kPieceBytes = 256 * 1024;
+// About the text a box lays out in a few tens of milliseconds.
+constexpr std::size_t kPieceBytes = 16 * 1024;
 
 bool continues_code_point(char byte) {
     return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
@@ -76,14 +77,15 @@ void give_document_to_box(QTextEdit& box, std::unique_ptr<QTextDocument> documen
     }
 }
 
-void append_plain_text(QTextDocument& document, std::string_view crlf_text,
-                       const std::function<void()>& between_pieces) {
+bool append_plain_text(QTextDocument& document, std::string_view crlf_text,
+                       const std::function<bool()>& between_pieces) {
     // Nothing to undo, as after setPlainText(): no undo steps are kept.
     const bool undo_enabled = document.isUndoRedoEnabled();
     document.setUndoRedoEnabled(false);
     QTextCursor cursor(&document);
     cursor.movePosition(QTextCursor::End);
     int unchecked = cursor.block().position();  // paragraphs from here on are not checked yet
+    bool whole = true;
     for (std::size_t start = 0; start < crlf_text.size();) {
         const std::size_t end = piece_end(crlf_text, start);
         cursor.insertText(with_line_feeds(crlf_text.substr(start, end - start)), QTextCharFormat());
@@ -95,13 +97,18 @@ void append_plain_text(QTextDocument& document, std::string_view crlf_text,
                 rtf::keep_long_words_on_one_line(document, unchecked, open_paragraph - 1);
                 unchecked = open_paragraph;
             }
-            if (between_pieces) {
-                between_pieces();
+            const int length = document.characterCount();
+            if (between_pieces && (!between_pieces() || document.characterCount() != length)) {
+                whole = false;
+                break;
             }
+            cursor.movePosition(QTextCursor::End);
         }
     }
-    rtf::keep_long_words_on_one_line(document, unchecked);
+    if (whole)
+        rtf::keep_long_words_on_one_line(document, unchecked);
     document.setUndoRedoEnabled(undo_enabled);
+    return whole;
 }
 
 }  // namespace vorna::ui

@@ -23,8 +23,13 @@ void give_document_to_box(QTextEdit& box, std::unique_ptr<QTextDocument> documen
 
 // Appends UTF-8 text whose lines end in CR LF as plain text with line feeds,
 // unformatted, as a box's setPlainText() would; `between_pieces` is called
-// after every piece of a few hundred kilobytes.
-void append_plain_text(QTextDocument& document, std::string_view crlf_text,
-                       const std::function<void()>& between_pieces);
+// after every piece of some kilobytes. Into a document a box shows, each
+// piece is laid out as it comes, so no turn of the event loop waits long,
+// however many lines the text has; the toolkit's own lazy layout takes ever
+// longer steps over a document of a million lines. The appending stops, and
+// false is returned, when `between_pieces` returns false or when something
+// else changed the document meanwhile (a reader clearing the box).
+bool append_plain_text(QTextDocument& document, std::string_view crlf_text,
+                       const std::function<bool()>& between_pieces);
 
 }  // namespace vorna::ui

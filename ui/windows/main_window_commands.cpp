@@ -190,15 +190,21 @@ void MainWindow::translate(OutputForm form) {
             break;
         case RunOutcome::translated: {
             last_counts_ = std::move(result.counts);
-            // The text is put into a document no box shows a piece at a time,
-            // the event loop turning between pieces, and then shown in one step.
-            // Translation commands wait until it is shown, as during the run.
+            // The translation goes into the box a piece at a time, each laid
+            // out as it comes, the event loop turning between pieces.
+            // Translation commands wait until it is whole, as during the run.
             translation_command_running_ = true;
-            std::unique_ptr<QTextDocument> translation = empty_document_like(*translation_box_);
+            give_document_to_box(*translation_box_, empty_document_like(*translation_box_));
             pacer_.reset();
-            append_plain_text(*translation, result.text, [this] { process_pending_events(); });
-            give_document_to_box(*translation_box_, std::move(translation));
+            append_plain_text(*translation_box_->document(), result.text, [this] {
+                process_pending_events();
+                return !exit_requested_;
+            });
             translation_command_running_ = false;
+            if (exit_requested_) {
+                services_.end_program(0);
+                return;
+            }
             reading_aids_->run_finished(std::move(source), result);
             break;
         }
