@@ -26,7 +26,7 @@ QSettings program_settings() {
 
 }  // namespace
 
-ArticleWindow::ArticleWindow(Script script, QMainWindow& main_window)
+ArticleWindow::ArticleWindow(Script script, QWidget& main_window)
     : QWidget(&main_window, Qt::Tool),
       main_window_(main_window),
       article_(new QPlainTextEdit(this)) {
@@ -80,7 +80,9 @@ void ArticleWindow::place() {
         return;
     }
     // Over the right of the upper box, so the translation stays in view.
-    const QWidget& client = *main_window_.centralWidget();
+    const auto* framed = qobject_cast<const QMainWindow*>(&main_window_);
+    const QWidget& client =
+        framed && framed->centralWidget() ? *framed->centralWidget() : main_window_;
     const int upper_height = std::max(client.height() / 2 - frame.height(), narrowest / 2);
     resize(std::min(width(), client.width() / 2), upper_height);
     const QPoint top_right = client.mapToGlobal(QPoint(client.width(), 0));

@@ -4,7 +4,6 @@
 
 #include "core/text/script.h"
 
-class QMainWindow;
 class QPlainTextEdit;
 
 namespace vorna::ui {
@@ -15,7 +14,7 @@ namespace vorna::ui {
 // of the upper box, and after that where the reader last left it.
 class ArticleWindow : public QWidget {
   public:
-    ArticleWindow(Script script, QMainWindow& main_window);
+    ArticleWindow(Script script, QWidget& main_window);
 
     // Shows `text` (plain, LF-ended), scrolled to its start, and brings the
     // window up without taking the focus from the main window.
@@ -30,7 +29,7 @@ class ArticleWindow : public QWidget {
     void place();
     void remember_place() const;
 
-    QMainWindow& main_window_;
+    QWidget& main_window_;
     QPlainTextEdit* article_;
     bool placed_ = false;
 };

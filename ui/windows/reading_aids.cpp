@@ -119,7 +119,7 @@ QString ReadingAids::article_of(const QString& word) {
 
 void ReadingAids::show_article_text(const QString& text) {
     if (article_window_ == nullptr)
-        article_window_ = new ArticleWindow(script_, &window_);
+        article_window_ = new ArticleWindow(script_, window_);
     article_window_->show_text(text);
 }
 
