@@ -7,6 +7,8 @@
 #include <stdexcept>
 #include <string_view>
 
+#include "core/text/english_words.h"
+
 namespace vorna::bench {
 
 namespace {
@@ -175,11 +177,7 @@ std::string generate_dictionary(std::size_t lines, uint32_t seed) {
 std::vector<std::string> generated_headwords(std::size_t lines, uint32_t seed) {
     std::vector<std::string> headwords;
     for (GeneratedEntry& entry : generate_entries(lines, seed)) {
-        for (char& c : entry.headword) {
-            if (c >= 'A' && c <= 'Z')
-                c = static_cast<char>(c + 32);
-        }
-        headwords.push_back(std::move(entry.headword));
+        headwords.push_back(ascii_lower(entry.headword));
     }
     return headwords;
 }

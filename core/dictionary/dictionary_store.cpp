@@ -1,5 +1,8 @@
 #include "core/dictionary/dictionary_store.h"
 
+#include <algorithm>
+
+#include "core/text/english_words.h"
 #include "core/text/text_case.h"
 #include "core/text/text_encoding.h"
 
@@ -29,6 +32,26 @@ int32_t prefix_slot(const std::string& word) {
         return -1;  // one character has no prefix
     const uint32_t second = next_code_point(word, pos);
     return letter_pair_slot(prefix_code(first), prefix_code(second));
+}
+
+int32_t find_entry(const DictionaryStore& store, std::string_view key) {
+    if (key.size() < 2)
+        return 0;
+    const int32_t slot = letter_pair_slot(key[0], key[1]);
+    if (slot < 0 || slot >= kPrefixSlots)
+        return 0;
+    const PrefixSlot& stretch = store.prefix_index[static_cast<std::size_t>(slot)];
+    const int32_t first = std::max(stretch.first_entry, 1);
+    const int32_t last = std::min(stretch.last_entry, store.entry_count);
+    if (first > last)
+        return 0;
+    if (store.lookup.is_built())
+        return store.lookup.find(key, first, last).row;
+    for (int32_t row = first; row <= last; ++row) {
+        if (store.entries[static_cast<std::size_t>(row)].word_eng == key)
+            return row;
+    }
+    return 0;
 }
 
 void clear_store(DictionaryStore& store) {
@@ -67,12 +90,8 @@ bool add_entry(DictionaryStore& store, const std::string& headword, std::string 
 namespace {
 
 void build_char_classes(DictionaryStore& store) {
-    for (int code = 'A'; code <= 'Z'; ++code)
-        store.char_class[static_cast<std::size_t>(code)] = 1;
-    for (int code = 'a'; code <= 'z'; ++code)
-        store.char_class[static_cast<std::size_t>(code)] = 1;
-    store.char_class['\''] = 1;
-    store.char_class['-'] = 1;
+    for (std::size_t code = 0; code < 128; ++code)
+        store.char_class[code] = is_word_character(static_cast<char32_t>(code)) ? 1 : 0;
 }
 
 void fill_index_gaps(DictionaryStore& store) {

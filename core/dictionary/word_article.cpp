@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/dictionary/article_text.h"
+#include "core/text/english_words.h"
 
 namespace vorna {
 
@@ -13,16 +14,7 @@ namespace {
 constexpr std::size_t kFormsShown = 2;
 
 bool is_letter(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-
-std::string lower_case(std::string_view word) {
-    std::string key(word);
-    for (char& c : key) {
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c + 32);
-    }
-    return key;
+    return ascii_lower(c) >= 'a' && ascii_lower(c) <= 'z';
 }
 
 }  // namespace
@@ -30,8 +22,9 @@ std::string lower_case(std::string_view word) {
 ArticleWordProblem check_article_word(std::string_view word) {
     if (word.empty())
         return ArticleWordProblem::empty;
-    const bool word_characters = std::all_of(
-        word.begin(), word.end(), [](char c) { return is_letter(c) || c == '\'' || c == '-'; });
+    const bool word_characters = std::all_of(word.begin(), word.end(), [](char c) {
+        return is_word_character(static_cast<unsigned char>(c));
+    });
     if (!word_characters || std::none_of(word.begin(), word.end(), is_letter))
         return ArticleWordProblem::not_a_word;
     if (word.size() < 2)
@@ -39,26 +32,10 @@ ArticleWordProblem check_article_word(std::string_view word) {
     return ArticleWordProblem::none;
 }
 
-int32_t find_entry(const DictionaryStore& store, std::string_view key) {
-    if (key.size() < 2)
-        return 0;
-    const int32_t slot = letter_pair_slot(key[0], key[1]);
-    if (slot < 0 || slot >= kPrefixSlots)
-        return 0;
-    const PrefixSlot& stretch = store.prefix_index[static_cast<std::size_t>(slot)];
-    const int32_t first = std::max(stretch.first_entry, 1);
-    const int32_t last = std::min(stretch.last_entry, store.entry_count);
-    for (int32_t row = first; row <= last; ++row) {
-        if (store.entries[static_cast<std::size_t>(row)].word_eng == key)
-            return row;
-    }
-    return 0;
-}
-
 WordArticle find_word_article(std::string_view word, DictdDictionary& full_dictionary,
                               WordForms* forms, const DictionaryStore* store, Script script) {
     WordArticle article;
-    const std::string key = lower_case(word);
+    const std::string key = ascii_lower(word);
     article.full_dictionary_installed = full_dictionary.installed();
     std::vector<std::string> texts;
     if (article.full_dictionary_installed) {

@@ -32,9 +32,6 @@ struct WordArticle {
     Status full_dictionary_status;
 };
 
-// The row of `key` (small letters) in the loaded store, or 0.
-int32_t find_entry(const DictionaryStore& store, std::string_view key);
-
 // The articles of `word` and of its dictionary forms ("went" also shows
 // "go"), rendered. Without the full dictionary, the word's qd.dat record in
 // the script's column. `forms` and `store` may be null.

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "core/dictionary/lookup_index.h"
+#include "core/text/english_words.h"
 
 namespace vorna {
 
@@ -26,7 +27,7 @@ inline WordKey make_word_key(std::string_view word, int32_t length, char* key) {
         const char c = word[i];
         hyphens += c == '-';
         apostrophes += c == '\'';
-        key[i] = c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
+        key[i] = ascii_lower(c);
     }
     if (hyphens >= 2 || apostrophes >= 2)
         return {};  // words that are not looked up leave no trace

@@ -79,16 +79,6 @@ Stretch stretch(const DictionaryStore& store, const char* word) {
     return {slot.first_entry, slot.last_entry};
 }
 
-// Row of `word` found the way a lookup scans its slot's stretch; 0 when absent.
-int32_t scan_slot(const DictionaryStore& store, const std::string& word) {
-    const PrefixSlot& slot = store.prefix_index[static_cast<std::size_t>(prefix_slot(word))];
-    for (int32_t row = slot.first_entry; row != 0 && row <= slot.last_entry; ++row) {
-        if (store.entries[row].word_eng == word)
-            return row;
-    }
-    return 0;
-}
-
 TEST(dictionary_loader, accepted_lines_become_sorted_entries) {
     TempFolder folder;
     folder.write("qd1.dat", "aaa,left,behind\r\n");  // an interrupted start's copy
@@ -113,7 +103,7 @@ TEST(dictionary_loader, accepted_lines_become_sorted_entries) {
     EXPECT_EQ(rows(store), (Rows{u8"a,один, одна,odin, odna", "cat,second,dup",
                                  u8"cat,кошка,koshka", u8"dog,собака,sobaka", u8"i,я,ja"}));
     // One-letter words are stored but reach no slot; the rest are found.
-    EXPECT_EQ(scan_slot(store, "cat"), 2);
+    EXPECT_EQ(find_entry(store, "cat"), 2);
     EXPECT_EQ(store.lookup.find("cat", 1, 5).row, 2);
 
     // 26 letters in order with the running count, then indexing, nothing else.
@@ -200,9 +190,9 @@ TEST(dictionary_loader, index_fills_gaps_and_shares_the_ba_slot_with_d_hyphen) {
     EXPECT_EQ(stretch(store, "ad"), Stretch(3, 3));  // a lone entry is its own last
     EXPECT_EQ(stretch(store, "ba"), Stretch(4, 6));
     EXPECT_EQ(stretch(store, "zz"), Stretch(6, 6));  // carried to the end
-    EXPECT_EQ(scan_slot(store, "baa"), 4);
-    EXPECT_EQ(scan_slot(store, "bat"), 5);
-    EXPECT_EQ(scan_slot(store, "d-day"), 6);
+    EXPECT_EQ(find_entry(store, "baa"), 4);
+    EXPECT_EQ(find_entry(store, "bat"), 5);
+    EXPECT_EQ(find_entry(store, "d-day"), 6);
 }
 
 TEST(dictionary_loader, any_order_of_the_same_lines_gives_the_same_entries) {

@@ -5,38 +5,28 @@
 #include <fstream>
 #include <iostream>
 #include <map>
+#include <memory>
 #include <sstream>
 #include <string>
-#include <unordered_set>
 #include <vector>
 
+#include "core/dictionary/dictionary_loader.h"
+#include "core/engine/silent_hosts.h"
+#include "core/io/private_folder.h"
 #include "word_occurrences.h"
 
 namespace {
 
-std::unordered_set<std::string> read_headwords(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        throw std::runtime_error("cannot open " + path);
-    }
-    std::unordered_set<std::string> headwords;
-    std::string line;
-    while (std::getline(in, line)) {
-        if (line.empty() || line[0] < 'a' || line[0] > 'z') {
-            continue;  // the loader refuses such lines too
-        }
-        std::string headword = line.substr(0, line.find(','));
-        while (!headword.empty() && (headword.back() == ' ' || headword.back() == '\r')) {
-            headword.pop_back();
-        }
-        for (char& c : headword) {
-            if (c >= 'A' && c <= 'Z') {
-                c = static_cast<char>(c - 'A' + 'a');
-            }
-        }
-        headwords.insert(headword);
-    }
-    return headwords;
+// Loads qd.dat as the programs do, so a word counts as found exactly when a
+// translation would find it.
+void load_headwords(vorna::DictionaryStore& store, const std::string& path) {
+    vorna::PrivateFolder work_folder;
+    vorna::Status status = work_folder.create("dictionary-coverage-");
+    vorna::SilentLoadProgress sink;
+    if (status.ok())
+        status = vorna::load_dictionary_file(store, path, work_folder.path(), sink);
+    if (!status.ok())
+        throw std::runtime_error(status.describe());
 }
 
 void print_top(const std::map<std::string, int>& counts, std::size_t how_many) {
@@ -68,7 +58,8 @@ int main(int argc, char** argv) {
         }
     }
     try {
-        const auto headwords = read_headwords(argv[1]);
+        auto store = std::make_unique<vorna::DictionaryStore>();
+        load_headwords(*store, argv[1]);
         std::map<std::string, int> all_unknown;
         long long all_found = 0;
         long long all_total = 0;
@@ -84,7 +75,7 @@ int main(int argc, char** argv) {
             std::map<std::string, int> unknown;
             for (const std::string& word : vorna_tools::looked_up_words(content.str())) {
                 ++total;
-                if (headwords.count(word) > 0) {
+                if (vorna::find_entry(*store, word) != 0) {
                     ++found;
                 } else {
                     ++unknown[word];

@@ -6,14 +6,14 @@
 #include <QTextEdit>
 #include <algorithm>
 
+#include "core/text/english_words.h"
+
 namespace vorna::ui {
 
 namespace {
 
 bool is_word_character(QChar c) {
-    const char16_t code = c.unicode();
-    return (code >= u'a' && code <= u'z') || (code >= u'A' && code <= u'Z') || code == u'\'' ||
-           code == u'-';
+    return vorna::is_word_character(c.unicode());
 }
 
 }  // namespace

@@ -18,13 +18,11 @@ namespace {
 
 // The record a lookup of `word` finds: the lowest row with that headword.
 std::optional<RecordText> record_of(const DictionaryStore& store, const std::string& word) {
-    const std::string key = lower_headword(word);
-    for (int32_t row = 1; row <= store.entry_count; ++row) {
-        const DictionaryEntry& entry = store.entries[static_cast<std::size_t>(row)];
-        if (entry.word_eng == key)
-            return RecordText{word, entry.word_rus, entry.word_translit};
-    }
-    return std::nullopt;
+    const int32_t row = find_entry(store, lower_headword(word));
+    if (row == 0)
+        return std::nullopt;
+    const DictionaryEntry& entry = store.entries[static_cast<std::size_t>(row)];
+    return RecordText{word, entry.word_rus, entry.word_translit};
 }
 
 }  // namespace
