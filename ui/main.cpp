@@ -14,7 +14,7 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vorna"));
-    QApplication::setApplicationVersion(QStringLiteral("3.42"));
+    QApplication::setApplicationVersion(QStringLiteral(VORNA_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.vorna.Vorna"));
     QApplication::setWindowIcon(vorna::ui::product_icon());
 

@@ -17,6 +17,7 @@
 #include "core/engine/silent_hosts.h"
 #include "core/engine/translation_engine.h"
 #include "core/engine/unknown_words_table.h"
+#include "core/io/private_folder.h"
 #include "forms/dictionary_forms.h"
 #include "prose_generator.h"
 
@@ -96,9 +97,13 @@ std::string unknown_word_list(int count) {
 // engine_bench [DICTIONARY [TEXT]]: a generated 60,000-entry dictionary and
 // generated prose by default; a real qd.dat and a real text when given.
 int main(int argc, char** argv) {
-    const fs::path folder =
-        fs::temp_directory_path() / ("vorna-engine-bench-" + std::to_string(getpid()));
-    fs::create_directories(folder);
+    // Removed at the end, and by a start after an interrupted run.
+    PrivateFolder scratch;
+    if (const Status made = scratch.create("vorna-engine-bench-"); !made.ok()) {
+        std::fprintf(stderr, "%s\n", made.describe().c_str());
+        return 1;
+    }
+    const fs::path folder = scratch.path();
     std::ofstream(folder / "qd.dat", std::ios::binary)
         << (argc > 1 ? read_file(argv[1]) : bench::generate_dictionary(60000, 7));
 
@@ -184,6 +189,5 @@ int main(int argc, char** argv) {
     std::printf("b/a = %.2f   b/c = %.1f   peak memory %.0f MB   (checksum %zu)\n",
                 tokenise / text_run, literal_run / text_run,
                 static_cast<double>(usage.ru_maxrss) / 1024, sink % 1000);
-    fs::remove_all(folder);
     return 0;
 }

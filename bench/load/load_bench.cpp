@@ -16,6 +16,7 @@
 
 #include "common/dictionary_generator.h"
 #include "core/dictionary/dictionary_loader.h"
+#include "core/io/private_folder.h"
 
 namespace fs = std::filesystem;
 using namespace vorna;
@@ -70,9 +71,13 @@ std::size_t read_and_split(const fs::path& path) {
 int main() {
     constexpr std::size_t kLines = 60000;
     constexpr int kRounds = 15;
-    const fs::path folder =
-        fs::temp_directory_path() / ("vorna-load-bench-" + std::to_string(getpid()));
-    fs::create_directories(folder);
+    // Removed at the end, and by a start after an interrupted run.
+    PrivateFolder scratch;
+    if (const Status made = scratch.create("vorna-load-bench-"); !made.ok()) {
+        std::fprintf(stderr, "%s\n", made.describe().c_str());
+        return 1;
+    }
+    const fs::path folder = scratch.path();
     const std::string dictionary = bench::generate_dictionary(kLines, 7);
     std::ofstream(folder / "qd.dat", std::ios::binary) << dictionary;
 
@@ -82,7 +87,6 @@ int main() {
     CountingSink sink;
     DictionaryStore store;  // made once, as the program does; every load refills it
     const double load = fastest_ms(kRounds, [&] { load_dictionary(store, folder.string(), sink); });
-    fs::remove_all(folder);
 
     std::printf("dictionary: %zu lines, %.2f MB, %d entries loaded\n", kLines,
                 static_cast<double>(dictionary.size()) / (1 << 20), store.entry_count);

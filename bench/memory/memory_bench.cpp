@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "common/dictionary_generator.h"
+#include "core/io/private_folder.h"
 #include "engine/prose_generator.h"
 
 extern char** environ;
@@ -63,9 +64,13 @@ int main(int argc, char* argv[]) {
     const std::size_t line_mb = argc > 1 ? std::max(1, std::atoi(argv[1])) : 100;
     const std::size_t prose_mb = argc > 1 ? line_mb : 50;
     const fs::path program = fs::canonical("/proc/self/exe").parent_path() / "vorna-translate";
-    const fs::path folder =
-        fs::temp_directory_path() / ("memory_bench." + std::to_string(getpid()));
-    fs::create_directories(folder);
+    // Removed at the end, and by a start after an interrupted run.
+    vorna::PrivateFolder scratch;
+    if (const vorna::Status made = scratch.create("vorna-memory-bench-"); !made.ok()) {
+        std::fprintf(stderr, "%s\n", made.describe().c_str());
+        return 1;
+    }
+    const fs::path folder = scratch.path();
     const fs::path dictionary = folder / "qd.dat";
     const fs::path input = folder / "input.txt";
     const fs::path output = folder / "output.txt";
@@ -111,6 +116,5 @@ int main(int argc, char* argv[]) {
             "in+out\n",
             shape.name, in_mb, out_mb, peak_mb, peak_mb / in_mb, peak_mb / (in_mb + out_mb));
     }
-    fs::remove_all(folder);
     return status;
 }

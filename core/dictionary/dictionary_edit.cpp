@@ -24,10 +24,6 @@ namespace {
 
 constexpr std::string_view kBackupSuffix = ".bak";
 
-bool is_blank(char c) {
-    return c == ' ' || c == '\t';
-}
-
 std::string trimmed(const std::string& text) {
     std::size_t first = 0;
     std::size_t last = text.size();

@@ -4,10 +4,6 @@ namespace vorna {
 
 namespace {
 
-bool is_blank(char c) {
-    return c == ' ' || c == '\t';
-}
-
 // Reads one field starting at `pos` and leaves `pos` just past its comma, or
 // at the line end.
 std::string_view read_field(std::string_view line, std::size_t& pos) {

@@ -37,6 +37,11 @@ void for_each_line(std::string_view bytes, Visit&& visit) {
     }
 }
 
+// The blanks around a field: space and tab.
+constexpr bool is_blank(char c) {
+    return c == ' ' || c == '\t';
+}
+
 // A line belongs to the dictionary when its very first byte is a-z; in both
 // source encodings that byte is the letter itself.
 inline bool starts_with_letter(std::string_view line, char letter) {

@@ -127,7 +127,7 @@ Status load_dictionary_file(DictionaryStore& store, const std::string& source_pa
     folder.clear_stale_files();
     // So are those of corrections killed before they were put in place.
     clear_stale_temporaries(source_path);
-    clear_stale_temporaries(source_path + ".bak");
+    clear_stale_temporaries(source_path + std::string(kBackupSuffix));
     WorkingCopy working_copy(folder, calls);
     sort_into_working_copy(source_bytes, decoder, working_copy, sink);
     source_bytes = std::string();  // the working copy holds it all now

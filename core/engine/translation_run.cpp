@@ -5,6 +5,7 @@
 #include "core/engine/translation_engine.h"
 #include "core/engine/translation_run.h"
 #include "core/io/file_calls.h"
+#include "core/io/path_parts.h"
 #include "core/io/work_folder.h"
 #include "core/io/working_file.h"
 #include "core/text/text_case.h"
@@ -130,13 +131,6 @@ class ProgressReport {
     int64_t line_count_;
     double shown_ = -1;
 };
-
-std::string folder_of(const std::string& path) {
-    const auto slash = path.rfind('/');
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
 
 }  // namespace
 

@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "core/io/output_target.h"
+#include "core/io/path_parts.h"
 #include "core/io/unique_file.h"
 #include "core/io/working_file.h"
 
@@ -17,13 +18,6 @@ namespace {
 
 // A temporary is named for its target: the target's name, this, six characters.
 constexpr const char* kTemporaryInfix = ".vorna-";
-
-std::string folder_of(const std::string& path) {
-    const auto slash = path.rfind('/');
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
 
 // The rename is on disk only once the folder that holds it is.
 void sync_folder(const std::string& folder) {

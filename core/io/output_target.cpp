@@ -1,4 +1,5 @@
 #include "core/io/output_target.h"
+#include "core/io/path_parts.h"
 
 #include <stdlib.h>
 #include <sys/stat.h>
@@ -15,13 +16,6 @@ namespace {
 
 // Links are followed at most this often, as the system does.
 constexpr int kMaxLinks = 40;
-
-std::string folder_of(const std::string& path) {
-    const auto slash = path.rfind('/');
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
 
 std::string name_of(const std::string& path) {
     const auto slash = path.rfind('/');

@@ -6,6 +6,7 @@
 #include <QTextEdit>
 #include <algorithm>
 
+#include "core/text/text_case.h"
 #include "rtf/long_word_wrap.h"
 
 namespace vorna::ui {
@@ -39,13 +40,7 @@ std::size_t piece_end(std::string_view text, std::size_t start) {
 }
 
 QString with_line_feeds(std::string_view crlf_text) {
-    std::string text;
-    text.reserve(crlf_text.size());
-    for (std::size_t i = 0; i < crlf_text.size(); ++i) {
-        if (!(crlf_text[i] == '\r' && i + 1 < crlf_text.size() && crlf_text[i + 1] == '\n')) {
-            text += crlf_text[i];
-        }
-    }
+    const std::string text = with_lf_line_ends(std::string(crlf_text));
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 

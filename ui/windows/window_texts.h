@@ -5,6 +5,11 @@
 
 #include "core/text/interface_texts.h"
 
+// The version is CMake's project(VERSION), handed in by the build.
+#ifndef VORNA_VERSION
+#error "VORNA_VERSION is defined by the build (ui/CMakeLists.txt)"
+#endif
+
 namespace vorna::ui {
 
 // A text of the interface as the widgets take it.
@@ -64,8 +69,8 @@ inline constexpr ScriptedText kSourceBoxToolTip = {"Скопируйте сюд�
                                                    "Skopirujte sjuda perevodimij tekst"};
 inline constexpr ScriptedText kTranslationBoxToolTip = {"Это переведенный текст",
                                                         "Eto perevedjonnij tekst"};
-inline constexpr ScriptedText kMainWindowTitle = {"VORNA Переводчик v3.42",
-                                                  "VORNA Perevodchik v3.42"};
+inline constexpr ScriptedText kMainWindowTitle = {"VORNA Переводчик v" VORNA_VERSION,
+                                                  "VORNA Perevodchik v" VORNA_VERSION};
 
 // Texts with no translit form: they stay Cyrillic in both modes.
 inline constexpr const char* kFileDialogTitle = "Открыть файл для перевода";
@@ -90,8 +95,8 @@ inline constexpr ScriptedText kProductLine = {"© 2005 VORNA — бесплат�
 inline constexpr ScriptedText kAboutTitle = {"О программе", "O Programme"};
 inline constexpr ScriptedText kAboutProductTitle = {"DavevUvuviru переводчик",
                                                     "VadazEdadiri perevodchik"};
-inline constexpr ScriptedText kAboutVersion = {"Версия 3.42 / 16.01.2006",
-                                               "Versija 3.42 / 03.01.2006"};
+inline constexpr ScriptedText kAboutVersion = {"Версия " VORNA_VERSION " / 16.01.2006",
+                                               "Versija " VORNA_VERSION " / 03.01.2006"};
 inline constexpr const char* kContactAddress = "vorna@example.org";
 inline constexpr const char* kWebAddress = "https://example.org/vorna";
 
