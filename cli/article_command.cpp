@@ -13,15 +13,6 @@
 
 namespace vorna::cli {
 
-namespace {
-
-int fail(int status, const std::string& message) {
-    std::cerr << "vorna-translate: " << message << '\n';
-    return status;
-}
-
-}  // namespace
-
 int print_article(const CliOptions& options,
                   const std::function<bool(DictionaryStore&)>& load_dictionary) {
     const Script script = options.translit ? Script::translit : Script::cyrillic;

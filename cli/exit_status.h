@@ -1,5 +1,8 @@
 #pragma once
 
+#include <iostream>
+#include <string>
+
 namespace vorna::cli {
 
 // What vorna-translate's exit status tells a script.
@@ -11,5 +14,12 @@ enum ExitStatus {
     kNoArticle = 4,              // --article: no article and no qd.dat record for the word
     kFullDictionaryMissing = 5,  // --article: the full dictionary is missing or damaged
 };
+
+// Says what went wrong in one line on standard error, after the program's
+// name, and returns the exit status to end with.
+inline int fail(int status, const std::string& message) {
+    std::cerr << "vorna-translate: " << message << '\n';
+    return status;
+}
 
 }  // namespace vorna::cli

@@ -4,6 +4,7 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <exception>
 #include <filesystem>
@@ -100,19 +101,14 @@ std::string with_line_ends(std::string text, bool crlf) {
 
 // A dictionary too large for the memory there is counts as one that cannot
 // be read, with that status, not as bad input.
-bool load_within_memory(DictionaryStore& store, const std::string& path,
-                        const std::string& work_folder, LoadProgressSink& sink) {
+Status load_within_memory(DictionaryStore& store, const std::string& path,
+                          const std::string& work_folder, LoadProgressSink& sink) {
     try {
-        return load_dictionary_file(store, path, work_folder, sink).ok();
+        return load_dictionary_file(store, path, work_folder, sink);
     } catch (const std::bad_alloc&) {
         clear_store(store);
-        return false;
+        return Status::from_errno(ENOMEM, path);
     }
-}
-
-int fail(int code, const std::string& message) {
-    std::cerr << kProgram << message << '\n';
-    return code;
 }
 
 int run(const std::vector<std::string>& arguments) {
@@ -130,7 +126,7 @@ int run(const std::vector<std::string>& arguments) {
             PrivateFolder folder;
             QuietLoad sink(t ? Script::translit : Script::cyrillic);
             return folder.create("vorna-translate-").ok() &&
-                   load_within_memory(store, chosen_dictionary(options), folder.path(), sink);
+                   load_within_memory(store, chosen_dictionary(options), folder.path(), sink).ok();
         });
     }
 
@@ -166,9 +162,10 @@ int run(const std::vector<std::string>& arguments) {
     }
     DictionaryStore store;
     QuietLoad load_sink(script);
-    if (!load_within_memory(store, dictionary, work_folder.path(), load_sink)) {
-        return fail(kNoDictionary,
-                    texts::kDictionaryMissing.in(script) + std::string(" (") + dictionary + ")");
+    if (const Status loaded = load_within_memory(store, dictionary, work_folder.path(), load_sink);
+        !loaded.ok()) {
+        return fail(kNoDictionary, texts::kDictionaryMissing.in(script) + std::string(" (") +
+                                       loaded.describe() + ")");
     }
 
     TranslationEngine engine(store, dictionary);
