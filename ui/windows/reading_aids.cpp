@@ -2,17 +2,19 @@
 
 #include <QDir>
 #include <QEvent>
+#include <QFile>
 #include <QMouseEvent>
-#include <QSaveFile>
 #include <QSettings>
 #include <QTextEdit>
 
 #include "core/dictionary/word_article.h"
+#include "core/io/atomic_write.h"
 #include "core/text/reading_aid_texts.h"
 #include "core/text/transliteration.h"
 #include "ui/desktop/desktop_services.h"
 #include "ui/windows/article_window.h"
 #include "ui/windows/session.h"
+#include "ui/windows/status_reason.h"
 #include "ui/windows/window_texts.h"
 
 namespace vorna::ui {
@@ -138,14 +140,11 @@ void ReadingAids::save_unknown_words() {
     if (name.isEmpty())
         return;
     const std::string table = unknown_words_tsv(*unknown_rows_, &forms_);
-    QSaveFile file(name);
-    const bool saved = file.open(QIODevice::WriteOnly) &&
-                       file.write(table.data(), static_cast<qint64>(table.size())) ==
-                           static_cast<qint64>(table.size()) &&
-                       file.commit();
-    if (!saved) {
-        services_.show_message(&window_,
-                               text_in(kSaveFailedStart, script) + QDir::toNativeSeparators(name));
+    // Complete or not at all, as every save of the program.
+    const Status saved = write_file_atomically(QFile::encodeName(name).toStdString(), table);
+    if (!saved.ok()) {
+        services_.show_warning(&window_, text_in(kSaveFailedStart, script) +
+                                             QDir::toNativeSeparators(name) + reason_line(saved));
     }
 }
 
