@@ -28,7 +28,8 @@ inline constexpr ScriptedText kCheckingDictionary = {"Проверка слов�
                                                      "Proverka slovarja ..."};
 inline constexpr ScriptedText kLoadingDictionary = {"Загрузка словаря ... ",
                                                     "Zagruzka slovarja ... "};
-// The first letter of the Cyrillic word is a Latin c; the window has always shown it so.
+// The first letter of the Cyrillic word is a Latin c, as the statistics
+// window shows it.
 inline constexpr ScriptedText kWordsInAll = {
     " c"
     "лов всего ",

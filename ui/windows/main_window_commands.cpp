@@ -238,7 +238,6 @@ void MainWindow::clear_both() {
 }
 
 void MainWindow::choose_font() {
-    file_dialog_.flags = CommonDialog::kFontDialogFlags;
     const auto item = std::find_if(kMenuItems.begin(), kMenuItems.end(), [](const MenuItemText& m) {
         return std::string_view(m.name) == "ii";
     });

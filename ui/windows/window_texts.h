@@ -77,7 +77,7 @@ inline constexpr const char* kFileDialogTitle = "Открыть файл для 
 inline constexpr const char* kProgressPanelStart = "Прогресс %";
 inline constexpr const char* kElapsedPanelStart = "Прошло:";
 
-// Shown in mode "cyr" right after the main window's check failed.
+// Shown in translit right after the main window's Cyrillic check failed.
 inline constexpr const char* kTranslitWarning =
     "Programma ne obnaruzhila podderzhku russkogo jazika.\r\n"
     "Interfeis, soobshenija i perevedjonnij tekst\r\n"
