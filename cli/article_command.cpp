@@ -5,6 +5,7 @@
 #include <iostream>
 #include <new>
 
+#include "cli/cli_texts.h"
 #include "cli/exit_status.h"
 #include "core/dictionary/word_article.h"
 #include "core/text/reading_aid_texts.h"
@@ -51,8 +52,7 @@ int print_article(const CliOptions& options,
     const std::string text =
         script == Script::translit && full ? transliterate(article.text) : article.text;
     if (!(std::cout << text << std::flush))
-        return fail(kCannotWrite,
-                    options.translit ? "ne udajotsja zapisatj: -" : "не удаётся записать: -");
+        return fail(kCannotWrite, std::string(kCannotWriteFile.in(script)) + "-");
     if (full)
         return kSuccess;
     if (!article.full_dictionary_installed)

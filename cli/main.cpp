@@ -13,6 +13,7 @@
 
 #include "cli/article_command.h"
 #include "cli/cli_options.h"
+#include "cli/cli_texts.h"
 #include "cli/exit_status.h"
 #include "cli/shared_files.h"
 #include "core/dictionary/dictionary_choice.h"
@@ -115,6 +116,7 @@ int run(const std::vector<std::string>& arguments) {
     const ParsedOptions parsed = parse_options(arguments);
     const CliOptions& options = parsed.options;
     const bool t = options.translit;
+    const Script script = t ? Script::translit : Script::cyrillic;
     if (!parsed.error.empty())
         return fail(kBadInput, parsed.error);
     if (options.help) {
@@ -122,43 +124,37 @@ int run(const std::vector<std::string>& arguments) {
         return kSuccess;
     }
     if (options.article_word) {
-        return print_article(options, [&options, t](DictionaryStore& store) {
+        return print_article(options, [&options, script](DictionaryStore& store) {
             PrivateFolder folder;
-            QuietLoad sink(t ? Script::translit : Script::cyrillic);
+            QuietLoad sink(script);
             return folder.create("vorna-translate-").ok() &&
                    load_within_memory(store, chosen_dictionary(options), folder.path(), sink).ok();
         });
     }
 
     if (const auto shared = shared_file(options, chosen_dictionary(options), t)) {
-        return fail(kBadInput, (t ? "odin i tot zhe fail ukazan dvazhdi: "
-                                  : "один и тот же файл указан дважды: ") +
-                                   shared->first + (t ? " i " : " и ") + shared->second);
+        return fail(kBadInput, std::string(kSameFileTwice.in(script)) + shared->first +
+                                   kAnd.in(script) + shared->second);
     }
 
     const std::string input_name = options.input_path.value_or("-");
     std::string text;
     if (const Status status = read_input(options, text); !status.ok()) {
-        return fail(kBadInput, (t ? "ne udajotsja prochitatj: " : "не удаётся прочитать: ") +
-                                   input_name + ": " + status.reason());
+        return fail(kBadInput,
+                    std::string(kCannotRead.in(script)) + input_name + ": " + status.reason());
     }
     if (starts_with_byte_order_mark(text))
         text.erase(0, kUtf8ByteOrderMark.size());
     if (!is_valid_utf8(text)) {
-        return fail(kBadInput, (t ? "vhodnoj tekst ne v kodirovke UTF-8: "
-                                  : "входной текст не в кодировке UTF-8: ") +
-                                   input_name);
+        return fail(kBadInput, std::string(kNotUtf8.in(script)) + input_name);
     }
 
     const std::string dictionary = chosen_dictionary(options);
-    const Script script = t ? Script::translit : Script::cyrillic;
     // The working files go to a folder of this process alone, so that several
     // translations can run side by side.
     PrivateFolder work_folder;
     if (const Status status = work_folder.create("vorna-translate-"); !status.ok()) {
-        return fail(kBadInput, (t ? "ne udajotsja sozdatj vremennuju papku: "
-                                  : "не удаётся создать временную папку: ") +
-                                   status.describe());
+        return fail(kBadInput, std::string(kNoTemporaryFolder.in(script)) + status.describe());
     }
     DictionaryStore store;
     QuietLoad load_sink(script);
@@ -181,9 +177,9 @@ int run(const std::vector<std::string>& arguments) {
     if (result.outcome == RunOutcome::dictionary_damaged)
         return fail(kNoDictionary, as_one_line(damaged_dictionary_text(script, dictionary)));
 
-    const auto cannot_write = [t](const std::string& name, const Status& status) {
-        return fail(kCannotWrite, (t ? "ne udajotsja zapisatj: " : "не удаётся записать: ") + name +
-                                      ": " + status.reason());
+    const auto cannot_write = [script](const std::string& name, const Status& status) {
+        return fail(kCannotWrite,
+                    std::string(kCannotWriteFile.in(script)) + name + ": " + status.reason());
     };
     // Both files are written in full beside their targets before either is
     // put in place, so a failure leaves the statistics and the translation

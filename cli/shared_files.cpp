@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "cli/cli_texts.h"
 #include "core/io/output_target.h"
 
 namespace vorna::cli {
@@ -30,6 +31,7 @@ RunFile output_file(const std::string& path) {
 std::optional<std::pair<std::string, std::string>> shared_file(const CliOptions& options,
                                                                const std::string& dictionary,
                                                                bool translit) {
+    const Script script = translit ? Script::translit : Script::cyrillic;
     std::vector<RunFile> files;
     bool standard_error = false;
     for (const auto* path : {&options.output_path, &options.stats_path, &options.unknown_path}) {
@@ -39,15 +41,12 @@ std::optional<std::pair<std::string, std::string>> shared_file(const CliOptions&
             files.push_back(output_file(**path));
     }
     if (!options.output_path) {
-        files.push_back({translit ? "standartnij vivod" : "стандартный вывод", false,
-                         regular_file_identity(STDOUT_FILENO)});
+        files.push_back({kStandardOutput.in(script), false, regular_file_identity(STDOUT_FILENO)});
     }
     if (standard_error) {
-        files.push_back({translit ? "standartnij vivod oshibok" : "стандартный вывод ошибок", false,
-                         regular_file_identity(STDERR_FILENO)});
+        files.push_back({kStandardError.in(script), false, regular_file_identity(STDERR_FILENO)});
     }
-    RunFile input{translit ? "standartnij vvod" : "стандартный ввод", false,
-                  regular_file_identity(STDIN_FILENO)};
+    RunFile input{kStandardInput.in(script), false, regular_file_identity(STDIN_FILENO)};
     if (options.input_path) {
         input = {*options.input_path, false, regular_file_identity(*options.input_path)};
         if (input.identity && !input.identity->name_in_folder.empty())
