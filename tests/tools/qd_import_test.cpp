@@ -227,12 +227,16 @@ const std::vector<DictdArticle> kUsageArticles = {
      "      1) выиграть; to win the day _уст. одержать победу\n      2) добираться\n"},
     {"cannot", "cannot\n   [↗kænɘt] отриц. форма гл. can\n"},
     {"sick", "sick\n   [sɪk] _a. преим. больной\n"},
+    {"bear",
+     "bear\n   _I [beɜ]\n   1. _n. медведь\n   2. _v. _бирж. играть на понижение\n"
+     "   _II [beɜ] _v. носить\n"},
 };
 
 // A modal whatever the month is tagged as; the numeral, not the card; a
 // rarely tagged function word in the article's order, and a preposition though
 // tagged as adjective; a form of a commoner word, not the interjection; a label
-// in the example does not make the sense rare. A name with only a slang sense
+// in the example does not make the sense rare, and the jargon of a trade is
+// passed over. A name with only a slang sense
 // is shown as written; labels and abbreviations are never a translation.
 TEST(qd_import, chooses_the_sense_running_text_means) {
     WordRanks ranks;
@@ -251,10 +255,12 @@ TEST(qd_import, chooses_the_sense_running_text_means) {
     usage.set_tagged_count("law", PartOfSpeech::noun, 300);
     usage.set_tagged_count("two", PartOfSpeech::adjective, 500);
     usage.set_tagged_count("win", PartOfSpeech::verb, 60);
+    usage.set_tagged_count("bear", PartOfSpeech::verb, 80);
     const auto run = import(ranks, usage, {}, kDefaultRecordLimit, kUsageArticles);
-    const Expected expected = {{"may", "мочь"},  {"two", "два"},    {"where", "где"},
-                               {"under", "под"}, {"laws", "закон"}, {"win", "выиграть"},
-                               {"jane", kNone},  {"cannot", kNone}, {"sick", "больной"}};
+    const Expected expected = {{"may", "мочь"},   {"two", "два"},    {"where", "где"},
+                               {"under", "под"},  {"laws", "закон"}, {"win", "выиграть"},
+                               {"jane", kNone},   {"cannot", kNone}, {"sick", "больной"},
+                               {"bear", "носить"}};
     expect_translations(run.by_headword, expected);
     EXPECT_EQ(run.figures.names, 1u);
 }

@@ -77,9 +77,11 @@ bool read_marker(const std::string& line, Level& level, int& number, std::size_t
 }
 
 bool is_marginal_label(const std::string& label) {
-    static const std::array<const char*, 12> kMarginal = {"_поэт.", "_уст.",  "_редк.", "_жарг.",
-                                                          "_диал.", "_attr.", "_арх.",  "_шутл.",
-                                                          "_груб.", "_библ.", "_церк.", "_вульг."};
+    // The jargon of a trade ("bear" играть на понижение, of the exchange)
+    // is no reader's first sense either.
+    static const std::array<const char*, 15> kMarginal = {
+        "_поэт.", "_уст.",  "_редк.", "_жарг.",  "_диал.", "_attr.",  "_арх.", "_шутл.",
+        "_груб.", "_библ.", "_церк.", "_вульг.", "_бирж.", "_метал.", "_горн."};
     for (const char* marginal : kMarginal) {
         if (label == marginal) {
             return true;
