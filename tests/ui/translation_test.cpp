@@ -5,7 +5,7 @@
 #include "program_fixture.h"
 #include "ui_test.h"
 
-void UiTest::translateCommands_fillBoxAndPanels() {
+void UiTest::translateText_fillsBoxAndPanels() {
     ProgramFixture program;
     QVERIFY(program.start());
     program.box("RTF1").setPlainText(QStringLiteral("Hello, world!\n\nthe cat\u00A0sat"));
@@ -22,7 +22,12 @@ void UiTest::translateCommands_fillBoxAndPanels() {
     panel1->setText(QStringLiteral("Переведено: 66") + QLocale::system().decimalPoint() +
                     QStringLiteral("66 %"));
     QTRY_VERIFY(panel1->width() >= panel1->sizeHint().width());
+}
 
+void UiTest::translateWordList_oneWordALineAndNoFilesLeft() {
+    ProgramFixture program;
+    QVERIFY(program.start());
+    program.box("RTF1").setPlainText(QStringLiteral("Hello, world!\n\nthe cat\u00A0sat"));
     QVERIFY(program.trigger("tr2"));
     QCOMPARE(
         program.box("RTF2").toPlainText(),
@@ -37,8 +42,11 @@ void UiTest::translateCommands_fillBoxAndPanels() {
     QVERIFY(program.box("RTF2").toPlainText().startsWith(QStringLiteral("Hello - Привет")));
     QCOMPARE(program.panel("panel1"), QStringLiteral("Переведено: 100 %"));
     QVERIFY(program.panel("panel2").startsWith(QStringLiteral("Прошло: ")));
+}
 
-    // A dictionary found damaged during a run is reported and ends the program.
+void UiTest::damagedDictionaryDuringRun_isReportedAndEndsTheProgram() {
+    ProgramFixture program;
+    QVERIFY(program.start());
     program.session->store.prefix_index[vorna::letter_pair_slot('h', 'e')].first_entry = -7;
     program.box("RTF1").setPlainText(QStringLiteral("cat hello"));
     QVERIFY(program.trigger("tr1"));

@@ -15,7 +15,9 @@ class UiTest : public QObject {
     void layoutRule_followsWindowResize();
 
     // translation
-    void translateCommands_fillBoxAndPanels();
+    void translateText_fillsBoxAndPanels();
+    void translateWordList_oneWordALineAndNoFilesLeft();
+    void damagedDictionaryDuringRun_isReportedAndEndsTheProgram();
     void functionKeys_runTheTranslations();
     void secondCommandDuringRun_isIgnored();
     void exitDuringRun_endsAfterRemovingTemporaryFiles();
