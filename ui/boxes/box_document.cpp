@@ -14,7 +14,7 @@ namespace vorna::ui {
 namespace {
 
 // About the text a box lays out in a few tens of milliseconds.
-constexpr std::size_t kPieceBytes = 16 * 1024;
+constexpr std::size_t kPieceBytes = 8 * 1024;
 
 bool continues_code_point(char byte) {
     return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
