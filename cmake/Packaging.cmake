@@ -17,7 +17,7 @@ set(VORNA_PACKAGING_BINARY_DIR ${PROJECT_BINARY_DIR}/packaging)
 # Debian wants them: gzip -9 without a name or time stamp, so builds repeat.
 find_program(VORNA_GZIP gzip REQUIRED)
 set(_vorna_generated)
-foreach(_source IN ITEMS vorna.1 vorna-translate.1 changelog.in)
+foreach(_source IN ITEMS vorna.1 vorna-translate.1 vorna-dict.1 changelog.in)
   string(REGEX REPLACE "\\.in$" "" _name ${_source})
   configure_file(${VORNA_PACKAGING_DIR}/${_source} ${VORNA_PACKAGING_BINARY_DIR}/plain/${_name} @ONLY)
   add_custom_command(
@@ -38,12 +38,14 @@ configure_file(${VORNA_PACKAGING_DIR}/${VORNA_ID}.metainfo.xml
 set(_vorna_doc_dir ${CMAKE_INSTALL_DATADIR}/doc/vorna)
 install(FILES ${VORNA_PACKAGING_DIR}/copyright ${VORNA_PACKAGING_BINARY_DIR}/changelog.gz
         DESTINATION ${_vorna_doc_dir})
-install(FILES ${VORNA_PACKAGING_BINARY_DIR}/vorna-translate.1.gz
-        DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-install(FILES ${VORNA_PACKAGING_DIR}/vorna-translate.bash-completion
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions
-        RENAME vorna-translate)
-set(_vorna_linked vorna-translate)
+foreach(_program IN ITEMS vorna-translate vorna-dict)
+  install(FILES ${VORNA_PACKAGING_BINARY_DIR}/${_program}.1.gz
+          DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  install(FILES ${VORNA_PACKAGING_DIR}/${_program}.bash-completion
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions
+          RENAME ${_program})
+endforeach()
+set(_vorna_linked vorna-translate vorna-dict)
 if(VORNA_BUILD_UI)
   install(FILES ${VORNA_PACKAGING_BINARY_DIR}/vorna.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
   install(FILES ${VORNA_PACKAGING_DIR}/${VORNA_ID}.desktop
@@ -80,8 +82,9 @@ running Russian rendering or a word-translation list, see which words the
 dictionary knew, and save either box as RTF.
 
 The package holds the windows program vorna, the command-line translator
-vorna-translate for scripts and pipelines, and the default dictionary built
-from the English-Russian dictionary of mueller7-dict.")
+vorna-translate for scripts and pipelines, vorna-dict for the reader's own
+dictionary, and the default dictionary built from the English-Russian
+dictionary of mueller7-dict.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "core/text/interface_texts.h"
+
+// vorna-dict's own sentences; those about a correction are the window's
+// (core/text/dictionary_edit_texts.h).
+namespace vorna::dict::texts {
+
+inline constexpr ScriptedText kGivenDictionary = {"задан параметром --dictionary",
+                                                  "zadan parametrom --dictionary"};
+inline constexpr ScriptedText kReadersCopy = {
+    "ваша копия словаря: она есть, поэтому используется вместо установленного",
+    "vasha kopija slovarja: ona estj, poetomu ispoljzuetsja vmesto ustanovlennogo"};
+inline constexpr ScriptedText kBesideProgram = {"словарь рядом с программой",
+                                                "slovarj rjadom s programmoj"};
+inline constexpr ScriptedText kCopyWouldGoTo = {
+    "; исправление, которое нельзя в него записать, пойдёт в вашу копию %3",
+    "; ispravlenie, kotoroe neljzja v nego zapisatj, pojdjot v vashu kopiju %3"};
+inline constexpr ScriptedText kLine = {"строка ", "stroka "};
+inline constexpr ScriptedText kNotAGlossaryLine = {
+    "ожидается «слово<TAB>перевод» или «слово<TAB>перевод<TAB>транслит»",
+    "ozhidaetsja \"slovo<TAB>perevod\" ili \"slovo<TAB>perevod<TAB>translit\""};
+inline constexpr ScriptedText kLineNotUtf8 = {"строка не в кодировке UTF-8",
+                                              "stroka ne v kodirovke UTF-8"};
+inline constexpr ScriptedText kUntranslatedRows = {
+    "строк таблицы неизвестных слов без перевода (5-й столбец пуст), не внесено: ",
+    "strok tablici neizvestnih slov bez perevoda (5-j stolbec pust), ne vneseno: "};
+inline constexpr ScriptedText kCannotRead = {"не удаётся прочитать: ", "ne udajotsja prochitatj: "};
+
+}  // namespace vorna::dict::texts

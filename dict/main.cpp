@@ -1,0 +1,238 @@
+// vorna-dict: the reader's dictionary from the command line, through the
+// same edit as the window's "Изменить перевод…".
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <exception>
+#include <filesystem>
+#include <iostream>
+
+#include "core/dictionary/dictionary_choice.h"
+#include "core/dictionary/edit_refusal_text.h"
+#include "core/dictionary/record_lookup.h"
+#include "core/io/file_bytes.h"
+#include "core/text/dictionary_edit_texts.h"
+#include "dict/dict_options.h"
+#include "dict/dict_texts.h"
+#include "dict/exit_status.h"
+#include "dict/glossary.h"
+#include "dict/glossary_import.h"
+
+namespace fs = std::filesystem;
+
+namespace vorna::dict {
+namespace {
+
+constexpr const char* kProgram = "vorna-dict: ";
+
+int fail(int code, const std::string& message) {
+    std::cerr << kProgram << message << '\n';
+    return code;
+}
+
+std::string program_folder() {
+    std::error_code error;
+    const fs::path self = fs::read_symlink("/proc/self/exe", error);
+    return error ? std::string(".") : self.parent_path().string();
+}
+
+// One line, whatever the system's reason holds.
+std::string as_one_line(std::string text) {
+    std::replace(text.begin(), text.end(), '\n', ' ');
+    std::replace(text.begin(), text.end(), '\r', ' ');
+    return text;
+}
+
+std::string refusal_line(const EditOutcome& outcome, const std::string& headword,
+                         const std::string& path, Script script) {
+    std::string line = edit_refusal_text(outcome, headword, path, script);
+    const bool about_file = outcome.refusal == EditRefusal::file_not_read ||
+                            outcome.refusal == EditRefusal::file_not_written;
+    if (about_file && !outcome.status.reason().empty())
+        line += ": " + outcome.status.reason();
+    return as_one_line(line);
+}
+
+int status_of(const EditOutcome& outcome) {
+    switch (outcome.refusal) {
+        case EditRefusal::none:
+            return kSuccess;
+        case EditRefusal::file_not_read:
+            return kDictionaryNotRead;
+        case EditRefusal::file_not_written:
+            return kDictionaryNotWritten;
+        case EditRefusal::word_not_found:
+            return kWordNotFound;
+        default:
+            return kRecordRefused;
+    }
+}
+
+class Dictionary {
+  public:
+    Dictionary(const DictOptions& options, Script script)
+        : script_(script),
+          readers_folder_(readers_data_folder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"))),
+          choice_(choose_dictionary(options.dictionary_path, program_folder(), readers_folder_)) {}
+
+    int path() const {
+        std::cout << choice_.path << '\n';
+        switch (choice_.origin) {
+            case DictionaryOrigin::given:
+                std::cout << texts::kGivenDictionary.in(script_) << '\n';
+                break;
+            case DictionaryOrigin::readers_copy:
+                std::cout << texts::kReadersCopy.in(script_) << '\n';
+                break;
+            case DictionaryOrigin::beside_program:
+                std::cout << texts::kBesideProgram.in(script_);
+                if (!readers_folder_.empty()) {
+                    std::cout << fill_markers(texts::kCopyWouldGoTo.in(script_), "", "",
+                                              readers_folder_ + "/qd.dat");
+                }
+                std::cout << '\n';
+                break;
+        }
+        if (const Status status = check_readable_file(choice_.path); !status.ok())
+            return file_refusal(EditRefusal::file_not_read, status);
+        return kSuccess;
+    }
+
+    int show(const std::string& word) const {
+        std::optional<RecordText> record;
+        if (const Status status = find_record(choice_.path, word, record); !status.ok())
+            return file_refusal(EditRefusal::file_not_read, status);
+        if (!record) {
+            EditOutcome outcome;
+            outcome.refusal = EditRefusal::word_not_found;
+            return report(outcome, word);
+        }
+        std::cout << record->headword << '\t' << record->translation << '\t' << record->translit
+                  << '\n';
+        return kSuccess;
+    }
+
+    int set(const RecordText& record) {
+        return report(edit([&record](const std::string& path) { return set_record(path, record); }),
+                      record.headword);
+    }
+
+    int remove(const std::string& word) {
+        return report(edit([&word](const std::string& path) { return remove_record(path, word); }),
+                      word);
+    }
+
+    int import(const std::string& input) {
+        std::string text;
+        const Status read = input == "-" ? read_to_end(system_file_calls(), STDIN_FILENO, "-", text)
+                                         : read_file_or_stream(input, text);
+        if (!read.ok())
+            return fail(kUsage, texts::kCannotRead.in(script_) + input + ": " + read.reason());
+        const Glossary glossary = read_glossary(text);
+        std::vector<RefusedEntry> refused;
+        const EditOutcome outcome = edit([&](const std::string& path) {
+            return import_entries(path, glossary.entries, refused);
+        });
+        if (!outcome.ok())
+            return report(outcome, {});
+
+        std::vector<std::pair<std::size_t, std::string>> skipped;
+        for (const GlossaryLineFault& fault : glossary.faults) {
+            skipped.emplace_back(fault.line, fault.fault == GlossaryFault::not_utf8
+                                                 ? texts::kLineNotUtf8.in(script_)
+                                                 : texts::kNotAGlossaryLine.in(script_));
+        }
+        for (const RefusedEntry& entry : refused) {
+            skipped.emplace_back(
+                entry.line, refusal_line(entry.outcome, entry.headword, choice_.path, script_));
+        }
+        std::sort(skipped.begin(), skipped.end(),
+                  [](const auto& a, const auto& b) { return a.first < b.first; });
+        for (const auto& [line, reason] : skipped)
+            std::cerr << kProgram << texts::kLine.in(script_) << line << ": " << reason << '\n';
+        if (glossary.untranslated_rows > 0) {
+            std::cerr << kProgram << texts::kUntranslatedRows.in(script_)
+                      << glossary.untranslated_rows << '\n';
+        }
+        return skipped.empty() ? kSuccess : kLinesSkipped;
+    }
+
+  private:
+    EditOutcome edit(const std::function<EditOutcome(const std::string&)>& change) {
+        const DictionaryOrigin before = choice_.origin;
+        EditOutcome outcome = edit_chosen_dictionary(choice_, readers_folder_, change);
+        if (outcome.ok() && before != DictionaryOrigin::readers_copy &&
+            choice_.origin == DictionaryOrigin::readers_copy) {
+            std::cerr << kProgram
+                      << fill_markers(vorna::texts::kCopyMadeForReader.in(script_), "", "",
+                                      choice_.path)
+                      << '\n';
+        }
+        return outcome;
+    }
+
+    int report(const EditOutcome& outcome, const std::string& headword) const {
+        if (outcome.ok())
+            return kSuccess;
+        return fail(status_of(outcome), refusal_line(outcome, headword, choice_.path, script_));
+    }
+
+    int file_refusal(EditRefusal refusal, const Status& status) const {
+        EditOutcome outcome;
+        outcome.refusal = refusal;
+        outcome.status = status;
+        return report(outcome, {});
+    }
+
+    Script script_;
+    std::string readers_folder_;
+    DictionaryChoice choice_;
+};
+
+int run(const std::vector<std::string>& arguments) {
+    const ParsedDictOptions parsed = parse_dict_options(arguments);
+    const DictOptions& options = parsed.options;
+    if (!parsed.error.empty())
+        return fail(kUsage, parsed.error);
+    if (options.help) {
+        std::cout << dict_help_text(options.translit);
+        return kSuccess;
+    }
+    const Script script = options.translit ? Script::translit : Script::cyrillic;
+    const std::vector<std::string>& operands = options.operands;
+    if (options.command == Command::say)
+        return fail(kCannotSpeak, "say");
+    Dictionary dictionary(options, script);
+    switch (options.command) {
+        case Command::path:
+            return dictionary.path();
+        case Command::show:
+            return dictionary.show(operands[0]);
+        case Command::set:
+            return dictionary.set(
+                RecordText{operands[0], operands[1], operands.size() > 2 ? operands[2] : ""});
+        case Command::remove:
+            return dictionary.remove(operands[0]);
+        case Command::import:
+            return dictionary.import(operands[0]);
+        case Command::none:
+        case Command::say:
+            break;
+    }
+    return kUsage;
+}
+
+}  // namespace
+}  // namespace vorna::dict
+
+int main(int argc, char** argv) {
+    std::ios::sync_with_stdio(false);
+    // Faults are reported as statuses; this is the last guard, so that even
+    // an unforeseen one (memory running out) ends in one line, not an abort.
+    try {
+        return vorna::dict::run(std::vector<std::string>(argv + 1, argv + argc));
+    } catch (const std::exception& error) {
+        return vorna::dict::fail(vorna::dict::kUsage, error.what());
+    }
+}
