@@ -98,10 +98,12 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${VORNA_PACKAGING_DIR}/postrm)
 # The full articles and the dictionary forms are read at run time from these
 # packages; without them the program works and says what is missing.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "mueller7-dict, hunspell-en-us, wordnet-base")
+# The speech library's English voice is data read at run time.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "espeak-ng-data")
 if(VORNA_BUILD_UI)
   # Qt loads its display plugins at run time, so the library dependencies
   # alone leave the windows program unable to start.
-  set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+  string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", qt6-qpa-plugins")
   string(APPEND CPACK_DEBIAN_PACKAGE_RECOMMENDS
          ", qt6-translations-l10n, fonts-dejavu-core | fonts-cyrillic")
 endif()

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "core/text/interface_texts.h"
+
+// What both front ends say when a word cannot be spoken.
+namespace vorna::texts {
+
+inline constexpr ScriptedText kNoSoundDevice = {"Нет звукового устройства: произнести нельзя.",
+                                                "Net zvukovogo ustrojstva: proiznesti neljzja."};
+inline constexpr ScriptedText kNoEnglishVoice = {
+    "Синтезатор речи или его английский голос не установлен (пакет espeak-ng-data).",
+    "Sintezator rechi ili ego anglijskij golos ne ustanovlen (paket espeak-ng-data)."};
+inline constexpr ScriptedText kNothingToSay = {"Нечего произнести: нет английского слова.",
+                                               "Nechego proiznesti: net anglijskogo slova."};
+inline constexpr ScriptedText kSoundFileNotWritten = {"Не удалось записать звуковой файл ",
+                                                      "Ne udalosj zapisatj zvukovoj fail "};
+
+}  // namespace vorna::texts

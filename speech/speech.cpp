@@ -1,0 +1,183 @@
+#include "speech/speech.h"
+
+#include <espeak-ng/espeak_ng.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <mutex>
+
+#include "core/io/atomic_write.h"
+
+namespace vorna::speech {
+
+namespace {
+
+constexpr const char* kEnglishVoice = "en";
+
+bool has_letter(std::string_view text) {
+    return std::any_of(text.begin(), text.end(),
+                       [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); });
+}
+
+// The sound library reports a missing device on the standard error stream,
+// in many lines, before the synthesiser returns its own status. The status
+// is what the front ends tell the reader, so those lines are held back for
+// the time the device is being opened and used.
+class QuietErrorStream {
+  public:
+    QuietErrorStream() : saved_(dup(STDERR_FILENO)) {
+        const int null = open("/dev/null", O_WRONLY | O_CLOEXEC);
+        if (saved_ >= 0 && null >= 0)
+            dup2(null, STDERR_FILENO);
+        if (null >= 0)
+            close(null);
+    }
+    ~QuietErrorStream() {
+        if (saved_ >= 0) {
+            dup2(saved_, STDERR_FILENO);
+            close(saved_);
+        }
+    }
+    QuietErrorStream(const QuietErrorStream&) = delete;
+    QuietErrorStream& operator=(const QuietErrorStream&) = delete;
+
+  private:
+    int saved_;
+};
+
+// Collects the samples the synthesiser hands over; the sound travels with
+// each call's events, so no state outside the call is needed.
+int collect_samples(short* samples, int count, espeak_EVENT* events) {
+    if (samples == nullptr || count <= 0 || events == nullptr || events->user_data == nullptr)
+        return 0;
+    auto* sound = static_cast<SpeechSound*>(events->user_data);
+    sound->samples.insert(sound->samples.end(), samples, samples + count);
+    return 0;
+}
+
+// The synthesiser library keeps one state for the whole process, and it
+// cannot be taken down and set up again (the second set-up hangs), so it is
+// set up once, on first use, and every call holds the lock while it speaks.
+class Synthesiser {
+  public:
+    static Synthesiser& instance() {
+        static Synthesiser synthesiser;
+        return synthesiser;
+    }
+
+    std::mutex& lock() { return lock_; }
+    bool has_voice() const { return voice_; }
+
+    // Synthesises `text` into `sound`, or onto the sound device when `sound`
+    // is null.
+    espeak_ng_STATUS say(std::string_view text, SpeechSound* sound) {
+        const auto mode = sound != nullptr
+                              ? ENOUTPUT_MODE_SYNCHRONOUS
+                              : static_cast<espeak_ng_OUTPUT_MODE>(ENOUTPUT_MODE_SYNCHRONOUS |
+                                                                   ENOUTPUT_MODE_SPEAK_AUDIO);
+        espeak_ng_STATUS status = espeak_ng_InitializeOutput(mode, 0, nullptr);
+        if (status != ENS_OK)
+            return status;
+        espeak_SetSynthCallback(sound != nullptr ? collect_samples : nullptr);
+        const std::string terminated(text);
+        status = espeak_ng_Synthesize(terminated.c_str(), terminated.size() + 1, 0, POS_CHARACTER,
+                                      0, espeakCHARS_UTF8, nullptr, sound);
+        if (status == ENS_OK)
+            status = espeak_ng_Synchronize();
+        if (status != ENS_OK)
+            drop_unplayed_sound();
+        return status;
+    }
+
+  private:
+    Synthesiser() {
+        espeak_ng_InitializePath(nullptr);
+        espeak_ng_ERROR_CONTEXT context = nullptr;
+        const bool initialised = espeak_ng_Initialize(&context) == ENS_OK;
+        espeak_ng_ClearErrorContext(&context);
+        voice_ = initialised && espeak_ng_SetVoiceByName(kEnglishVoice) == ENS_OK;
+    }
+
+    // Speech that found no device stays queued and would come out in front
+    // of the next text; a blank synthesised into nowhere takes it away.
+    static void drop_unplayed_sound() {
+        espeak_ng_InitializeOutput(ENOUTPUT_MODE_SYNCHRONOUS, 0, nullptr);
+        espeak_SetSynthCallback(nullptr);
+        espeak_ng_Synthesize(" ", 2, 0, POS_CHARACTER, 0, espeakCHARS_UTF8, nullptr, nullptr);
+    }
+
+    std::mutex lock_;
+    bool voice_ = false;
+};
+
+void put_le(std::string& out, uint32_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i)
+        out += static_cast<char>((value >> (8 * i)) & 0xFF);
+}
+
+}  // namespace
+
+SpeechOutcome synthesise(std::string_view text, SpeechSound& sound) {
+    sound = {};
+    if (!has_letter(text))
+        return {SpeechFailure::nothing_to_say, {}};
+    Synthesiser& synthesiser = Synthesiser::instance();
+    const std::lock_guard<std::mutex> hold(synthesiser.lock());
+    if (!synthesiser.has_voice())
+        return {SpeechFailure::no_voice, {}};
+    const espeak_ng_STATUS status = synthesiser.say(text, &sound);
+    sound.sample_rate = espeak_ng_GetSampleRate();
+    if (status != ENS_OK || sound.samples.empty() || sound.sample_rate <= 0)
+        return {SpeechFailure::no_voice, {}};
+    return {};
+}
+
+SpeechOutcome speak(std::string_view text) {
+    if (!has_letter(text))
+        return {SpeechFailure::nothing_to_say, {}};
+    Synthesiser& synthesiser = Synthesiser::instance();
+    const std::lock_guard<std::mutex> hold(synthesiser.lock());
+    if (!synthesiser.has_voice())
+        return {SpeechFailure::no_voice, {}};
+    QuietErrorStream quiet;
+    const espeak_ng_STATUS status = synthesiser.say(text, nullptr);
+    if (status == ENS_AUDIO_ERROR)
+        return {SpeechFailure::no_sound_device, {}};
+    if (status != ENS_OK)
+        return {SpeechFailure::no_voice, {}};
+    return {};
+}
+
+SpeechOutcome write_wav(std::string_view text, const std::string& path) {
+    SpeechSound sound;
+    if (SpeechOutcome outcome = synthesise(text, sound); !outcome.ok())
+        return outcome;
+    if (Status status = write_file_atomically(path, wav_bytes(sound)); !status.ok())
+        return {SpeechFailure::not_written, std::move(status)};
+    return {};
+}
+
+std::string wav_bytes(const SpeechSound& sound) {
+    const uint32_t data_size = static_cast<uint32_t>(sound.samples.size() * 2);
+    const uint32_t rate = static_cast<uint32_t>(sound.sample_rate);
+    std::string out;
+    out.reserve(44 + data_size);
+    out += "RIFF";
+    put_le(out, 36 + data_size, 4);
+    out += "WAVEfmt ";
+    put_le(out, 16, 4);        // the size of the format block
+    put_le(out, 1, 2);         // PCM
+    put_le(out, 1, 2);         // one channel
+    put_le(out, rate, 4);      // samples per second
+    put_le(out, rate * 2, 4);  // bytes per second
+    put_le(out, 2, 2);         // bytes per sample
+    put_le(out, 16, 2);        // bits per sample
+    out += "data";
+    put_le(out, data_size, 4);
+    for (const int16_t sample : sound.samples)
+        put_le(out, static_cast<uint16_t>(sample), 2);
+    return out;
+}
+
+}  // namespace vorna::speech
