@@ -13,11 +13,13 @@
 #include "core/dictionary/record_lookup.h"
 #include "core/io/file_bytes.h"
 #include "core/text/dictionary_edit_texts.h"
+#include "core/text/speech_texts.h"
 #include "dict/dict_options.h"
 #include "dict/dict_texts.h"
 #include "dict/exit_status.h"
 #include "dict/glossary.h"
 #include "dict/glossary_import.h"
+#include "speech/speech.h"
 
 namespace fs = std::filesystem;
 
@@ -190,6 +192,33 @@ class Dictionary {
     DictionaryChoice choice_;
 };
 
+std::string joined(const std::vector<std::string>& words) {
+    std::string text;
+    for (const std::string& word : words)
+        text += (text.empty() ? "" : " ") + word;
+    return text;
+}
+
+int say(const DictOptions& options, Script script) {
+    const std::string text = joined(options.operands);
+    const speech::SpeechOutcome outcome =
+        options.wav_path ? speech::write_wav(text, *options.wav_path) : speech::speak(text);
+    switch (outcome.failure) {
+        case speech::SpeechFailure::none:
+            return kSuccess;
+        case speech::SpeechFailure::nothing_to_say:
+            return fail(kUsage, vorna::texts::kNothingToSay.in(script));
+        case speech::SpeechFailure::no_voice:
+            return fail(kCannotSpeak, vorna::texts::kNoEnglishVoice.in(script));
+        case speech::SpeechFailure::no_sound_device:
+            return fail(kCannotSpeak, vorna::texts::kNoSoundDevice.in(script));
+        case speech::SpeechFailure::not_written:
+            break;
+    }
+    return fail(kWavNotWritten, vorna::texts::kSoundFileNotWritten.in(script) + *options.wav_path +
+                                    ": " + outcome.status.reason());
+}
+
 int run(const std::vector<std::string>& arguments) {
     const ParsedDictOptions parsed = parse_dict_options(arguments);
     const DictOptions& options = parsed.options;
@@ -202,7 +231,7 @@ int run(const std::vector<std::string>& arguments) {
     const Script script = options.translit ? Script::translit : Script::cyrillic;
     const std::vector<std::string>& operands = options.operands;
     if (options.command == Command::say)
-        return fail(kCannotSpeak, "say");
+        return say(options, script);
     Dictionary dictionary(options, script);
     switch (options.command) {
         case Command::path:

@@ -173,5 +173,17 @@ TEST_F(DictTest, path_says_which_dictionary_and_why) {
     EXPECT_FALSE(folder_.exists("qd.dat.bak"));
 }
 
+TEST_F(DictTest, say_writes_a_wav_file_or_says_why_not) {
+    EXPECT_EQ(dict("say 42"), 2);
+    EXPECT_EQ(err(), "vorna-dict: Нечего произнести: нет английского слова.\n");
+    const int status = dict("say house -o h.wav");
+    if (status == 7)
+        GTEST_SKIP() << err();
+    ASSERT_EQ(status, 0) << err();
+    EXPECT_EQ(folder_.read("h.wav").substr(0, 4), "RIFF");
+    EXPECT_EQ(dict("say house -o no-such-folder/h.wav"), 8);
+    EXPECT_EQ(dict("--dictionary qd.dat say house"), 2);  // say needs no dictionary
+}
+
 }  // namespace
 }  // namespace vorna
