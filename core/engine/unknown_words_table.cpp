@@ -27,10 +27,24 @@ std::size_t mark_length(std::string_view text, std::size_t at) {
     return text.substr(at, 3) == "\xE2\x80\xA6" ? 3 : 1;
 }
 
+bool is_ascii_letter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+// Whether the full stop at `at` closes a title written before a name
+// ("Mr. Darcy", "St. Paul"), which ends no sentence.
+bool closes_title(std::string_view text, std::size_t at) {
+    std::size_t start = at;
+    while (start > 0 && is_ascii_letter(text[start - 1]))
+        --start;
+    const std::string_view word = text.substr(start, at - start);
+    return word == "Mr" || word == "Mrs" || word == "Ms" || word == "Dr" || word == "St";
+}
+
 // Whether a sentence ends at `at`: a mark followed by a blank or the end,
 // or the first line break of an empty line.
 bool sentence_break_at(std::string_view text, std::size_t at) {
-    if (!ends_sentence_at(text, at))
+    if (!ends_sentence_at(text, at) || (text[at] == '.' && closes_title(text, at)))
         return false;
     const std::size_t after = at + mark_length(text, at);
     return after >= text.size() || is_blank(text[after]) || text[at] == '\n';

@@ -129,6 +129,11 @@ TEST(unknown_words_table, most_frequent_first_with_forms_and_cut_first_sentences
               "zebras\t2\tzebra\tZebras ran!\n"
               "far\t1\t\tYaks ran far away.\n");
     EXPECT_EQ(sentence_around(text, 70), "New paragraph: zebras again; yaks again?");
+    // A title before a name ends no sentence; the same letters ending a word do.
+    const std::string titles = "Mr. and Mrs. Bennet met Dr. Jones at St. Paul's. Hmm. Me.";
+    EXPECT_EQ(sentence_around(titles, 24), "Mr. and Mrs. Bennet met Dr. Jones at St. Paul's.");
+    EXPECT_EQ(sentence_around("It was his first. Mr. Smith came.", 25), "Mr. Smith came.");
+    EXPECT_EQ(sentence_around("Go to Hamst. Then stop.", 19), "Then stop.");
     EXPECT_EQ(unknown_words_tsv({}, &forms), "");
 
     // A long sentence is cut around the word at word ends.
