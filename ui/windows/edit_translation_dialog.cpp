@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "core/text/dictionary_edit_texts.h"
 #include "core/text/transliteration.h"
 #include "ui/desktop/x11_window_hints.h"
 #include "ui/windows/window_texts.h"
@@ -49,9 +50,11 @@ EditTranslationDialog::EditTranslationDialog(Script script, const QString& cyril
     setObjectName(QStringLiteral("edit_translation"));
     setWindowTitle(dialog_title(kEditTranslationItem, script));
     auto* form = new QFormLayout(this);
-    english_ = make_field(*form, "english_word", kEnglishWordField, script, initial.headword);
-    translation_ = make_field(*form, "translation", kTranslationField, script, initial.translation);
-    translit_ = make_field(*form, "translit", kTranslitField, script, initial.translit);
+    english_ =
+        make_field(*form, "english_word", texts::kEnglishWordField, script, initial.headword);
+    translation_ =
+        make_field(*form, "translation", texts::kTranslationField, script, initial.translation);
+    translit_ = make_field(*form, "translit", texts::kTranslitField, script, initial.translit);
     translit_follows_ =
         initial.translit.empty() || translit_->text() == translit_of(translation_->text());
     const bool translation_shown = script == Script::cyrillic || !cyrillic_family.isEmpty();

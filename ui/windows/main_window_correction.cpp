@@ -67,8 +67,9 @@ void MainWindow::edit_translation() {
             },
             *session_.file_calls);
         if (!outcome.ok()) {
-            services_.show_warning(shown, edit_refusal_text(outcome, record.headword,
-                                                            session_.dictionary_path(), script_));
+            services_.show_warning(
+                shown, edit_refusal_message(outcome, record.headword, session_.dictionary_path(),
+                                            script_));
         }
         return outcome.ok();
     };

@@ -112,18 +112,16 @@ inline constexpr ScriptedText kReplaceSourceQuestion = {
     "Esli zapisatj v nego perevod, ishodnij tekst propadjot.\r\n"
     "Vsjo ravno zapisatj perevod v etot fail?"};
 
-// Correcting the dictionary: the command, its dialog and its messages. %1,
-// %2 and %3 stand for a character, a field's name or a file.
+// The reading aids' commands.
 inline constexpr ScriptedText kArticleItem = {"Словарная статья", "Slovarnaja statja"};
 inline constexpr ScriptedText kDictionaryFormsItem = {"Искать словарную форму",
                                                       "Iskatj slovarnuju formu"};
 inline constexpr ScriptedText kSaveUnknownItem = {"Сохранить неизвестные слова…",
                                                   "Sohranitj neizvestnie slova…"};
 inline constexpr ScriptedText kUnknownFilter = {"Таблица слов (*.tsv)", "Tablica slov (*.tsv)"};
+// Correcting the dictionary: the command and its dialog; the fields' names
+// and the messages are in core/text/dictionary_edit_texts.h.
 inline constexpr ScriptedText kEditTranslationItem = {"Изменить перевод…", "Izmenitj perevod…"};
-inline constexpr ScriptedText kEnglishWordField = {"Английское слово", "Anglijskoe slovo"};
-inline constexpr ScriptedText kTranslationField = {"Перевод", "Perevod"};
-inline constexpr ScriptedText kTranslitField = {"Транслит", "Translit"};
 inline constexpr ScriptedText kRemoveButton = {"Удалить", "Udalitj"};
 inline constexpr ScriptedText kCancelButton = {"Отмена", "Otmena"};
 inline constexpr ScriptedText kRemoveQuestion = {"Удалить слово «%1» из словаря?",
@@ -131,28 +129,6 @@ inline constexpr ScriptedText kRemoveQuestion = {"Удалить слово «%1
 inline constexpr ScriptedText kTranslationNotShown = {
     "Перевод нельзя показать: нет шрифта с русскими буквами. Можно изменить транслит.",
     "Perevod neljzja pokazatj: net shrifta s russkimi bukvami. Mozhno izmenitj translit."};
-inline constexpr ScriptedText kCommaOrQuote = {
-    "Запятую и двойную кавычку нельзя записать в словарь. Уберите их из поля «%2».",
-    "Zapjatuju i dvojnuju kavichku neljzja zapisatj v slovarj. Uberite ih iz polja \"%2\"."};
-inline constexpr ScriptedText kCharacterNotWritable = {
-    "Символ «%1» в поле «%2» нельзя записать в файл словаря %3",
-    "Simvol \"%1\" v pole \"%2\" neljzja zapisatj v fail slovarja %3"};
-inline constexpr ScriptedText kHeadwordNotAWord = {
-    "Английское слово должно начинаться с латинской буквы и содержать не меньше двух букв; "
-    "кроме латинских букв в нём могут быть только апостроф и дефис.",
-    "Anglijskoe slovo dolzhno nachinatjsja s latinskoj bukvi i soderzhatj ne menjshe dvuh bukv; "
-    "krome latinskih bukv v njom mogut bitj toljko apostrof i defis."};
-inline constexpr ScriptedText kEmptyTranslation = {"Введите перевод.", "Vvedite perevod."};
-inline constexpr ScriptedText kDictionaryFull = {
-    "В словаре уже 60000 записей: новое слово не было бы загружено.",
-    "V slovare uzhe 60000 zapisej: novoe slovo ne bilo bi zagruzheno."};
-inline constexpr ScriptedText kWordNotInDictionary = {"Слова «%1» нет в словаре.",
-                                                      "Slova \"%1\" net v slovare."};
-inline constexpr ScriptedText kDictionaryNotRead = {"Не удалось прочитать файл словаря %3",
-                                                    "Ne udalosj prochitatj fail slovarja %3"};
-inline constexpr ScriptedText kDictionaryNotWritten = {
-    "Не удалось записать файл словаря %3. Словарь не изменён.",
-    "Ne udalosj zapisatj fail slovarja %3. Slovarj ne izmenjon."};
 // The loading window's first line when it loads the reader's own dictionary.
 inline constexpr ScriptedText kCheckingOwnDictionary = {"Проверка словаря %3 ...",
                                                         "Proverka slovarja %3 ..."};
