@@ -71,6 +71,7 @@ void UiTest::menuTree_captionsAndShortcuts() {
         {"dictionary/dictionary_forms", "Искать словарную форму", "Iskatj slovarnuju formu", ""},
         {"dictionary/save_unknown_words", "Сохранить неизвестные слова…",
          "Sohranitj neizvestnie slova…", ""},
+        {"dictionary/pronounce", "Произнести", "Proiznesti", "Ctrl+R"},
     };
     ProgramFixture program;
     QVERIFY(program.start_in(cyrillic));

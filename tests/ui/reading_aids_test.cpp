@@ -1,10 +1,15 @@
+#include <QMutex>
+#include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QStatusBar>
+#include <QThread>
 #include <QtTest>
 
 #include "program_fixture.h"
 #include "ui/boxes/word_at_point.h"
 #include "ui/windows/article_window.h"
+#include "ui/windows/pronunciation.h"
 #include "ui/windows/reading_aids.h"
 #include "ui_test.h"
 
@@ -148,6 +153,19 @@ void UiTest::unknownWords_savedAfterARunAndFormsRemembered() {
              QStringLiteral(
                  "zorbs\t2\t\tZorbs zorbs cat.\nhere\t1\t\tQuux here!\nquux\t1\t\tQuux here!\n"));
 
+    // A name typed without an extension gets the table's; a table that is
+    // there already is replaced only when the reader says so.
+    program.desktop.next_file_names.push_back(program.path("words"));
+    QVERIFY(program.trigger("save_unknown_words"));
+    QVERIFY(QFileInfo::exists(program.path("words.tsv")) &&
+            !QFileInfo::exists(program.path("words")));
+    write_file(program.path("words.tsv"), "mine");
+    program.desktop.next_file_names.push_back(program.path("words"));
+    QVERIFY(program.trigger("save_unknown_words"));
+    QCOMPARE(program.desktop.questions.size(), 1);
+    QVERIFY(program.desktop.questions.front().contains(program.path("words.tsv")));
+    QCOMPARE(file_bytes(program.path("words.tsv")), QByteArray("mine"));
+
     QAction* forms = program.action(QStringLiteral("dictionary_forms"));
     QVERIFY(forms && forms->isCheckable() && !forms->isChecked());
     forms->trigger();
@@ -156,4 +174,53 @@ void UiTest::unknownWords_savedAfterARunAndFormsRemembered() {
     QVERIFY(again.start());
     QVERIFY(again.action(QStringLiteral("dictionary_forms"))->isChecked());
     settings.remove(QStringLiteral("reading_aids"));
+}
+
+void UiTest::pronounce_saysTheWordOffTheWindowThreadAndExplainsSilence() {
+    ProgramFixture program;
+    QVERIFY(program.start());
+    QStringList said;
+    QMutex lock;
+    QThread* gui_thread = QThread::currentThread();
+    bool said_off_the_gui_thread = true;
+    program.window->pronunciation().set_voice([&](const std::string& text) {
+        const QMutexLocker hold(&lock);
+        said << QString::fromStdString(text);
+        said_off_the_gui_thread = said_off_the_gui_thread && QThread::currentThread() != gui_thread;
+        return vorna::speech::SpeechOutcome{vorna::speech::SpeechFailure::no_sound_device, {}};
+    });
+    const auto said_so_far = [&] {
+        const QMutexLocker hold(&lock);
+        return said;
+    };
+    QTextEdit& source = program.box("RTF1");
+    source.setPlainText(QStringLiteral("Hello, cat"));
+    program.put_caret("RTF1", 8);
+    QVERIFY(program.trigger("pronounce"));
+    QTRY_COMPARE(said_so_far(), QStringList{QStringLiteral("cat")});
+    QTRY_COMPARE(program.window->statusBar()->currentMessage(),
+                 QStringLiteral("Нет звукового устройства: произнести нельзя."));
+    QVERIFY(said_off_the_gui_thread);
+
+    QTextCursor selection = source.textCursor();
+    selection.setPosition(0);
+    selection.setPosition(10, QTextCursor::KeepAnchor);
+    source.setTextCursor(selection);
+    QVERIFY(program.trigger("pronounce"));
+    QTRY_COMPARE(said_so_far().size(), 2);
+    QCOMPARE(said_so_far().back(), QStringLiteral("Hello, cat"));
+
+    // The article window says its headword, and nothing when it shows no word.
+    program.put_caret("RTF1", 8);
+    QVERIFY(program.trigger("article"));
+    auto* button = program.window->reading_aids().article_window()->findChild<QPushButton*>(
+        QStringLiteral("pronounce_headword"));
+    QVERIFY(button && button->isEnabled());
+    button->click();
+    QTRY_COMPARE(said_so_far().size(), 3);
+    QCOMPARE(said_so_far().back(), QStringLiteral("cat"));
+    program.put_caret("RTF1", 6);
+    QVERIFY(program.trigger("article"));
+    QVERIFY(!button->isEnabled());
+    QVERIFY(program.desktop.messages.isEmpty());  // no modal box for any of it
 }

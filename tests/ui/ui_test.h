@@ -45,4 +45,5 @@ class UiTest : public QObject {
     void articleWindow_followsTheWordAndMapsTheTranslationBack();
     void articleWindow_badWordsAndMissingDictionaryAreExplained();
     void unknownWords_savedAfterARunAndFormsRemembered();
+    void pronounce_saysTheWordOffTheWindowThreadAndExplainsSilence();
 };

@@ -1,8 +1,10 @@
 #include "ui/windows/article_window.h"
 
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QMainWindow>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QSettings>
 #include <QVBoxLayout>
@@ -29,15 +31,28 @@ QSettings program_settings() {
 ArticleWindow::ArticleWindow(Script script, QWidget& main_window)
     : QWidget(&main_window, Qt::Tool),
       main_window_(main_window),
-      article_(new QPlainTextEdit(this)) {
+      article_(new QPlainTextEdit(this)),
+      pronounce_button_(new QPushButton(text_in(kPronounceItem, script), this)) {
     setObjectName(QStringLiteral("article_window"));
     setWindowTitle(text_in(kArticleWindowTitle, script));
     article_->setObjectName(QStringLiteral("article_text"));
     article_->setReadOnly(true);
     article_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    pronounce_button_->setObjectName(QStringLiteral("pronounce_headword"));
+    pronounce_button_->setEnabled(false);
+    pronounce_button_->setFocusPolicy(Qt::TabFocus);  // a click leaves the focus where it was
+    connect(pronounce_button_, &QPushButton::clicked, this, [this] {
+        if (pronounce_ && !headword_.isEmpty())
+            pronounce_(headword_);
+    });
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(article_);
+    auto* buttons = new QHBoxLayout;
+    buttons->setContentsMargins(4, 0, 4, 4);
+    buttons->addWidget(pronounce_button_);
+    buttons->addStretch();
+    layout->addLayout(buttons);
     resize(twips_to_pixels(6000), twips_to_pixels(5000));
 }
 
@@ -107,6 +122,11 @@ void ArticleWindow::moveEvent(QMoveEvent* event) {
 
 QString ArticleWindow::text() const {
     return article_->toPlainText();
+}
+
+void ArticleWindow::set_headword(const QString& word) {
+    headword_ = word;
+    pronounce_button_->setEnabled(!word.isEmpty());
 }
 
 }  // namespace vorna::ui

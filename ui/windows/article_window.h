@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 
 #include "core/text/script.h"
 
 class QPlainTextEdit;
+class QPushButton;
 
 namespace vorna::ui {
 
@@ -21,6 +23,13 @@ class ArticleWindow : public QWidget {
     void show_text(const QString& text);
     QString text() const;
 
+    // The word the article is about, which the "Произнести" button says; the
+    // button is off while there is none.
+    void set_headword(const QString& word);
+    void set_pronounce(std::function<void(const QString&)> pronounce) {
+        pronounce_ = std::move(pronounce);
+    }
+
   protected:
     void hideEvent(QHideEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
@@ -32,6 +41,9 @@ class ArticleWindow : public QWidget {
     QWidget& main_window_;
     QPlainTextEdit* article_;
     bool placed_ = false;
+    QPushButton* pronounce_button_;
+    QString headword_;
+    std::function<void(const QString&)> pronounce_;
 };
 
 }  // namespace vorna::ui

@@ -22,6 +22,7 @@
 #include "ui/desktop/product_art.h"
 #include "ui/desktop/toolkit_translation.h"
 #include "ui/desktop/window_placement.h"
+#include "ui/windows/pronunciation.h"
 #include "ui/windows/reading_aids.h"
 #include "ui/windows/session.h"
 #include "ui/windows/window_texts.h"
@@ -99,6 +100,8 @@ MainWindow::MainWindow(Session& session, DesktopServices& services)
     // A reader's own dictionary lives elsewhere; the run's files stay here.
     engine_.set_work_folder(session.application_folder);
     reading_aids_ = new ReadingAids(*this, *source_box_, *translation_box_, session_, services_);
+    pronunciation_ = new Pronunciation(*status_bar, this);
+    reading_aids_->set_pronounce([this](const QString& word) { pronunciation_->say(word); });
     add_reading_aid_items();
     // F10 opens the menu bar from the keyboard, as on most desktops: the
     // captions carry no access letters, so Alt alone reaches nothing.
@@ -184,6 +187,9 @@ void MainWindow::add_reading_aid_items() {
     add_dictionary_item(
         "save_unknown_words", kSaveUnknownItem, "", [this] { reading_aids_->save_unknown_words(); },
         false);
+    add_dictionary_item(
+        "pronounce", kPronounceItem, "Ctrl+R",
+        [this] { pronunciation_->say(QString::fromStdString(word_for_correction())); }, true);
 }
 
 void MainWindow::show_article() {
@@ -257,6 +263,7 @@ void MainWindow::first_load() {
     if (script_ == Script::translit)
         apply_translit_texts();
     reading_aids_->set_script(script_);
+    pronunciation_->set_script(script_);
     const std::string separator = QLocale::system().decimalPoint().toStdString();
     widen_panel_for(*progress_panel_,
                     QString::fromStdString(progress_panel_text(script_, 99.99, separator)));

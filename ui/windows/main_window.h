@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/dictionary/dictionary_edit.h"
 #include "core/engine/run_host.h"
 #include "core/engine/translation_engine.h"
 #include "ui/boxes/box_layout.h"
@@ -23,6 +24,7 @@ class QTextEdit;
 namespace vorna::ui {
 
 class DesktopServices;
+class Pronunciation;
 class ReadingAids;
 class RunWordMap;
 struct Session;
@@ -53,6 +55,8 @@ class MainWindow : public QMainWindow, private RunHost {
                                  bool in_box_menus);
     // The article, dictionary-form and unknown-word commands of that menu.
     ReadingAids& reading_aids() const { return *reading_aids_; }
+    // "Произнести": the word at the caret said aloud.
+    Pronunciation& pronunciation() const { return *pronunciation_; }
     // Maps a word of the translation box back to its English word while the
     // box holds the last run's output.
     const RunWordMap& run_word_map() const;
@@ -94,9 +98,13 @@ class MainWindow : public QMainWindow, private RunHost {
 
     // Refills the store from the corrected dictionary, with the loading window.
     void reload_dictionary();
-    // The English word a correction is about: the one at the caret, or where
-    // a box's context menu was opened.
+    // The English word a correction or "Произнести" is about: the one at the
+    // caret (or the selection), or where a box's context menu was opened.
     std::string word_for_correction() const;
+    // The record the correction dialog opens with: the word's own, or, for a
+    // word translated through its dictionary form, the form's or a new one
+    // starting from the form's translation, as the reader chooses.
+    RecordText record_to_correct(const std::string& word);
 
     void translate(OutputForm form);
     void save_box(QTextEdit& box);
@@ -131,8 +139,9 @@ class MainWindow : public QMainWindow, private RunHost {
     QPoint context_menu_point_;
     bool exit_requested_ = false;
     bool translation_command_running_ = false;
-    QString opened_file_;                  // the file RTF1 was last opened from
-    ReadingAids* reading_aids_ = nullptr;  // a child of the window
+    QString opened_file_;                     // the file RTF1 was last opened from
+    ReadingAids* reading_aids_ = nullptr;     // a child of the window
+    Pronunciation* pronunciation_ = nullptr;  // a child of the window
 };
 
 }  // namespace vorna::ui

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QMouseEvent>
 #include <QSettings>
 #include <QTextEdit>
@@ -66,6 +67,12 @@ TranslationOptions ReadingAids::run_options(TranslationOptions options) {
     return options;
 }
 
+std::vector<std::string> ReadingAids::dictionary_forms_of(const std::string& word) {
+    if (!dictionary_forms_on_)
+        return {};
+    return forms_.forms_of(word);
+}
+
 void ReadingAids::set_dictionary_forms(bool on) {
     dictionary_forms_on_ = on;
     program_settings()->setValue(kDictionaryFormsSetting, on);
@@ -94,6 +101,7 @@ void ReadingAids::show_article_in(const QTextEdit& box, const QPoint* point) {
     const QString word = english_word_in_box(box, point, word_map_).trimmed();
     const QString problem = problem_text(check_article_word(word.toStdString()), word, script_);
     show_article_text(problem.isEmpty() ? article_of(word) : problem);
+    article_window_->set_headword(problem.isEmpty() ? word : QString());
 }
 
 QString ReadingAids::article_of(const QString& word) {
@@ -120,8 +128,10 @@ QString ReadingAids::article_of(const QString& word) {
 }
 
 void ReadingAids::show_article_text(const QString& text) {
-    if (article_window_ == nullptr)
+    if (article_window_ == nullptr) {
         article_window_ = new ArticleWindow(script_, window_);
+        article_window_->set_pronounce(pronounce_);
+    }
     article_window_->show_text(text);
 }
 
@@ -135,10 +145,20 @@ void ReadingAids::save_unknown_words() {
         services_.show_message(&window_, text_in(texts::kNoUnknownWords, script));
         return;
     }
-    const QString name = services_.save_file_name(&window_, dialog_title(kSaveUnknownItem, script),
-                                                  text_in(kUnknownFilter, script), QString());
+    QString name = services_.save_file_name(&window_, dialog_title(kSaveUnknownItem, script),
+                                            text_in(kUnknownFilter, script), QString(),
+                                            DesktopServices::ReplaceQuestion::by_caller);
     if (name.isEmpty())
         return;
+    // The filter promises a table of words; a name typed without an
+    // extension gets the table's.
+    if (QFileInfo(name).suffix().isEmpty())
+        name += QStringLiteral(".tsv");
+    if (QFileInfo::exists(name) &&
+        !services_.ask(&window_,
+                       text_in(kReplaceFileQuestion, script).arg(QDir::toNativeSeparators(name)))) {
+        return;
+    }
     const std::string table = unknown_words_tsv(*unknown_rows_, &forms_);
     // Complete or not at all, as every save of the program.
     const Status saved = write_file_atomically(QFile::encodeName(name).toStdString(), table);

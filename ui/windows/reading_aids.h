@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QPoint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -55,6 +56,13 @@ class ReadingAids : public QObject {
 
     const RunWordMap& word_map() const { return word_map_; }
     ArticleWindow* article_window() const { return article_window_; }
+    // The dictionary forms of `word` (small letters) while they are looked
+    // up, most likely first; none otherwise.
+    std::vector<std::string> dictionary_forms_of(const std::string& word);
+    // What the article window's "Произнести" button does with its headword.
+    void set_pronounce(std::function<void(const QString&)> pronounce) {
+        pronounce_ = std::move(pronounce);
+    }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -75,6 +83,7 @@ class ReadingAids : public QObject {
     RunWordMap word_map_;
     std::optional<std::vector<UnknownWordRow>> unknown_rows_;  // none before the first run
     ArticleWindow* article_window_ = nullptr;
+    std::function<void(const QString&)> pronounce_;
 };
 
 }  // namespace vorna::ui

@@ -119,6 +119,7 @@ inline constexpr ScriptedText kDictionaryFormsItem = {"Искать словар
 inline constexpr ScriptedText kSaveUnknownItem = {"Сохранить неизвестные слова…",
                                                   "Sohranitj neizvestnie slova…"};
 inline constexpr ScriptedText kUnknownFilter = {"Таблица слов (*.tsv)", "Tablica slov (*.tsv)"};
+inline constexpr ScriptedText kPronounceItem = {"Произнести", "Proiznesti"};
 // Correcting the dictionary: the command and its dialog; the fields' names
 // and the messages are in core/text/dictionary_edit_texts.h.
 inline constexpr ScriptedText kEditTranslationItem = {"Изменить перевод…", "Izmenitj perevod…"};
