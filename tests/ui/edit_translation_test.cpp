@@ -1,6 +1,8 @@
+#include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QtTest>
 #include <cerrno>
 
@@ -181,10 +183,15 @@ void UiTest::editTranslation_readOnlyDictionary_editsTheReadersCopy() {
 
     answer_dialog(program, nullptr, QStringLiteral("cat"), QStringLiteral("кошка"), "ok");
     QVERIFY(program.trigger("edit_translation"));
-    QVERIFY(program.desktop.messages.isEmpty());
     QCOMPARE(file_bytes(program.path("qd.dat")), installed);
     const QString copy = data.filePath(QStringLiteral("vorna/qd.dat"));
-    QCOMPARE(file_bytes(copy),
+    // The reader is told once where the copy is.
+    QCOMPARE(program.desktop.messages.size(), 1);
+    QVERIFY(program.desktop.messages.front().contains(copy));
+    answer_dialog(program, nullptr, QStringLiteral("dog"), QStringLiteral("пёс"), "ok");
+    QVERIFY(program.trigger("edit_translation"));
+    QCOMPARE(program.desktop.messages.size(), 1);
+    QCOMPARE(file_bytes(copy + QStringLiteral(".bak")),
              QByteArray(installed).replace("\xD0\xBA\xD0\xBE\xD1\x82,kot", "кошка,koshka"));
     QCOMPARE(translated(program, QStringLiteral("cat")), QStringLiteral("кошка\n"));
     QCOMPARE(program.window->engine().dictionary_path(), copy.toStdString());
@@ -204,4 +211,33 @@ void UiTest::editTranslation_readOnlyDictionary_editsTheReadersCopy() {
     next.dictionary.origin = vorna::DictionaryOrigin::beside_program;
     QCOMPARE(vorna::ui::first_loading_line(next, vorna::Script::cyrillic, loading.status_label()),
              QStringLiteral("Проверка словаря ..."));
+}
+
+void UiTest::editTranslation_wordFoundThroughItsForm_offersTheFormOrTheWordItself() {
+    QStandardPaths::setTestModeEnabled(true);  // the setting goes to a folder of tests
+    ProgramFixture program;
+    QVERIFY(program.start());
+    QAction* forms = program.action(QStringLiteral("dictionary_forms"));
+    forms->setChecked(true);
+    if (translated(program, QStringLiteral("cats")) != QStringLiteral("кот\n"))
+        QSKIP("the Hunspell dictionary of American English is not installed");
+    program.put_caret("RTF1", 2);
+
+    QStringList filled;
+    program.desktop.next_answers = {true};  // correct the form the run used
+    answer_dialog(program, &filled, QString(), QStringLiteral("кот"), "cancel");
+    QVERIFY(program.trigger("edit_translation"));
+    QCOMPARE(program.desktop.questions.size(), 1);
+    QCOMPARE(program.desktop.questions.front(),
+             QStringLiteral("Слово «cats» переведено по словарной форме «cat»: кот.\r\n"
+                            "Исправить перевод слова «cat»?\r\n"
+                            "«Нет» — добавить в словарь само слово «cats»."));
+    QCOMPARE(filled.mid(1, 2), (QStringList{QStringLiteral("cat"), QStringLiteral("кот")}));
+
+    program.desktop.next_answers = {false};  // add the word itself, from the form's translation
+    answer_dialog(program, &filled, QString(), QStringLiteral("коты"), "ok");
+    QVERIFY(program.trigger("edit_translation"));
+    QCOMPARE(filled.mid(1, 2), (QStringList{QStringLiteral("cats"), QStringLiteral("кот")}));
+    QCOMPARE(translated(program, QStringLiteral("cats cat")), QStringLiteral("коты кот\n"));
+    forms->setChecked(false);
 }

@@ -37,6 +37,7 @@ class UiTest : public QObject {
     void editTranslation_badInputIsRefusedInTheWindowsScript();
     void editTranslation_fitsItsTextAndShowsTranslationsWithoutCyrillic();
     void editTranslation_readOnlyDictionary_editsTheReadersCopy();
+    void editTranslation_wordFoundThroughItsForm_offersTheFormOrTheWordItself();
     void saveOverFile_asksInTheInterfaceLanguage_data();
     void saveOverFile_asksInTheInterfaceLanguage();
     void fileDialogs_admitEveryFileAndShunPseudoFileSystems();

@@ -2,6 +2,8 @@
 #include <QFontDatabase>
 #include <QTextEdit>
 
+#include "core/dictionary/edit_refusal_text.h"
+#include "core/text/dictionary_edit_texts.h"
 #include "core/text/text_case.h"
 #include "ui/boxes/word_at_point.h"
 #include "ui/desktop/desktop_services.h"
@@ -9,6 +11,7 @@
 #include "ui/windows/edit_translation_dialog.h"
 #include "ui/windows/loading_window.h"
 #include "ui/windows/main_window.h"
+#include "ui/windows/reading_aids.h"
 #include "ui/windows/session.h"
 #include "ui/windows/window_texts.h"
 
@@ -41,12 +44,32 @@ std::string MainWindow::word_for_correction() const {
     return english_word_in_box(*box, nullptr, run_word_map()).trimmed().toStdString();
 }
 
+RecordText MainWindow::record_to_correct(const std::string& word) {
+    if (std::optional<RecordText> record = record_of(session_.store, word))
+        return *record;
+    // A word the run translated through its dictionary form has no record of
+    // its own: the reader may mean the form's, or want the word itself added.
+    for (const std::string& form : reading_aids_->dictionary_forms_of(lower_headword(word))) {
+        const std::optional<RecordText> base = record_of(session_.store, form);
+        if (!base)
+            continue;
+        const std::string translation =
+            script_ == Script::translit ? base->translit : base->translation;
+        const QString question = QString::fromStdString(
+            fill_markers(kCorrectTheFormQuestion.in(script_), word, form, translation));
+        if (services_.ask(this, question))
+            return *base;
+        return RecordText{word, base->translation, base->translit};
+    }
+    return RecordText{word, "", ""};
+}
+
 void MainWindow::edit_translation() {
     // A run reads the store line by line; it is never refilled under it.
     if (translation_command_running_ || engine_.run_in_progress())
         return;
     const std::string word = word_for_correction();
-    const RecordText current = record_of(session_.store, word).value_or(RecordText{word, "", ""});
+    const RecordText current = record_to_correct(word);
     const auto lookup = [this](const std::string& typed) {
         return record_of(session_.store, typed);
     };
@@ -59,6 +82,7 @@ void MainWindow::edit_translation() {
                 shown,
                 text_in(kRemoveQuestion, script_).arg(QString::fromStdString(record.headword))))
             return false;
+        const DictionaryOrigin before = session_.dictionary.origin;
         const EditOutcome outcome = edit_chosen_dictionary(
             session_.dictionary, session_.readers_folder,
             [&](const std::string& path) {
@@ -70,6 +94,12 @@ void MainWindow::edit_translation() {
             services_.show_warning(
                 shown, edit_refusal_message(outcome, record.headword, session_.dictionary_path(),
                                             script_));
+        } else if (before != DictionaryOrigin::readers_copy &&
+                   session_.dictionary.origin == DictionaryOrigin::readers_copy) {
+            // Said once: from now on the copy is the dictionary.
+            services_.show_message(
+                shown, QString::fromStdString(fill_markers(texts::kCopyMadeForReader.in(script_),
+                                                           "", "", session_.dictionary_path())));
         }
         return outcome.ok();
     };

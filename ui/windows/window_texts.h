@@ -123,6 +123,15 @@ inline constexpr ScriptedText kPronounceItem = {"Произнести", "Proizne
 // Correcting the dictionary: the command and its dialog; the fields' names
 // and the messages are in core/text/dictionary_edit_texts.h.
 inline constexpr ScriptedText kEditTranslationItem = {"Изменить перевод…", "Izmenitj perevod…"};
+// Asked when the word was translated through its dictionary form: %1 the
+// word, %2 the form, %3 the form's translation.
+inline constexpr ScriptedText kCorrectTheFormQuestion = {
+    "Слово «%1» переведено по словарной форме «%2»: %3.\r\n"
+    "Исправить перевод слова «%2»?\r\n"
+    "«Нет» — добавить в словарь само слово «%1».",
+    "Slovo \"%1\" perevedeno po slovarnoj forme \"%2\": %3.\r\n"
+    "Ispravitj perevod slova \"%2\"?\r\n"
+    "\"Net\" — dobavitj v slovarj samo slovo \"%1\"."};
 inline constexpr ScriptedText kRemoveButton = {"Удалить", "Udalitj"};
 inline constexpr ScriptedText kCancelButton = {"Отмена", "Otmena"};
 inline constexpr ScriptedText kRemoveQuestion = {"Удалить слово «%1» из словаря?",
