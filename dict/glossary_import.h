@@ -17,11 +17,10 @@ struct RefusedEntry {
 };
 
 // Puts every entry the edit rules accept into the dictionary at `path` in
-// one rewrite, in the glossary's order (a later line for the same word
-// wins), keeping the previous file as `<file>.bak` once. Entries the rules
-// refuse land in `refused` and the others still go in. The outcome is the
-// file's: a dictionary that cannot be read or written is left as it was,
-// and with nothing to put in it is not rewritten at all.
+// one rewrite (apply_records), in the glossary's order, so a later line for
+// the same word wins. Entries the rules refuse land in `refused`, with
+// their lines, and the others still go in. The outcome is the file's: a
+// dictionary that cannot be read or written is left as it was.
 EditOutcome import_entries(const std::string& path, const std::vector<GlossaryEntry>& entries,
                            std::vector<RefusedEntry>& refused,
                            FileCalls& calls = system_file_calls());
