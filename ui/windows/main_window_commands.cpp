@@ -86,10 +86,7 @@ void MainWindow::open_file() {
     const Status read =
         rtf::load_document_file(name, *loaded, [this] { process_pending_events(); });
     if (!read) {
-        // The reader chose a file and is told why nothing came of it.
-        services_.show_warning(this, text_in(kOpenFailedStart, script_) +
-                                         QDir::toNativeSeparators(name) + reason_line(read));
-        return;
+        return;  // a document that cannot be read leaves RTF1 as it was, silently
     }
     opened_file_ = name;
     if (starts_as_rtf(name)) {

@@ -86,8 +86,6 @@ inline constexpr const char* kTranslitWarning =
 // Our own messages, in the script of the window that shows them.
 inline constexpr ScriptedText kSaveFailedStart = {"Не удалось сохранить файл ",
                                                   "Ne udalosj sohranitj fail "};
-inline constexpr ScriptedText kOpenFailedStart = {"Не удалось открыть файл ",
-                                                  "Ne udalosj otkritj fail "};
 inline constexpr ScriptedText kProductLine = {"© 2005 VORNA — бесплатная программа",
                                               "(c) 2005 VORNA - besplatnaja programma"};
 
