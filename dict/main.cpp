@@ -1,5 +1,6 @@
 // vorna-dict: the reader's dictionary from the command line, through the
 // same edit as the window's "Изменить перевод…".
+#include <signal.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -257,6 +258,9 @@ int run(const std::vector<std::string>& arguments) {
 
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
+    // A file-size limit makes a write fail with EFBIG, reported like any other
+    // failed write, instead of ending the program without a word.
+    signal(SIGXFSZ, SIG_IGN);
     // Faults are reported as statuses; this is the last guard, so that even
     // an unforeseen one (memory running out) ends in one line, not an abort.
     try {

@@ -2,6 +2,7 @@
 // over to the main window once the dictionary is in memory.
 #include <QApplication>
 #include <QFile>
+#include <csignal>
 #include <cstdlib>
 #include <memory>
 
@@ -12,6 +13,9 @@
 #include "ui/windows/session.h"
 
 int main(int argc, char* argv[]) {
+    // A file-size limit makes a save or a working file fail with EFBIG, which
+    // the program reports or works around, instead of ending without a word.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vorna"));
     QApplication::setApplicationVersion(QStringLiteral(VORNA_VERSION));
