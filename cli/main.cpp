@@ -7,7 +7,6 @@
 #include <cerrno>
 #include <cstdlib>
 #include <exception>
-#include <filesystem>
 #include <iostream>
 #include <new>
 
@@ -25,13 +24,12 @@
 #include "core/io/atomic_write.h"
 #include "core/io/file_bytes.h"
 #include "core/io/file_calls.h"
+#include "core/io/path_parts.h"
 #include "core/io/private_folder.h"
 #include "core/text/interface_texts.h"
 #include "core/text/text_case.h"
 #include "core/text/text_encoding.h"
 #include "forms/dictionary_forms.h"
-
-namespace fs = std::filesystem;
 
 namespace vorna::cli {
 namespace {
@@ -57,19 +55,10 @@ std::string as_one_line(std::string text) {
     return text;
 }
 
-fs::path program_folder() {
-    std::error_code error;
-    const fs::path self = fs::read_symlink("/proc/self/exe", error);
-    if (!error)
-        return self.parent_path();
-    fs::path current = fs::current_path(error);
-    return error ? fs::path(".") : current;
-}
-
 // --dictionary, else the reader's corrected copy, else qd.dat beside the
 // program: the windows' rule.
 std::string chosen_dictionary(const CliOptions& options) {
-    return choose_dictionary(options.dictionary_path, program_folder().string(),
+    return choose_dictionary(options.dictionary_path, program_folder(),
                              readers_data_folder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")))
         .path;
 }

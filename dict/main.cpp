@@ -6,13 +6,13 @@
 #include <algorithm>
 #include <cstdlib>
 #include <exception>
-#include <filesystem>
 #include <iostream>
 
 #include "core/dictionary/dictionary_choice.h"
 #include "core/dictionary/edit_refusal_text.h"
 #include "core/dictionary/record_lookup.h"
 #include "core/io/file_bytes.h"
+#include "core/io/path_parts.h"
 #include "core/text/dictionary_edit_texts.h"
 #include "core/text/speech_texts.h"
 #include "dict/dict_options.h"
@@ -22,8 +22,6 @@
 #include "dict/glossary_import.h"
 #include "speech/speech.h"
 
-namespace fs = std::filesystem;
-
 namespace vorna::dict {
 namespace {
 
@@ -32,12 +30,6 @@ constexpr const char* kProgram = "vorna-dict: ";
 int fail(int code, const std::string& message) {
     std::cerr << kProgram << message << '\n';
     return code;
-}
-
-std::string program_folder() {
-    std::error_code error;
-    const fs::path self = fs::read_symlink("/proc/self/exe", error);
-    return error ? std::string(".") : self.parent_path().string();
 }
 
 // One line, whatever the system's reason holds.
