@@ -8,6 +8,7 @@
 #include "core/dictionary/dictionary_store.h"
 #include "importer.h"
 #include "qd_writer.h"
+#include "reviewed.h"
 #include "silent_load_sink.h"
 #include "test_folder.h"
 #include "translit.h"
@@ -166,6 +167,49 @@ TEST(qd_import, overrides_win_and_reach_references) {
     EXPECT_EQ(run.by_headword.at("to"), "к");
     EXPECT_EQ(run.by_headword.at("went"), "идти, ехать");
     EXPECT_EQ(run.by_headword.at("new"), "новый");
+}
+
+// A reviewed word wins over the article's order and its forms follow it; a
+// line for one part of speech serves the forms of that part, a form with a
+// line of its own keeps it, and "none" leaves the headword without a record.
+TEST(qd_import, reviewed_decisions_come_first_and_forms_follow) {
+    TestFolder folder;
+    folder.write("reviewed.txt",
+                 "# comment\n"
+                 "cat       sense  кошка\n"
+                 "cat/v     sense  бить\n"
+                 "stop      sense  останавливать\n"
+                 "stopped   new    остановившийся\n"
+                 "go        sense  ехать\n"
+                 "mister    none\n"
+                 "tbsp      new    столовая ложка\n");
+    const ReviewedWords reviewed = read_reviewed(folder.file("reviewed.txt"));
+    EXPECT_EQ(reviewed.words.at("stopped").mark, ReviewMark::added);
+    EXPECT_EQ(reviewed.words.at("mister").mark, ReviewMark::no_record);
+
+    const auto ranks = ranks_of({{"cats", 20}, {"catted", 80}, {"stopped", 20}, {"stops", 20}});
+    const WordUsage usage;
+    Importer importer(ranks, usage, {});
+    importer.add_reviewed(reviewed);
+    importer.add_articles(kArticles);
+    ImportFigures figures;
+    const Expected expected = {{"cat", "кошка"},
+                               {"cats", "кошка"},
+                               {"catted", "бить"},
+                               {"stops", "останавливать"},
+                               {"stopped", "остановившийся"},
+                               {"mister", kNone},
+                               {"tbsp", "столовая ложка"}};
+    expect_translations(translations(importer.records(kDefaultRecordLimit, figures)), expected);
+    EXPECT_EQ(figures.reviewed_out, 1u);
+    // "ехать" is not in the article of go: a slip the import reports.
+    EXPECT_EQ(importer.unattested_senses(), std::vector<std::string>{"go ехать"});
+
+    for (const char* wrong : {"cat  maybe  кот\n", "cat  sense\n", "cat  none  кот\n",
+                              "cat/x  sense  кот\n", "cat  sense  кот\ncat  new  кошка\n"}) {
+        folder.write("wrong.txt", wrong);
+        EXPECT_THROW(read_reviewed(folder.file("wrong.txt")), std::runtime_error) << wrong;
+    }
 }
 
 TEST(qd_import, writes_lines_with_commas_quoted_and_no_stray_quote) {

@@ -63,6 +63,69 @@ bool is_usable_headword(const std::string& key) {
 Importer::Importer(const WordRanks& ranks, const WordUsage& usage, Overrides overrides)
     : ranks_(ranks), usage_(usage), overrides_(std::move(overrides)) {}
 
+void Importer::add_reviewed(const ReviewedWords& reviewed) {
+    for (const auto& [headword, decision] : reviewed.words) {
+        if (decision.mark == ReviewMark::no_record) {
+            no_record_.insert(headword);
+            overrides_.erase(headword);
+            continue;
+        }
+        overrides_[headword] = decision.translation;
+        if (decision.mark == ReviewMark::sense) {
+            sense_attested_.emplace(std::make_pair(headword, decision.translation), false);
+        }
+    }
+    for (const auto& [key, decision] : reviewed.by_part) {
+        by_part_[key] = decision.translation;
+        if (decision.mark == ReviewMark::sense) {
+            sense_attested_.emplace(std::make_pair(key.first, decision.translation), false);
+        }
+    }
+}
+
+std::vector<std::string> Importer::unattested_senses() const {
+    std::vector<std::string> unattested;
+    for (const auto& [decided, attested] : sense_attested_) {
+        if (!attested) {
+            unattested.push_back(decided.first + " " + decided.second);
+        }
+    }
+    return unattested;
+}
+
+void Importer::check_attested(const std::string& headword, const std::string& article_text) {
+    for (auto it = sense_attested_.lower_bound({headword, std::string()});
+         it != sense_attested_.end() && it->first.first == headword; ++it) {
+        it->second = it->second || article_has_translation(article_text, it->first.second);
+    }
+}
+
+std::vector<std::string> Importer::bases_of(const std::string& form) const {
+    std::vector<std::string> bases;
+    const auto add = [&](const std::string& base) {
+        if (base != form && entries_.count(base) > 0 &&
+            std::find(bases.begin(), bases.end(), base) == bases.end()) {
+            bases.push_back(base);
+        }
+    };
+    for (const auto& [base, part] : usage_.bases_of(form)) {
+        add(base);
+    }
+    for (const PossibleBase& possible : possible_bases(form)) {
+        add(possible.base);
+    }
+    const auto found = entries_.find(form);
+    if (found != entries_.end()) {
+        for (const Reference& reference : found->second.references) {
+            if (reference.form_of != PartOfSpeech::unknown ||
+                usage_.is_irregular_form_of(form, reference.target)) {
+                add(reference.target);
+            }
+        }
+    }
+    return bases;
+}
+
 void Importer::add_supplement(const Overrides& words) {
     supplement_.insert(words.begin(), words.end());
 }
@@ -74,6 +137,7 @@ void Importer::add_articles(const std::vector<DictdArticle>& articles) {
             continue;  // phrases and symbols: a word lookup never meets them
         }
         const ParsedArticle parsed = parse_article(article.text);
+        check_attested(key, article.text);
         // "may" and "May" share a key; the article written as the key comes first.
         const int rank = parsed.headword == key ? 0 : 1;
         auto [slot, is_new] = entries_.try_emplace(key);
@@ -319,6 +383,12 @@ std::optional<std::string> Importer::translate(const std::string& headword, Part
 
 std::optional<std::string> Importer::resolve(const std::string& headword, PartOfSpeech wanted,
                                              int homograph, int group, int depth) {
+    if (wanted != PartOfSpeech::unknown) {
+        const auto decided = by_part_.find({headword, wanted});
+        if (decided != by_part_.end()) {
+            return decided->second;
+        }
+    }
     const auto found = entries_.find(headword);
     const auto overridden = overrides_.find(headword);
     // The table corrects a word's usual sense; a form that asks for another
@@ -487,8 +557,12 @@ void Importer::add_forms(std::vector<Ranked>& ranked,
         if (part == PartOfSpeech::adjective) {
             translation = compared_form(form, base);
         }
+        // A base that is itself a form: a reviewer's word for that part
+        // first, then its article's own sense.
         if (!translation && !usage_.bases_of(base).empty()) {
-            translation = own_sense(base, part);
+            const auto decided = by_part_.find({base, part});
+            translation =
+                decided != by_part_.end() ? std::optional(decided->second) : own_sense(base, part);
         }
         if (!translation) {
             translation = translate(base, part);
@@ -509,7 +583,8 @@ void Importer::add_forms(std::vector<Ranked>& ranked,
         }
     }
     for (const std::string& base : headword_order_) {
-        if (!only_small_letters(base) || is_name(base) || !translate(base)) {
+        if (!only_small_letters(base) || is_name(base) || no_record_.count(base) > 0 ||
+            !translate(base)) {
             continue;
         }
         // "father's": the possessive is looked up as one word.
@@ -728,8 +803,15 @@ std::vector<QdRecord> Importer::records(std::size_t limit, ImportFigures& figure
     std::unordered_map<std::string, bool> taken;
     std::unordered_set<std::string> untranslated;
     figures.headwords = headword_order_.size();
+    for (const std::string& headword : no_record_) {
+        taken[headword] = true;
+    }
     for (const std::string& headword : headword_order_) {
         taken[headword] = true;
+        if (no_record_.count(headword) > 0) {
+            ++figures.reviewed_out;
+            continue;
+        }
         if (is_name(headword)) {
             ++figures.names;
             continue;  // shown as written, like other names

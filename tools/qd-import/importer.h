@@ -1,15 +1,18 @@
 #pragma once
 
 #include <cstddef>
+#include <map>
 #include <optional>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "article.h"
 #include "core/dictionary/dictd_dictionary.h"
 #include "overrides.h"
 #include "qd_writer.h"
+#include "reviewed.h"
 #include "sense_text.h"
 #include "word_lists.h"
 
@@ -23,15 +26,16 @@ constexpr std::size_t kDefaultRecordLimit = 59000;
 
 struct ImportFigures {
     std::size_t articles = 0;
-    std::size_t headwords = 0;   // single-word headwords the source has
-    std::size_t translated = 0;  // of those, the ones given a translation
-    std::size_t forms = 0;       // inflected forms added
-    std::size_t overridden = 0;  // records whose translation the table gave
-    std::size_t left_out = 0;    // dropped, the rarest first, to keep within the limit
-    std::size_t names = 0;       // headwords left out as names (only slang senses)
-    std::size_t supplement = 0;  // everyday words the source lacks, from the team's list
-    std::size_t spellings = 0;   // American and British spellings given the other one's record
-    std::size_t adverbs = 0;     // -ly adverbs made from their adjective's sense
+    std::size_t headwords = 0;     // single-word headwords the source has
+    std::size_t translated = 0;    // of those, the ones given a translation
+    std::size_t forms = 0;         // inflected forms added
+    std::size_t overridden = 0;    // records whose translation the table gave
+    std::size_t left_out = 0;      // dropped, the rarest first, to keep within the limit
+    std::size_t names = 0;         // headwords left out as names (only slang senses)
+    std::size_t supplement = 0;    // everyday words the source lacks, from the team's list
+    std::size_t spellings = 0;     // American and British spellings given the other one's record
+    std::size_t adverbs = 0;       // -ly adverbs made from their adjective's sense
+    std::size_t reviewed_out = 0;  // headwords the review leaves without a record
 };
 
 // Turns the articles of an English-Russian dictd dictionary into qd.dat
@@ -44,6 +48,9 @@ class Importer {
     Importer(WordRanks&&, const WordUsage&, Overrides) = delete;
     Importer(const WordRanks&, WordUsage&&, Overrides) = delete;
 
+    // The reviewers' decisions: they come before every rule, and the forms
+    // of a reviewed word follow it. Call before add_articles.
+    void add_reviewed(const ReviewedWords& reviewed);
     void add_articles(const std::vector<DictdArticle>& articles);
     // Everyday words the source lacks: used for a headword nothing else gives.
     void add_supplement(const Overrides& words);
@@ -54,6 +61,13 @@ class Importer {
                                          PartOfSpeech wanted = PartOfSpeech::unknown);
 
     std::vector<QdRecord> records(std::size_t limit, ImportFigures& figures);
+
+    // The headwords whose "sense" decision names a translation that their
+    // article does not hold, in alphabetical order.
+    std::vector<std::string> unattested_senses() const;
+    // The headwords a form may be a form of ("served" serve, "went" go),
+    // those the source has, the likeliest first.
+    std::vector<std::string> bases_of(const std::string& form) const;
 
   private:
     struct Candidate {
@@ -101,6 +115,7 @@ class Importer {
     std::size_t add_adverbs(std::vector<Ranked>& ranked,
                             std::unordered_map<std::string, bool>& taken);
     int level_of(const std::string& headword) const;
+    void check_attested(const std::string& headword, const std::string& article_text);
     // The article's own first plain sense of that part, references aside.
     std::optional<std::string> own_sense(const std::string& headword, PartOfSpeech part) const;
 
@@ -108,6 +123,11 @@ class Importer {
     const WordUsage& usage_;
     Overrides overrides_;
     Overrides supplement_;
+    std::map<std::pair<std::string, PartOfSpeech>, std::string> by_part_;
+    std::unordered_set<std::string> no_record_;
+    // "sense" decisions (headword, translation), and whether their article
+    // holds the translation.
+    std::map<std::pair<std::string, std::string>, bool> sense_attested_;
     std::unordered_map<std::string, Entry> entries_;
     std::vector<std::string> headword_order_;
     std::unordered_map<std::string, std::optional<std::string>> plain_translations_;
