@@ -111,9 +111,6 @@ std::vector<std::string> Importer::bases_of(const std::string& form) const {
     for (const auto& [base, part] : usage_.bases_of(form)) {
         add(base);
     }
-    for (const PossibleBase& possible : possible_bases(form)) {
-        add(possible.base);
-    }
     const auto found = entries_.find(form);
     if (found != entries_.end()) {
         for (const Reference& reference : found->second.references) {
@@ -121,6 +118,25 @@ std::vector<std::string> Importer::bases_of(const std::string& form) const {
                 usage_.is_irregular_form_of(form, reference.target)) {
                 add(reference.target);
             }
+        }
+    }
+    // "never" is no comparative of "neve", nor "mother" of "moth": a form
+    // running text uses as a word of its own has no regular base.
+    const auto& tags = usage_.form_tags(form);
+    if (found == entries_.end() || (!tags.empty() && is_inflection_tag(tags.front()))) {
+        std::vector<std::string> regular;
+        for (const PossibleBase& possible : possible_bases(form)) {
+            if (entries_.count(possible.base) > 0) {
+                regular.push_back(possible.base);
+            }
+        }
+        // "does" is a form of "do" rather than of "doe".
+        std::stable_sort(regular.begin(), regular.end(),
+                         [this](const std::string& a, const std::string& b) {
+                             return ranks_.count(a) > ranks_.count(b);
+                         });
+        for (const std::string& base : regular) {
+            add(base);
         }
     }
     return bases;
