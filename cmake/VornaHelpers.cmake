@@ -24,18 +24,49 @@ function(vorna_set_warnings target)
   endif()
 endfunction()
 
-# vorna_add_test(<name> SOURCES <files...> LIBS <targets...>)
-# Builds a test executable and registers it with CTest. Window tests need no
-# display: the offscreen platform is set for every test.
-function(vorna_add_test name)
+include(GoogleTest)
+
+# The environment every test runs in: window tests need no display, and no
+# test depends on the user's locale.
+set(VORNA_TEST_ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8")
+
+# Builds one test executable of <name> from its sources and libraries.
+function(_vorna_test_executable name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS})
   target_compile_definitions(${name} PRIVATE
     VORNA_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data")
   vorna_set_warnings(${name})
+endfunction()
+
+# vorna_add_test(<name> SOURCES <files...> LIBS <targets...>)
+# Builds a GoogleTest executable and registers each of its cases with CTest as
+# <name>.<Suite>.<case>, so a failure is named by its case and
+# `ctest -R <name>` still runs them all. The cases are listed when CTest runs,
+# so the build never runs a test program.
+function(vorna_add_test name)
+  _vorna_test_executable(${name} ${ARGN})
+  gtest_discover_tests(${name}
+    TEST_PREFIX "${name}."
+    DISCOVERY_MODE PRE_TEST
+    DISCOVERY_TIMEOUT 120
+    PROPERTIES TIMEOUT 900)
+  # The environment is a list, which the discovery's PROPERTIES would split;
+  # it is set on the listed cases by a file CTest reads after the list.
+  set(environment_file "${CMAKE_CURRENT_BINARY_DIR}/${name}_environment.cmake")
+  file(WRITE "${environment_file}"
+    "if(${name}_TESTS)\n"
+    "  set_tests_properties(\${${name}_TESTS} PROPERTIES ENVIRONMENT \"${VORNA_TEST_ENVIRONMENT}\")\n"
+    "endif()\n")
+  set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES "${environment_file}")
+endfunction()
+
+# vorna_add_qt_test(<name> SOURCES <files...> LIBS <targets...>)
+# Builds a Qt Test executable and registers it with CTest as one test.
+function(vorna_add_qt_test name)
+  _vorna_test_executable(${name} ${ARGN})
+  set_target_properties(${name} PROPERTIES AUTOMOC ON)
   add_test(NAME ${name} COMMAND ${name})
-  set_tests_properties(${name} PROPERTIES
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8"
-    TIMEOUT 900)
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "${VORNA_TEST_ENVIRONMENT}" TIMEOUT 900)
 endfunction()

@@ -21,4 +21,15 @@ class LoadProgressSink : public EventPump {
     virtual void records_left_out(int32_t count) = 0;
 };
 
+// A load sink that shows nothing, for programs without windows (the command
+// line, tools, benchmarks, tests). Override what matters.
+class SilentLoadProgress : public LoadProgressSink {
+  public:
+    void process_pending_events() override {}
+    void dictionary_missing() override {}
+    void letter_done(char, int32_t) override {}
+    void indexing_started() override {}
+    void records_left_out(int32_t) override {}
+};
+
 }  // namespace vorna

@@ -10,7 +10,7 @@
 #include <thread>
 
 #include "core/dictionary/dictionary_loader.h"
-#include "core/engine/silent_hosts.h"
+#include "core/dictionary/load_progress.h"
 #include "failing_calls.h"
 #include "temp_folder.h"
 

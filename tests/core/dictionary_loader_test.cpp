@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <random>
 #include <string>
@@ -14,7 +15,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/engine/silent_hosts.h"
+#include "core/dictionary/load_progress.h"
 #include "failing_calls.h"
 #include "temp_folder.h"
 
@@ -355,6 +356,19 @@ TEST(dictionary_loader, loads_at_once_in_one_folder_never_share_a_working_copy) 
         }
     }
     EXPECT_EQ(folder.names(), std::vector<std::string>{"qd.dat"});
+}
+
+TEST(dictionary_loader, load_completes_in_a_read_only_application_folder) {
+    TempFolder folder;
+    folder.write("qd.dat", "cat,kot,kot\r\n");
+    std::filesystem::permissions(
+        folder.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    if (std::ofstream(folder.file("write-test")).good())
+        GTEST_SKIP() << "permission bits do not stop this user from writing";
+    DictionaryStore store;
+    SilentLoadProgress sink;
+    ASSERT_TRUE(load_dictionary(store, folder.path(), sink));
+    EXPECT_EQ(store.entries[1].word_eng, "cat");
 }
 
 }  // namespace

@@ -5,8 +5,6 @@
 #include <filesystem>
 #include <fstream>
 
-#include "core/dictionary/dictionary_loader.h"
-#include "core/engine/silent_hosts.h"
 #include "temp_folder.h"
 
 namespace vorna {
@@ -34,18 +32,6 @@ TEST(work_folder, writable_folder_is_used_as_it_is_else_a_private_one_for_a_whil
         EXPECT_TRUE(std::ofstream(work.file("probe")).good());
     }
     EXPECT_FALSE(fs::exists(private_path));
-}
-
-TEST(work_folder, load_completes_in_a_read_only_application_folder) {
-    TempFolder folder;
-    folder.write("qd.dat", "cat,kot,kot\r\n");
-    fs::permissions(folder.path(), fs::perms::owner_read | fs::perms::owner_exec);
-    if (std::ofstream(folder.file("write-test")).good())
-        GTEST_SKIP() << "permission bits do not stop this user from writing";
-    DictionaryStore store;
-    SilentLoadProgress sink;
-    ASSERT_TRUE(load_dictionary(store, folder.path(), sink));
-    EXPECT_EQ(store.entries[1].word_eng, "cat");
 }
 
 }  // namespace
