@@ -182,6 +182,7 @@ TEST(qd_import, reviewed_decisions_come_first_and_forms_follow) {
                  "stopped   new    остановившийся\n"
                  "go        sense  ехать\n"
                  "mister    none\n"
+                 "mr        new    мистер\n"
                  "tbsp      new    столовая ложка\n");
     const ReviewedWords reviewed = read_reviewed(folder.file("reviewed.txt"));
     EXPECT_EQ(reviewed.words.at("stopped").mark, ReviewMark::added);
@@ -199,6 +200,7 @@ TEST(qd_import, reviewed_decisions_come_first_and_forms_follow) {
                                {"stops", "останавливать"},
                                {"stopped", "остановившийся"},
                                {"mister", kNone},
+                               {"mr", "мистер"},
                                {"tbsp", "столовая ложка"}};
     expect_translations(translations(importer.records(kDefaultRecordLimit, figures)), expected);
     EXPECT_EQ(figures.reviewed_out, 1u);

@@ -843,10 +843,12 @@ std::vector<QdRecord> Importer::records(std::size_t limit, ImportFigures& figure
             figures.overridden += overrides_.count(headword);
             ranked.push_back(
                 {headword, *translation, level_of(headword), ranks_.count(headword), false});
-            // "mr." is looked up as "mr": word characters have no dot.
+            // "mr." is looked up as "mr": word characters have no dot. A
+            // reviewed "mrs" is the reader's word, not the article's.
             if (headword.back() == '.' && headword.find('.') == headword.size() - 1) {
                 const std::string bare = headword.substr(0, headword.size() - 1);
-                if (entries_.count(bare) == 0 && taken.count(bare) == 0) {
+                if (entries_.count(bare) == 0 && taken.count(bare) == 0 &&
+                    overrides_.count(bare) == 0 && no_record_.count(bare) == 0) {
                     taken[bare] = true;
                     ranked.push_back(
                         {bare, *translation, level_of(bare), ranks_.count(bare), false});
