@@ -71,9 +71,11 @@ std::vector<FrequentWord> read_frequent_words(const std::string& path) {
     return words;
 }
 
-// The share of the held-back words of other genres the import must get
-// right, in percent.
-constexpr std::size_t kHeldBackFloor = 90;
+// The shares of the held-back words of each list the import must get
+// right, in percent: the other genres' list has been seen since it was
+// held back, the everyday genres' list has not.
+constexpr std::size_t kSeenHeldBackFloor = 90;
+constexpr std::size_t kHeldBackFloor = 95;
 
 class DefaultDictionary : public ::testing::Test {
   protected:
@@ -182,18 +184,25 @@ TEST_F(DefaultDictionary, translates_the_frequent_words_as_readers_accept) {
 }
 
 // The commonest words of texts of other genres, written before the importer
-// met them. The odd ranks may guide the importer; the even ranks are held
+// met them. The odd ranks may guide the importer; the even ranks were held
 // back, and only their share is printed, not the words missed.
-TEST_F(DefaultDictionary, translates_the_words_of_other_genres_as_readers_accept) {
-    const auto words =
-        read_frequent_words(std::string(VORNA_TEST_DATA_DIR) + "/other-genre-words.txt");
-    ASSERT_EQ(words.size(), 300u);
-    const auto translation_of = translations(store_);
+void expect_held_back_share(const std::string& list, std::size_t floor,
+                            const std::unordered_map<std::string, std::string>& translation_of) {
+    const auto words = read_frequent_words(std::string(VORNA_TEST_DATA_DIR) + "/" + list);
+    ASSERT_EQ(words.size(), 300u) << list;
     const Score tuning = score(words, translation_of, 0, 2);
     const Score held_back = score(words, translation_of, 1, 2);
-    EXPECT_GE(held_back.accepted * 100, held_back.checked * kHeldBackFloor)
-        << held_back.accepted << " of " << held_back.checked << " held-back words accepted";
-    std::cout << tuning.accepted << " of " << tuning.checked
+    EXPECT_GE(held_back.accepted * 100, held_back.checked * floor)
+        << list << ": " << held_back.accepted << " of " << held_back.checked
+        << " held-back words accepted";
+    std::cout << list << ": " << tuning.accepted << " of " << tuning.checked
               << " tuning words accepted; misses:" << tuning.misses << "\n"
-              << held_back.accepted << " of " << held_back.checked << " held-back words accepted\n";
+              << list << ": " << held_back.accepted << " of " << held_back.checked
+              << " held-back words accepted\n";
+}
+
+TEST_F(DefaultDictionary, translates_the_words_of_other_genres_as_readers_accept) {
+    const auto translation_of = translations(store_);
+    expect_held_back_share("other-genre-words.txt", kSeenHeldBackFloor, translation_of);
+    expect_held_back_share("everyday-genre-words.txt", kHeldBackFloor, translation_of);
 }
