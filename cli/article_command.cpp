@@ -5,8 +5,8 @@
 #include <iostream>
 #include <new>
 
-#include "cli/cli_texts.h"
 #include "cli/exit_status.h"
+#include "cmdline/cmdline_texts.h"
 #include "core/dictionary/word_article.h"
 #include "core/text/reading_aid_texts.h"
 #include "core/text/transliteration.h"
@@ -22,11 +22,11 @@ int print_article(const CliOptions& options,
         case ArticleWordProblem::none:
             break;
         case ArticleWordProblem::empty:
-            return fail(kBadInput, texts::kNoWordGiven.in(script));
+            return kProgram.fail(kBadInput, texts::kNoWordGiven.in(script));
         case ArticleWordProblem::one_letter:
-            return fail(kBadInput, texts::kOneLetterWord.in(script) + word);
+            return kProgram.fail(kBadInput, texts::kOneLetterWord.in(script) + word);
         case ArticleWordProblem::not_a_word:
-            return fail(kBadInput, texts::kNotAWord.in(script) + word);
+            return kProgram.fail(kBadInput, texts::kNotAWord.in(script) + word);
     }
 
     DictdDictionary full_dictionary(installed_article_files());
@@ -36,29 +36,31 @@ int print_article(const CliOptions& options,
         article = find_word_article(word, full_dictionary, &forms, nullptr, script);
     } catch (const std::bad_alloc&) {
         // A full dictionary too large for the memory there is: damaged.
-        return fail(kFullDictionaryMissing,
-                    std::string(texts::kFullDictionaryDamaged.in(script)) + std::strerror(ENOMEM));
+        return kProgram.fail(
+            kFullDictionaryMissing,
+            std::string(texts::kFullDictionaryDamaged.in(script)) + std::strerror(ENOMEM));
     }
     const bool full = article.full_dictionary_installed && article.full_dictionary_status.ok();
     if (!full) {
         DictionaryStore store;
         if (!load_dictionary(store))
-            return fail(kNoDictionary, texts::kDictionaryMissing.in(script));
+            return kProgram.fail(kNoDictionary, texts::kDictionaryMissing.in(script));
         article = find_word_article(word, full_dictionary, &forms, &store, script);
     }
     if (article.source == WordArticle::Source::none)
-        return fail(full ? kNoArticle : kFullDictionaryMissing,
-                    texts::kNoArticle.in(script) + word);
+        return kProgram.fail(full ? kNoArticle : kFullDictionaryMissing,
+                             texts::kNoArticle.in(script) + word);
     const std::string text =
         script == Script::translit && full ? transliterate(article.text) : article.text;
     if (!(std::cout << text << std::flush))
-        return fail(kCannotWrite, std::string(kCannotWriteFile.in(script)) + "-");
+        return kProgram.fail(kCannotWrite,
+                             std::string(cmdline::texts::kCannotWriteFile.in(script)) + "-");
     if (full)
         return kSuccess;
     if (!article.full_dictionary_installed)
-        return fail(kFullDictionaryMissing, texts::kFullDictionaryNotInstalled.in(script));
-    return fail(kFullDictionaryMissing, texts::kFullDictionaryDamaged.in(script) +
-                                            article.full_dictionary_status.describe());
+        return kProgram.fail(kFullDictionaryMissing, texts::kFullDictionaryNotInstalled.in(script));
+    return kProgram.fail(kFullDictionaryMissing, texts::kFullDictionaryDamaged.in(script) +
+                                                     article.full_dictionary_status.describe());
 }
 
 }  // namespace vorna::cli

@@ -1,73 +1,50 @@
 #include "cli/cli_options.h"
 
-#include <algorithm>
+#include "cli/cli_texts.h"
+#include "cmdline/option_loop.h"
 
 namespace vorna::cli {
-
-namespace {
-
-std::string text(bool translit, const char* cyrillic, const char* latin) {
-    return translit ? latin : cyrillic;
-}
-
-}  // namespace
 
 ParsedOptions parse_options(const std::vector<std::string>& arguments) {
     ParsedOptions parsed;
     CliOptions& options = parsed.options;
-    options.translit =
-        std::find(arguments.begin(), arguments.end(), "--translit") != arguments.end();
-    const bool t = options.translit;
+    cmdline::OptionLoop loop(arguments);
+    options.translit = loop.translit();
     bool seen_input = false;
-    for (std::size_t i = 0; i < arguments.size() && parsed.error.empty(); ++i) {
-        const std::string& argument = arguments[i];
-        const auto take_value = [&](std::string& target) {
-            if (i + 1 >= arguments.size()) {
-                parsed.error = text(t, "параметру ", "parametru ") + argument +
-                               text(t, " нужно значение", " nuzhno znachenie");
-                return;
-            }
-            target = arguments[++i];
-        };
-        if (argument == "--help" || argument == "-h") {
-            options.help = true;
-        } else if (argument == "--word-list") {
-            options.word_list = true;
-        } else if (argument == "--translit") {
-            continue;
-        } else if (argument == "--crlf") {
-            options.crlf = true;
-        } else if (argument == "--dictionary") {
-            take_value(options.dictionary_path);
-        } else if (argument == "--stats") {
-            take_value(options.stats_path.emplace());
-        } else if (argument == "-o") {
-            take_value(options.output_path.emplace());
-        } else if (argument == "--lemmas") {
-            options.lemmas = true;
-        } else if (argument == "--unknown") {
-            take_value(options.unknown_path.emplace());
-        } else if (argument == "--article") {
-            take_value(options.article_word.emplace());
-        } else if (argument == "-" || argument.empty() || argument[0] != '-') {
-            if (seen_input) {
-                parsed.error = text(t, "лишний аргумент: ", "lishnij argument: ") + argument;
-            }
+    while (loop.next()) {
+        const std::string& argument = loop.argument();
+        if (!loop.at_option()) {
+            if (seen_input)
+                loop.refuse_extra_argument();
             seen_input = true;
             if (argument != "-")
                 options.input_path = argument;
+        } else if (argument == "--word-list") {
+            options.word_list = true;
+        } else if (argument == "--crlf") {
+            options.crlf = true;
+        } else if (argument == "--dictionary") {
+            loop.take_value(options.dictionary_path);
+        } else if (argument == "--stats") {
+            loop.take_value(options.stats_path);
+        } else if (argument == "-o") {
+            loop.take_value(options.output_path);
+        } else if (argument == "--lemmas") {
+            options.lemmas = true;
+        } else if (argument == "--unknown") {
+            loop.take_value(options.unknown_path);
+        } else if (argument == "--article") {
+            loop.take_value(options.article_word);
         } else {
-            parsed.error = text(t, "неизвестный параметр: ", "neizvestnij parametr: ") + argument;
+            loop.refuse_unknown_option();
         }
     }
-    if (parsed.error.empty() && options.article_word &&
-        (seen_input || options.output_path || options.stats_path || options.unknown_path ||
-         options.word_list)) {
-        parsed.error = text(t, "--article не сочетается с переводом текста",
-                            "--article ne sochetaetsja s perevodom teksta");
+    options.help = loop.help();
+    if (options.article_word && (seen_input || options.output_path || options.stats_path ||
+                                 options.unknown_path || options.word_list)) {
+        loop.refuse(kArticleAlone.in(loop.script()));
     }
-    if (!parsed.error.empty())
-        parsed.error += text(t, " (см. --help)", " (sm. --help)");
+    parsed.error = loop.error();
     return parsed;
 }
 
@@ -89,8 +66,9 @@ std::string help_text(bool translit) {
                "oshibok\n"
                "  --article SLOVO    napechatatj polnuju slovarnuju statju slova\n"
                "Kodi vihoda: 0 uspeh, 1 net slovarja, 2 oshibka parametrov ili vhodnogo teksta,\n"
-               "3 ne udajotsja zapisatj rezuljtat; s --article takzhe 4 net statji,\n"
-               "5 polnij slovarj ne ustanovlen ili povrezhden.\n";
+               "3 ne udajotsja zapisatj rezuljtat, 6 ne udajotsja sozdatj vremennuju papku\n"
+               "(TMPDIR); s --article takzhe 4 net statji, 5 polnij slovarj ne ustanovlen ili\n"
+               "povrezhden.\n";
     }
     return "Использование: vorna-translate [параметры] [ФАЙЛ]\n"
            "       vorna-translate [--dictionary ПУТЬ] [--translit] --article СЛОВО\n"
@@ -107,8 +85,9 @@ std::string help_text(bool translit) {
            "  --unknown ПУТЬ|-   записать неизвестные слова (TSV) в файл или (-) в поток ошибок\n"
            "  --article СЛОВО    напечатать полную словарную статью слова\n"
            "Коды выхода: 0 успех, 1 нет словаря, 2 ошибка параметров или входного текста,\n"
-           "3 не удаётся записать результат; с --article также 4 нет статьи,\n"
-           "5 полный словарь не установлен или повреждён.\n";
+           "3 не удаётся записать результат, 6 не удаётся создать временную папку\n"
+           "(TMPDIR); с --article также 4 нет статьи, 5 полный словарь не установлен или\n"
+           "повреждён.\n";
 }
 
 }  // namespace vorna::cli

@@ -4,18 +4,17 @@
 
 namespace vorna::cli {
 
-// The command line's own messages, in both scripts; the program's name and
-// what they are about (a file, a reason) follow them.
+// vorna-translate's own messages, in both scripts, after the program's name;
+// what they are about (a file, a reason) follows them.
 inline constexpr ScriptedText kSameFileTwice = {"один и тот же файл указан дважды: ",
                                                 "odin i tot zhe fail ukazan dvazhdi: "};
 inline constexpr ScriptedText kAnd = {" и ", " i "};
-inline constexpr ScriptedText kCannotRead = {"не удаётся прочитать: ", "ne udajotsja prochitatj: "};
 inline constexpr ScriptedText kNotUtf8 = {"входной текст не в кодировке UTF-8: ",
                                           "vhodnoj tekst ne v kodirovke UTF-8: "};
-inline constexpr ScriptedText kNoTemporaryFolder = {"не удаётся создать временную папку: ",
-                                                    "ne udajotsja sozdatj vremennuju papku: "};
-inline constexpr ScriptedText kCannotWriteFile = {"не удаётся записать: ",
-                                                  "ne udajotsja zapisatj: "};
+inline constexpr ScriptedText kCannotMakeTemporaryFolder = {
+    "не удаётся создать временную папку: ", "ne udajotsja sozdatj vremennuju papku: "};
+inline constexpr ScriptedText kArticleAlone = {"--article не сочетается с переводом текста",
+                                               "--article ne sochetaetsja s perevodom teksta"};
 
 // How the messages name the standard streams.
 inline constexpr ScriptedText kStandardOutput = {"стандартный вывод", "standartnij vivod"};

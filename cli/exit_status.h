@@ -1,7 +1,6 @@
 #pragma once
 
-#include <iostream>
-#include <string>
+#include "cmdline/program.h"
 
 namespace vorna::cli {
 
@@ -10,16 +9,12 @@ enum ExitStatus {
     kSuccess = 0,
     kNoDictionary = 1,  // qd.dat is missing or damaged
     kBadInput = 2,      // a usage error, unreadable or non-UTF-8 input, a word that is no word
-    kCannotWrite = 3,
-    kNoArticle = 4,              // --article: no article and no qd.dat record for the word
+    kCannotWrite = 3,   // the output, the statistics or the unknown words
+    kNoArticle = 4,     // --article: no article and no qd.dat record for the word
     kFullDictionaryMissing = 5,  // --article: the full dictionary is missing or damaged
+    kNoTemporaryFolder = 6,      // no private folder for the working files (TMPDIR)
 };
 
-// Says what went wrong in one line on standard error, after the program's
-// name, and returns the exit status to end with.
-inline int fail(int status, const std::string& message) {
-    std::cerr << "vorna-translate: " << message << '\n';
-    return status;
-}
+inline constexpr cmdline::Program kProgram{"vorna-translate", kCannotWrite, kBadInput};
 
 }  // namespace vorna::cli

@@ -2,13 +2,12 @@
 
 #include <algorithm>
 
+#include "cmdline/option_loop.h"
+#include "dict/dict_texts.h"
+
 namespace vorna::dict {
 
 namespace {
-
-std::string text(bool translit, const char* cyrillic, const char* latin) {
-    return translit ? latin : cyrillic;
-}
 
 struct CommandShape {
     const char* name;
@@ -30,68 +29,50 @@ constexpr CommandShape kCommands[] = {
 ParsedDictOptions parse_dict_options(const std::vector<std::string>& arguments) {
     ParsedDictOptions parsed;
     DictOptions& options = parsed.options;
-    options.translit =
-        std::find(arguments.begin(), arguments.end(), "--translit") != arguments.end();
-    const bool t = options.translit;
+    cmdline::OptionLoop loop(arguments);
+    options.translit = loop.translit();
+    const Script script = loop.script();
     const CommandShape* shape = nullptr;
-    bool options_ended = false;
-    for (std::size_t i = 0; i < arguments.size() && parsed.error.empty(); ++i) {
-        const std::string& argument = arguments[i];
-        const auto take_value = [&](std::string& target) {
-            if (i + 1 >= arguments.size()) {
-                parsed.error = text(t, "параметру ", "parametru ") + argument +
-                               text(t, " нужно значение", " nuzhno znachenie");
-                return;
-            }
-            target = arguments[++i];
-        };
-        const bool is_option = !options_ended && argument.size() > 1 && argument[0] == '-';
-        if (!is_option) {
-            if (shape == nullptr) {
-                const auto known =
-                    std::find_if(std::begin(kCommands), std::end(kCommands),
-                                 [&argument](const CommandShape& c) { return argument == c.name; });
-                if (known == std::end(kCommands)) {
-                    parsed.error =
-                        text(t, "неизвестная команда: ", "neizvestnaja komanda: ") + argument;
-                } else {
-                    shape = &*known;
-                    options.command = shape->command;
-                }
-            } else {
+    while (loop.next()) {
+        const std::string& argument = loop.argument();
+        if (!loop.at_option()) {
+            if (shape != nullptr) {
                 options.operands.push_back(argument);
+                continue;
+            }
+            const auto known =
+                std::find_if(std::begin(kCommands), std::end(kCommands),
+                             [&argument](const CommandShape& c) { return argument == c.name; });
+            if (known == std::end(kCommands)) {
+                loop.refuse(texts::kUnknownCommand.in(script) + argument);
+            } else {
+                shape = &*known;
+                options.command = shape->command;
             }
         } else if (argument == "--") {
-            options_ended = true;
-        } else if (argument == "--help" || argument == "-h") {
-            options.help = true;
-        } else if (argument == "--translit") {
-            continue;
+            loop.end_options();
         } else if (argument == "--dictionary") {
-            take_value(options.dictionary_path);
+            loop.take_value(options.dictionary_path);
         } else if (argument == "-o") {
-            take_value(options.wav_path.emplace());
+            loop.take_value(options.wav_path);
         } else {
-            parsed.error = text(t, "неизвестный параметр: ", "neizvestnij parametr: ") + argument;
+            loop.refuse_unknown_option();
         }
     }
-    if (parsed.error.empty() && !options.help) {
+    options.help = loop.help();
+    if (loop.error().empty() && !options.help) {
         if (shape == nullptr) {
-            parsed.error = text(t, "не задана команда", "ne zadana komanda");
+            loop.refuse(texts::kNoCommand.in(script));
         } else if (options.operands.size() < shape->fewest ||
                    options.operands.size() > shape->most) {
-            parsed.error = text(t, "неверное число аргументов команды ",
-                                "nevernoe chislo argumentov komandi ") +
-                           shape->name;
+            loop.refuse(texts::kWrongOperandCount.in(script) + std::string(shape->name));
         } else if (options.wav_path && shape->command != Command::say) {
-            parsed.error =
-                text(t, "-o бывает только у команды say", "-o bivaet toljko u komandi say");
+            loop.refuse(texts::kOutputOnlyForSay.in(script));
         } else if (!options.dictionary_path.empty() && shape->command == Command::say) {
-            parsed.error = text(t, "команде say словарь не нужен", "komande say slovarj ne nuzhen");
+            loop.refuse(texts::kSayNeedsNoDictionary.in(script));
         }
     }
-    if (!parsed.error.empty())
-        parsed.error += text(t, " (см. --help)", " (sm. --help)");
+    parsed.error = loop.error();
     return parsed;
 }
 
@@ -117,7 +98,8 @@ std::string dict_help_text(bool translit) {
                "slovare,\n"
                "5 zapisj narushaet pravilo slovarja, 6 import: chastj strok propushena (ostaljnie\n"
                "vneseni), 7 net zvukovogo ustrojstva ili anglijskogo golosa, 8 fail WAV ne "
-               "zapisan.\n";
+               "zapisan,\n"
+               "9 ne udajotsja zapisatj standartnij vivod.\n";
     }
     return "Использование: vorna-dict [--dictionary ПУТЬ] [--translit] КОМАНДА\n"
            "Личный словарь: те же исправления, что «Изменить перевод…» в окне.\n"
@@ -137,7 +119,8 @@ std::string dict_help_text(bool translit) {
            "импорта не прочитан, 3 словарь не записан (он не изменён), 4 слова нет в словаре,\n"
            "5 запись нарушает правило словаря, 6 импорт: часть строк пропущена (остальные\n"
            "внесены), 7 нет звукового устройства или английского голоса, 8 файл WAV не "
-           "записан.\n";
+           "записан,\n"
+           "9 не удаётся записать стандартный вывод.\n";
 }
 
 }  // namespace vorna::dict

@@ -25,6 +25,15 @@ inline constexpr ScriptedText kLineNotUtf8 = {"строка не в кодиро
 inline constexpr ScriptedText kUntranslatedRows = {
     "строк таблицы неизвестных слов без перевода (5-й столбец пуст), не внесено: ",
     "strok tablici neizvestnih slov bez perevoda (5-j stolbec pust), ne vneseno: "};
-inline constexpr ScriptedText kCannotRead = {"не удаётся прочитать: ", "ne udajotsja prochitatj: "};
+
+// About the arguments.
+inline constexpr ScriptedText kUnknownCommand = {"неизвестная команда: ", "neizvestnaja komanda: "};
+inline constexpr ScriptedText kNoCommand = {"не задана команда", "ne zadana komanda"};
+inline constexpr ScriptedText kWrongOperandCount = {"неверное число аргументов команды ",
+                                                    "nevernoe chislo argumentov komandi "};
+inline constexpr ScriptedText kOutputOnlyForSay = {"-o бывает только у команды say",
+                                                   "-o bivaet toljko u komandi say"};
+inline constexpr ScriptedText kSayNeedsNoDictionary = {"команде say словарь не нужен",
+                                                       "komande say slovarj ne nuzhen"};
 
 }  // namespace vorna::dict::texts

@@ -1,13 +1,11 @@
 // vorna-dict: the reader's dictionary from the command line, through the
 // same edit as the window's "Изменить перевод…".
-#include <signal.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cstdlib>
-#include <exception>
-#include <iostream>
 
+#include "cmdline/cmdline_texts.h"
 #include "core/dictionary/dictionary_choice.h"
 #include "core/dictionary/edit_refusal_text.h"
 #include "core/dictionary/record_lookup.h"
@@ -25,20 +23,6 @@
 namespace vorna::dict {
 namespace {
 
-constexpr const char* kProgram = "vorna-dict: ";
-
-int fail(int code, const std::string& message) {
-    std::cerr << kProgram << message << '\n';
-    return code;
-}
-
-// One line, whatever the system's reason holds.
-std::string as_one_line(std::string text) {
-    std::replace(text.begin(), text.end(), '\n', ' ');
-    std::replace(text.begin(), text.end(), '\r', ' ');
-    return text;
-}
-
 std::string refusal_line(const EditOutcome& outcome, const std::string& headword,
                          const std::string& path, Script script) {
     std::string line = edit_refusal_text(outcome, headword, path, script);
@@ -46,7 +30,7 @@ std::string refusal_line(const EditOutcome& outcome, const std::string& headword
                             outcome.refusal == EditRefusal::file_not_written;
     if (about_file && !outcome.status.reason().empty())
         line += ": " + outcome.status.reason();
-    return as_one_line(line);
+    return line;
 }
 
 int status_of(const EditOutcome& outcome) {
@@ -72,23 +56,24 @@ class Dictionary {
           choice_(choose_dictionary(options.dictionary_path, program_folder(), readers_folder_)) {}
 
     int path() const {
-        std::cout << choice_.path << '\n';
+        std::string text = choice_.path + '\n';
         switch (choice_.origin) {
             case DictionaryOrigin::given:
-                std::cout << texts::kGivenDictionary.in(script_) << '\n';
+                text += texts::kGivenDictionary.in(script_);
                 break;
             case DictionaryOrigin::readers_copy:
-                std::cout << texts::kReadersCopy.in(script_) << '\n';
+                text += texts::kReadersCopy.in(script_);
                 break;
             case DictionaryOrigin::beside_program:
-                std::cout << texts::kBesideProgram.in(script_);
+                text += texts::kBesideProgram.in(script_);
                 if (!readers_folder_.empty()) {
-                    std::cout << fill_markers(texts::kCopyWouldGoTo.in(script_), "", "",
-                                              readers_folder_ + "/qd.dat");
+                    text += fill_markers(texts::kCopyWouldGoTo.in(script_), "", "",
+                                         readers_folder_ + "/qd.dat");
                 }
-                std::cout << '\n';
                 break;
         }
+        if (const int status = kProgram.print(script_, text + '\n'); status != kSuccess)
+            return status;
         if (const Status status = check_readable_file(choice_.path); !status.ok())
             return file_refusal(EditRefusal::file_not_read, status);
         return kSuccess;
@@ -103,9 +88,8 @@ class Dictionary {
             outcome.refusal = EditRefusal::word_not_found;
             return report(outcome, word);
         }
-        std::cout << record->headword << '\t' << record->translation << '\t' << record->translit
-                  << '\n';
-        return kSuccess;
+        return kProgram.print(script_, record->headword + '\t' + record->translation + '\t' +
+                                           record->translit + '\n');
     }
 
     int set(const RecordText& record) {
@@ -123,7 +107,8 @@ class Dictionary {
         const Status read = input == "-" ? read_to_end(system_file_calls(), STDIN_FILENO, "-", text)
                                          : read_file_or_stream(input, text);
         if (!read.ok())
-            return fail(kUsage, texts::kCannotRead.in(script_) + input + ": " + read.reason());
+            return kProgram.fail(
+                kUsage, cmdline::texts::kCannotRead.in(script_) + input + ": " + read.reason());
         const Glossary glossary = read_glossary(text);
         std::vector<RefusedEntry> refused;
         const EditOutcome outcome = edit([&](const std::string& path) {
@@ -145,10 +130,10 @@ class Dictionary {
         std::sort(skipped.begin(), skipped.end(),
                   [](const auto& a, const auto& b) { return a.first < b.first; });
         for (const auto& [line, reason] : skipped)
-            std::cerr << kProgram << texts::kLine.in(script_) << line << ": " << reason << '\n';
+            kProgram.warn(texts::kLine.in(script_) + std::to_string(line) + ": " + reason);
         if (glossary.untranslated_rows > 0) {
-            std::cerr << kProgram << texts::kUntranslatedRows.in(script_)
-                      << glossary.untranslated_rows << '\n';
+            kProgram.warn(texts::kUntranslatedRows.in(script_) +
+                          std::to_string(glossary.untranslated_rows));
         }
         return skipped.empty() ? kSuccess : kLinesSkipped;
     }
@@ -159,10 +144,8 @@ class Dictionary {
         EditOutcome outcome = edit_chosen_dictionary(choice_, readers_folder_, change);
         if (outcome.ok() && before != DictionaryOrigin::readers_copy &&
             choice_.origin == DictionaryOrigin::readers_copy) {
-            std::cerr << kProgram
-                      << fill_markers(vorna::texts::kCopyMadeForReader.in(script_), "", "",
-                                      choice_.path)
-                      << '\n';
+            kProgram.warn(
+                fill_markers(vorna::texts::kCopyMadeForReader.in(script_), "", "", choice_.path));
         }
         return outcome;
     }
@@ -170,7 +153,8 @@ class Dictionary {
     int report(const EditOutcome& outcome, const std::string& headword) const {
         if (outcome.ok())
             return kSuccess;
-        return fail(status_of(outcome), refusal_line(outcome, headword, choice_.path, script_));
+        return kProgram.fail(status_of(outcome),
+                             refusal_line(outcome, headword, choice_.path, script_));
     }
 
     int file_refusal(EditRefusal refusal, const Status& status) const {
@@ -200,28 +184,26 @@ int say(const DictOptions& options, Script script) {
         case speech::SpeechFailure::none:
             return kSuccess;
         case speech::SpeechFailure::nothing_to_say:
-            return fail(kUsage, vorna::texts::kNothingToSay.in(script));
+            return kProgram.fail(kUsage, vorna::texts::kNothingToSay.in(script));
         case speech::SpeechFailure::no_voice:
-            return fail(kCannotSpeak, vorna::texts::kNoEnglishVoice.in(script));
+            return kProgram.fail(kCannotSpeak, vorna::texts::kNoEnglishVoice.in(script));
         case speech::SpeechFailure::no_sound_device:
-            return fail(kCannotSpeak, vorna::texts::kNoSoundDevice.in(script));
+            return kProgram.fail(kCannotSpeak, vorna::texts::kNoSoundDevice.in(script));
         case speech::SpeechFailure::not_written:
             break;
     }
-    return fail(kWavNotWritten, vorna::texts::kSoundFileNotWritten.in(script) + *options.wav_path +
-                                    ": " + outcome.status.reason());
+    return kProgram.fail(kWavNotWritten, vorna::texts::kSoundFileNotWritten.in(script) +
+                                             *options.wav_path + ": " + outcome.status.reason());
 }
 
 int run(const std::vector<std::string>& arguments) {
     const ParsedDictOptions parsed = parse_dict_options(arguments);
     const DictOptions& options = parsed.options;
-    if (!parsed.error.empty())
-        return fail(kUsage, parsed.error);
-    if (options.help) {
-        std::cout << dict_help_text(options.translit);
-        return kSuccess;
-    }
     const Script script = options.translit ? Script::translit : Script::cyrillic;
+    if (!parsed.error.empty())
+        return kProgram.fail(kUsage, parsed.error);
+    if (options.help)
+        return kProgram.print(script, dict_help_text(options.translit));
     const std::vector<std::string>& operands = options.operands;
     if (options.command == Command::say)
         return say(options, script);
@@ -249,15 +231,5 @@ int run(const std::vector<std::string>& arguments) {
 }  // namespace vorna::dict
 
 int main(int argc, char** argv) {
-    std::ios::sync_with_stdio(false);
-    // A file-size limit makes a write fail with EFBIG, reported like any other
-    // failed write, instead of ending the program without a word.
-    signal(SIGXFSZ, SIG_IGN);
-    // Faults are reported as statuses; this is the last guard, so that even
-    // an unforeseen one (memory running out) ends in one line, not an abort.
-    try {
-        return vorna::dict::run(std::vector<std::string>(argv + 1, argv + argc));
-    } catch (const std::exception& error) {
-        return vorna::dict::fail(vorna::dict::kUsage, error.what());
-    }
+    return vorna::cmdline::run_program(vorna::dict::kProgram, argc, argv, vorna::dict::run);
 }

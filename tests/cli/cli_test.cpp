@@ -91,8 +91,8 @@ TEST_F(CliTest, faults_give_one_line_an_exit_code_and_no_output) {
         {"", 2, "< /tmp"},      // a folder as standard input
         {"", 2, "<&-"},         // standard input closed
         {"/proc/self/mem", 2},  // a read that fails
-        {"ok.txt", 2, "", "TMPDIR=/nonexistent"},
-        {"ok.txt", 2, "", "TMPDIR=/etc/passwd"},
+        {"ok.txt", 6, "", "TMPDIR=/nonexistent"},
+        {"ok.txt", 6, "", "TMPDIR=/etc/passwd"},
         {"--dictionary /proc/self/mem ok.txt", 1},
         {"--dictionary fifo ok.txt", 1},        // refused, not waited on
         {"--dictionary commas.dat ok.txt", 1},  // lines, but not one record
@@ -102,6 +102,10 @@ TEST_F(CliTest, faults_give_one_line_an_exit_code_and_no_output) {
         {"--stats ok.txt ok.txt", 2},
         {"--unknown qd.dat ok.txt", 2},
         {"--unknown ok.txt", 2, "< ok.txt"},
+        // An option with a value given twice.
+        {"-o other.txt ok.txt", 2},
+        {"--dictionary qd.dat --dictionary qd.dat ok.txt", 2},
+        {"--stats a.txt --stats b.txt ok.txt", 2},
         // A file-size limit: the translation cannot be written whole.
         {"long.txt", 3, "", "ulimit -f 1; " + environment_},
     };
@@ -110,8 +114,11 @@ TEST_F(CliTest, faults_give_one_line_an_exit_code_and_no_output) {
         long_text += "the cat\n";
     put("long.txt", long_text);
     const std::string usual_environment = environment_;
+    const std::string usual_dictionary = dictionary_option_;
     for (const auto& c : cases) {
         environment_ = c.environment.empty() ? usual_environment : c.environment;
+        dictionary_option_ =
+            c.arguments.find("--dictionary") == std::string::npos ? usual_dictionary : "";
         EXPECT_EQ(
             translate(c.arguments + " -o result.txt", nullptr, c.input + " > out.txt 2> err.txt"),
             c.exit_code)
@@ -127,6 +134,7 @@ TEST_F(CliTest, faults_give_one_line_an_exit_code_and_no_output) {
     put("huge.dat", "");
     fs::resize_file(path("huge.dat"), 4ull << 30);
     environment_ = "ulimit -v 1000000; " + usual_environment;
+    dictionary_option_ = "";
     EXPECT_EQ(translate("--dictionary huge.dat ok.txt -o result.txt"), 1);
     EXPECT_FALSE(fs::exists(path("result.txt")));
 #endif
@@ -184,8 +192,9 @@ TEST_F(CliTest, outputs_keep_their_mode_and_change_together_or_not_at_all) {
     EXPECT_EQ(read("stats.txt"), "old stats");
     // Statistics to a standard error that cannot take them.
     EXPECT_EQ(translate("--stats - in.txt", nullptr, "> out.txt 2> /dev/full"), 3);
-    // Standard output closed by the caller, and a reader gone early.
+    // Standard output closed by the caller or full, and a reader gone early.
     EXPECT_EQ(translate("in.txt", nullptr, ">&- 2> err.txt"), 3);
+    EXPECT_EQ(translate("--help", nullptr, "> /dev/full 2> err.txt"), 3);
     std::string long_text;
     for (int i = 0; i < 200000; ++i)
         long_text += "the cat\n";

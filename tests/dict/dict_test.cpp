@@ -23,11 +23,12 @@ class DictTest : public ::testing::Test {
         fs::copy_file(fs::path(VORNA_TEST_DATA_DIR) / "sample-qd.dat", folder_.file("qd.dat"));
     }
 
-    int dict(const std::string& arguments, const std::string& input = "/dev/null") {
+    int dict(const std::string& arguments, const std::string& input = "/dev/null",
+             const std::string& output = "> out.txt") {
         const std::string command = "cd '" + folder_.path() + "' && HOME='" + folder_.path() +
                                     "' XDG_DATA_HOME= TMPDIR='" + folder_.path() +
                                     "' '" VORNA_DICT_PROGRAM "' " + arguments + " < " + input +
-                                    " > out.txt 2> err.txt";
+                                    " " + output + " 2> err.txt";
         return WEXITSTATUS(std::system(command.c_str()));
     }
     std::string out() const { return folder_.read("out.txt"); }
@@ -101,6 +102,8 @@ TEST_F(DictTest, refusals_are_the_dialogs_in_one_line_and_change_nothing) {
              {"--translit frob", 2, "neizvestnaja komanda: frob (sm. --help)"},
              {"show cat --dictionary", 2, "параметру --dictionary нужно значение (см. --help)"},
              {"show cat -o x.wav", 2, "-o бывает только у команды say (см. --help)"},
+             {"--dictionary qd.dat show cat", 2,
+              "параметр указан дважды: --dictionary (см. --help)"},
          }) {
         EXPECT_EQ(dict(std::string("--dictionary qd.dat ") + c.arguments), c.status) << c.arguments;
         EXPECT_EQ(err(), std::string("vorna-dict: ") + c.message + "\n");
@@ -173,9 +176,24 @@ TEST_F(DictTest, path_says_which_dictionary_and_why) {
     EXPECT_FALSE(folder_.exists("qd.dat.bak"));
 }
 
+// What cannot be printed is an error, not a success a script would trust.
+TEST_F(DictTest, output_that_cannot_be_written_gives_its_own_status) {
+    for (const char* output : {"> /dev/full", ">&-"}) {
+        for (const char* arguments :
+             {"--dictionary qd.dat show cat", "--dictionary qd.dat path", "--help"}) {
+            EXPECT_EQ(dict(arguments, "/dev/null", output), 9) << arguments << output;
+            EXPECT_EQ(err().rfind("vorna-dict: не удаётся записать: -: ", 0), 0u) << err();
+            EXPECT_EQ(err().find('\n'), err().size() - 1);
+        }
+    }
+}
+
 TEST_F(DictTest, say_writes_a_wav_file_or_says_why_not) {
     EXPECT_EQ(dict("say 42"), 2);
     EXPECT_EQ(err(), "vorna-dict: Нечего произнести: нет английского слова.\n");
+    EXPECT_EQ(dict("say house -o a.wav -o b.wav"), 2);
+    EXPECT_EQ(err(), "vorna-dict: параметр указан дважды: -o (см. --help)\n");
+    EXPECT_FALSE(folder_.exists("a.wav") || folder_.exists("b.wav"));
     const int status = dict("say house -o h.wav");
     if (status == 7)
         GTEST_SKIP() << err();
