@@ -63,10 +63,18 @@ function(vorna_add_test name)
 endfunction()
 
 # vorna_add_qt_test(<name> SOURCES <files...> LIBS <targets...>)
-# Builds a Qt Test executable and registers it with CTest as one test.
+# Builds a Qt Test executable and registers each of its test functions with
+# CTest as <name>.<function>, listed when CTest runs.
 function(vorna_add_qt_test name)
   _vorna_test_executable(${name} ${ARGN})
   set_target_properties(${name} PROPERTIES AUTOMOC ON)
-  add_test(NAME ${name} COMMAND ${name})
-  set_tests_properties(${name} PROPERTIES ENVIRONMENT "${VORNA_TEST_ENVIRONMENT}" TIMEOUT 900)
+  set(functions_file "${CMAKE_CURRENT_BINARY_DIR}/${name}_functions.cmake")
+  file(GENERATE OUTPUT "${functions_file}" CONTENT
+    "set(VORNA_QT_TEST_NAME [==[${name}]==])
+set(VORNA_QT_TEST_EXECUTABLE [==[$<TARGET_FILE:${name}>]==])
+set(VORNA_QT_TEST_ENVIRONMENT [==[${VORNA_TEST_ENVIRONMENT}]==])
+set(VORNA_CMAKE_COMMAND [==[${CMAKE_COMMAND}]==])
+include([==[${PROJECT_SOURCE_DIR}/cmake/VornaQtTestFunctions.cmake]==])
+")
+  set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES "${functions_file}")
 endfunction()
