@@ -15,7 +15,7 @@
 namespace vorna::cli {
 
 int print_article(const CliOptions& options,
-                  const std::function<bool(DictionaryStore&)>& load_dictionary) {
+                  const std::function<int(DictionaryStore&)>& load_dictionary) {
     const Script script = options.translit ? Script::translit : Script::cyrillic;
     const std::string& word = *options.article_word;
     switch (check_article_word(word)) {
@@ -43,8 +43,8 @@ int print_article(const CliOptions& options,
     const bool full = article.full_dictionary_installed && article.full_dictionary_status.ok();
     if (!full) {
         DictionaryStore store;
-        if (!load_dictionary(store))
-            return kProgram.fail(kNoDictionary, texts::kDictionaryMissing.in(script));
+        if (const int status = load_dictionary(store); status != kSuccess)
+            return status;
         article = find_word_article(word, full_dictionary, &forms, &store, script);
     }
     if (article.source == WordArticle::Source::none)

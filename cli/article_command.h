@@ -10,9 +10,9 @@ namespace vorna::cli {
 
 // vorna-translate --article WORD: prints the word's full article as plain
 // UTF-8 text and returns the exit status. Without the full dictionary it
-// prints the word's qd.dat record, loaded by `load_dictionary` (which tells
-// whether it could).
+// prints the word's qd.dat record, loaded by `load_dictionary`, which returns
+// the exit status, after saying why when it could not load it.
 int print_article(const CliOptions& options,
-                  const std::function<bool(DictionaryStore&)>& load_dictionary);
+                  const std::function<int(DictionaryStore&)>& load_dictionary);
 
 }  // namespace vorna::cli

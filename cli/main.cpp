@@ -98,25 +98,41 @@ struct Translation {
     TranslationResult result;
 };
 
+// A folder of this process alone for the working files, so that several
+// runs can go side by side. Returns the exit status.
+int make_work_folder(Script script, PrivateFolder& folder) {
+    if (const Status status = folder.create("vorna-translate-"); !status.ok()) {
+        return kProgram.fail(
+            kNoTemporaryFolder,
+            std::string(kCannotMakeTemporaryFolder.in(script)) + status.describe());
+    }
+    return kSuccess;
+}
+
+// Loads `dictionary` into `store` with its working copy in `work_folder`.
+// Returns the exit status.
+int load(Script script, const std::string& dictionary, const std::string& work_folder,
+         DictionaryStore& store) {
+    QuietLoad load_sink(script);
+    if (const Status loaded = load_within_memory(store, dictionary, work_folder, load_sink);
+        !loaded.ok()) {
+        return kProgram.fail(kNoDictionary, texts::kDictionaryMissing.in(script) +
+                                                std::string(" (") + loaded.describe() + ")");
+    }
+    return kSuccess;
+}
+
 // Loads the dictionary and translates `text` into `translation`. Returns
 // the exit status.
 int translate(const CliOptions& options, const std::string& dictionary, const std::string& text,
               Translation& translation) {
     const Script script = script_of(options);
-    // The working files go to a folder of this process alone, so that several
-    // translations can run side by side.
     PrivateFolder work_folder;
-    if (const Status status = work_folder.create("vorna-translate-"); !status.ok()) {
-        return kProgram.fail(
-            kNoTemporaryFolder,
-            std::string(kCannotMakeTemporaryFolder.in(script)) + status.describe());
-    }
-    QuietLoad load_sink(script);
-    if (const Status loaded =
-            load_within_memory(translation.store, dictionary, work_folder.path(), load_sink);
-        !loaded.ok()) {
-        return kProgram.fail(kNoDictionary, texts::kDictionaryMissing.in(script) +
-                                                std::string(" (") + loaded.describe() + ")");
+    if (const int status = make_work_folder(script, work_folder); status != kSuccess)
+        return status;
+    if (const int status = load(script, dictionary, work_folder.path(), translation.store);
+        status != kSuccess) {
+        return status;
     }
 
     TranslationEngine engine(translation.store, dictionary);
@@ -202,9 +218,9 @@ int run(const std::vector<std::string>& arguments) {
     if (options.article_word) {
         return print_article(options, [&options, script](DictionaryStore& store) {
             PrivateFolder folder;
-            QuietLoad sink(script);
-            return folder.create("vorna-translate-").ok() &&
-                   load_within_memory(store, chosen_dictionary(options), folder.path(), sink).ok();
+            if (const int status = make_work_folder(script, folder); status != kSuccess)
+                return status;
+            return load(script, chosen_dictionary(options), folder.path(), store);
         });
     }
 
