@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <new>
 
 #include "cmdline/cmdline_texts.h"
 #include "core/dictionary/dictionary_choice.h"
@@ -19,6 +20,7 @@
 #include "dict/glossary.h"
 #include "dict/glossary_import.h"
 #include "speech/speech.h"
+#include "speech/speech_pieces.h"
 
 namespace vorna::dict {
 namespace {
@@ -177,12 +179,25 @@ std::string joined(const std::vector<std::string>& words) {
 }
 
 int say(const DictOptions& options, Script script) {
-    const std::string text = joined(options.operands);
-    const speech::SpeechOutcome outcome =
-        options.wav_path ? speech::write_wav(text, *options.wav_path) : speech::speak(text);
+    speech::SpeechOutcome outcome;
+    try {
+        const std::string text = joined(options.operands);
+        outcome =
+            options.wav_path ? speech::write_wav(text, *options.wav_path) : speech::speak(text);
+    } catch (const std::bad_alloc&) {
+        outcome.failure = speech::SpeechFailure::out_of_memory;
+    }
     switch (outcome.failure) {
         case speech::SpeechFailure::none:
+            if (outcome.words_left_out > 0) {
+                kProgram.warn(fill_markers(vorna::texts::kSpeechCutShort.in(script),
+                                           std::to_string(speech::kMostWordsSaid), "", ""));
+            }
             return kSuccess;
+        case speech::SpeechFailure::out_of_memory:
+            // Reported as the failure the reader asked about: the sound, or its file.
+            return kProgram.fail(options.wav_path ? kWavNotWritten : kCannotSpeak,
+                                 vorna::texts::kSpeechOutOfMemory.in(script));
         case speech::SpeechFailure::nothing_to_say:
             return kProgram.fail(kUsage, vorna::texts::kNothingToSay.in(script));
         case speech::SpeechFailure::no_voice:

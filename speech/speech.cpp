@@ -5,9 +5,12 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <mutex>
+#include <new>
 
 #include "core/io/atomic_write.h"
+#include "speech/speech_pieces.h"
 
 namespace vorna::speech {
 
@@ -46,14 +49,34 @@ class QuietErrorStream {
     int saved_;
 };
 
-// Collects the samples the synthesiser hands over; the sound travels with
-// each call's events, so no state outside the call is needed.
+// Where one call's samples go; it travels with the call's events, so no
+// state outside the call is needed.
+struct SoundSink {
+    SpeechSound& sound;
+    bool out_of_memory = false;
+};
+
+// Collects the samples the synthesiser hands over. Nothing may be thrown
+// through the synthesiser's C frames: a sound too big for memory stops it.
 int collect_samples(short* samples, int count, espeak_EVENT* events) {
     if (samples == nullptr || count <= 0 || events == nullptr || events->user_data == nullptr)
         return 0;
-    auto* sound = static_cast<SpeechSound*>(events->user_data);
-    sound->samples.insert(sound->samples.end(), samples, samples + count);
+    auto* sink = static_cast<SoundSink*>(events->user_data);
+    try {
+        sink->sound.samples.insert(sink->sound.samples.end(), samples, samples + count);
+    } catch (const std::bad_alloc&) {
+        sink->out_of_memory = true;
+        return 1;  // abort the synthesis
+    }
     return 0;
+}
+
+// The pieces joined again, for a synthesis that is not stopped between them.
+std::string joined(const std::vector<std::string>& pieces) {
+    std::string text;
+    for (const std::string& piece : pieces)
+        text += (text.empty() ? "" : " ") + piece;
+    return text;
 }
 
 // The synthesiser library keeps one state for the whole process, and it
@@ -69,20 +92,25 @@ class Synthesiser {
     std::mutex& lock() { return lock_; }
     bool has_voice() const { return voice_; }
 
-    // Synthesises `text` into `sound`, or onto the sound device when `sound`
-    // is null.
-    espeak_ng_STATUS say(std::string_view text, SpeechSound* sound) {
-        const auto mode = sound != nullptr
+    // Readies the output: samples into `sink`, or the sound device when
+    // `sink` is null.
+    static espeak_ng_STATUS open_output(SoundSink* sink) {
+        const auto mode = sink != nullptr
                               ? ENOUTPUT_MODE_SYNCHRONOUS
                               : static_cast<espeak_ng_OUTPUT_MODE>(ENOUTPUT_MODE_SYNCHRONOUS |
                                                                    ENOUTPUT_MODE_SPEAK_AUDIO);
-        espeak_ng_STATUS status = espeak_ng_InitializeOutput(mode, 0, nullptr);
-        if (status != ENS_OK)
-            return status;
-        espeak_SetSynthCallback(sound != nullptr ? collect_samples : nullptr);
+        const espeak_ng_STATUS status = espeak_ng_InitializeOutput(mode, 0, nullptr);
+        if (status == ENS_OK)
+            espeak_SetSynthCallback(sink != nullptr ? collect_samples : nullptr);
+        return status;
+    }
+
+    // Says `text` on the output opened last and returns when it is said.
+    static espeak_ng_STATUS say(std::string_view text, SoundSink* sink) {
         const std::string terminated(text);
-        status = espeak_ng_Synthesize(terminated.c_str(), terminated.size() + 1, 0, POS_CHARACTER,
-                                      0, espeakCHARS_UTF8, nullptr, sound);
+        espeak_ng_STATUS status =
+            espeak_ng_Synthesize(terminated.c_str(), terminated.size() + 1, 0, POS_CHARACTER, 0,
+                                 espeakCHARS_UTF8, nullptr, sink);
         if (status == ENS_OK)
             status = espeak_ng_Synchronize();
         if (status != ENS_OK)
@@ -122,40 +150,69 @@ SpeechOutcome synthesise(std::string_view text, SpeechSound& sound) {
     sound = {};
     if (!has_letter(text))
         return {SpeechFailure::nothing_to_say, {}};
+    const SpeechPieces said = speech_pieces(text);
     Synthesiser& synthesiser = Synthesiser::instance();
     const std::lock_guard<std::mutex> hold(synthesiser.lock());
     if (!synthesiser.has_voice())
         return {SpeechFailure::no_voice, {}};
-    const espeak_ng_STATUS status = synthesiser.say(text, &sound);
+    SoundSink sink{sound};
+    espeak_ng_STATUS status = Synthesiser::open_output(&sink);
+    if (status == ENS_OK)
+        status = Synthesiser::say(joined(said.pieces), &sink);
     sound.sample_rate = espeak_ng_GetSampleRate();
+    if (sink.out_of_memory || status == ENOMEM) {
+        sound = {};
+        return {SpeechFailure::out_of_memory, {}};
+    }
     if (status != ENS_OK || sound.samples.empty() || sound.sample_rate <= 0)
         return {SpeechFailure::no_voice, {}};
-    return {};
+    SpeechOutcome outcome;
+    outcome.words_left_out = said.words_left_out;
+    return outcome;
 }
 
-SpeechOutcome speak(std::string_view text) {
+SpeechOutcome speak(std::string_view text, const StopRequested& stop_requested) {
     if (!has_letter(text))
         return {SpeechFailure::nothing_to_say, {}};
+    const SpeechPieces said = speech_pieces(text);
     Synthesiser& synthesiser = Synthesiser::instance();
     const std::lock_guard<std::mutex> hold(synthesiser.lock());
     if (!synthesiser.has_voice())
         return {SpeechFailure::no_voice, {}};
+    SpeechOutcome outcome;
+    outcome.words_left_out = said.words_left_out;
     QuietErrorStream quiet;
-    const espeak_ng_STATUS status = synthesiser.say(text, nullptr);
+    espeak_ng_STATUS status = Synthesiser::open_output(nullptr);
+    for (std::size_t i = 0; i < said.pieces.size() && status == ENS_OK; ++i) {
+        if (stop_requested && stop_requested()) {
+            outcome.stopped = true;
+            break;
+        }
+        status = Synthesiser::say(said.pieces[i], nullptr);
+    }
     if (status == ENS_AUDIO_ERROR)
         return {SpeechFailure::no_sound_device, {}};
+    if (status == ENOMEM)
+        return {SpeechFailure::out_of_memory, {}};
     if (status != ENS_OK)
         return {SpeechFailure::no_voice, {}};
-    return {};
+    return outcome;
 }
 
 SpeechOutcome write_wav(std::string_view text, const std::string& path) {
     SpeechSound sound;
-    if (SpeechOutcome outcome = synthesise(text, sound); !outcome.ok())
+    SpeechOutcome outcome = synthesise(text, sound);
+    if (!outcome.ok())
         return outcome;
-    if (Status status = write_file_atomically(path, wav_bytes(sound)); !status.ok())
+    std::string bytes;
+    try {
+        bytes = wav_bytes(sound);
+    } catch (const std::bad_alloc&) {
+        return {SpeechFailure::out_of_memory, {}};
+    }
+    if (Status status = write_file_atomically(path, bytes); !status.ok())
         return {SpeechFailure::not_written, std::move(status)};
-    return {};
+    return outcome;
 }
 
 std::string wav_bytes(const SpeechSound& sound) {

@@ -12,6 +12,13 @@ inline constexpr ScriptedText kNoEnglishVoice = {
     "Sintezator rechi ili ego anglijskij golos ne ustanovlen (paket espeak-ng-data)."};
 inline constexpr ScriptedText kNothingToSay = {"Нечего произнести: нет английского слова.",
                                                "Nechego proiznesti: net anglijskogo slova."};
+inline constexpr ScriptedText kSpeechOutOfMemory = {"Не хватило памяти, чтобы произнести текст.",
+                                                    "Ne hvatilo pamjati, chtobi proiznesti tekst."};
+// %1: how many words were said.
+inline constexpr ScriptedText kSpeechCutShort = {"Произнесены только первые %1 слов текста.",
+                                                 "Proizneseni toljko pervie %1 slov teksta."};
+inline constexpr ScriptedText kSpeechStopped = {"Произношение остановлено.",
+                                                "Proiznoshenie ostanovleno."};
 inline constexpr ScriptedText kSoundFileNotWritten = {"Не удалось записать звуковой файл ",
                                                       "Ne udalosj zapisatj zvukovoj fail "};
 

@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <string>
 
 #include "../core/temp_folder.h"
 #include "speech/speech.h"
+#include "speech/speech_pieces.h"
 
 namespace vorna::speech {
 namespace {
@@ -60,6 +62,44 @@ TEST(SpeechTest, nothing_to_say_or_nowhere_to_write_changes_nothing) {
     const SpeechOutcome outcome = write_wav("house", folder.file("no-such-folder/h.wav"));
     EXPECT_EQ(outcome.failure, SpeechFailure::not_written);
     EXPECT_FALSE(outcome.status.ok());
+}
+
+TEST(SpeechTest, a_text_is_said_in_short_pieces_and_cut_after_its_word_limit) {
+    EXPECT_EQ(speech_pieces("  Hello,  world.\nThe cat sat on the big red mat ").pieces,
+              (std::vector<std::string>{"Hello,", "world.", "The cat sat on the big", "red mat"}));
+    EXPECT_TRUE(speech_pieces(" \t\n").pieces.empty());
+
+    std::string long_text;
+    for (std::size_t i = 0; i < kMostWordsSaid + 50; ++i)
+        long_text += "w" + std::to_string(i) + (i % 10 == 9 ? ". " : " ");
+    const SpeechPieces said = speech_pieces(long_text);
+    EXPECT_EQ(said.words_left_out, 50u);
+    std::string joined;
+    std::size_t words = 0;
+    for (const std::string& piece : said.pieces) {
+        const auto in_piece =
+            static_cast<std::size_t>(std::count(piece.begin(), piece.end(), ' ')) + 1;
+        EXPECT_LE(in_piece, kMostWordsInAPiece) << piece;
+        words += in_piece;
+        joined += piece + " ";
+    }
+    EXPECT_EQ(words, kMostWordsSaid);
+    EXPECT_EQ(joined, long_text.substr(0, joined.size()));
+
+    // A stop asked for before the first piece says nothing more.
+    SpeechSound probe;
+    if (synthesise("house", probe).failure == SpeechFailure::no_voice)
+        GTEST_SKIP() << "the speech synthesiser's English voice (espeak-ng-data) is not installed";
+    int asked = 0;
+    const SpeechOutcome stopped = speak(long_text, [&] { return ++asked > 0; });
+    if (stopped.failure != SpeechFailure::no_sound_device) {
+        EXPECT_TRUE(stopped.stopped);
+        EXPECT_EQ(asked, 1);
+        EXPECT_EQ(stopped.words_left_out, 50u);
+    }
+    const SpeechOutcome written = synthesise(long_text, probe);
+    EXPECT_TRUE(written.ok());
+    EXPECT_EQ(written.words_left_out, 50u);
 }
 
 }  // namespace

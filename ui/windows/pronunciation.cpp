@@ -52,6 +52,9 @@ void Pronunciation::report(speech::SpeechFailure failure) {
         case speech::SpeechFailure::not_written:
             text = text_in(texts::kNoEnglishVoice, script_);
             break;
+        case speech::SpeechFailure::out_of_memory:
+            text = text_in(texts::kSpeechOutOfMemory, script_);
+            break;
     }
     status_bar_.showMessage(text, kStatusMessageTime);
 }
