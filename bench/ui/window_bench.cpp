@@ -184,8 +184,8 @@ int main(int argc, char* argv[]) {
         "(plus %.0f ms for the application object and writing the dictionary)\n",
         kEntries, start_up_ms, setup_ms);
 
-    auto* rtf1 = window->findChild<QTextEdit*>(QStringLiteral("RTF1"));
-    auto* rtf2 = window->findChild<QTextEdit*>(QStringLiteral("RTF2"));
+    QTextEdit* rtf1 = &window->source_box();
+    QTextEdit* rtf2 = &window->translation_box();
     const std::vector<std::string> headwords = vorna::bench::generated_headwords(kEntries, 7);
     const int large_mb = argc > 1 ? std::max(1, std::atoi(argv[1])) : 60;
     const struct {
@@ -207,13 +207,14 @@ int main(int argc, char* argv[]) {
             return true;
         });
         wait_for_layout(*rtf1);
-        for (const char* command : {"tr1", "tr2"}) {
+        for (QAction* command :
+             {window->menu().translate_text, window->menu().translate_word_list}) {
             rtf2->clear();
             QCoreApplication::processEvents();
             EventLoopWatch watch;
             QElapsedTimer run;
             run.start();
-            window->findChild<QAction*>(QString::fromLatin1(command))->trigger();
+            command->trigger();
             rtf2->viewport()->repaint();
             const double run_ms = static_cast<double>(run.nsecsElapsed()) / 1e6;
             watch.mark();
@@ -224,9 +225,9 @@ int main(int argc, char* argv[]) {
                 "%s over %s (%d lines): shown in RTF2 after %.0f ms, laid out after %.0f ms; "
                 "longest wait of the event loop %.1f ms, after it was shown %.1f ms (%d waits "
                 "over 100 ms)\n",
-                command, qPrintable(text.name), rtf1->document()->blockCount(), run_ms, laid_out_ms,
-                watch.longest_wait_ms(), watch.longest_wait_since_mark_ms(),
-                watch.waits_over_100_ms());
+                qPrintable(command->objectName()), qPrintable(text.name),
+                rtf1->document()->blockCount(), run_ms, laid_out_ms, watch.longest_wait_ms(),
+                watch.longest_wait_since_mark_ms(), watch.waits_over_100_ms());
             std::fflush(stdout);
         }
     }
@@ -253,7 +254,7 @@ int main(int argc, char* argv[]) {
         EventLoopWatch watch;
         QElapsedTimer open;
         open.start();
-        window->findChild<QAction*>(QStringLiteral("open_file"))->trigger();
+        window->menu().open_file->trigger();
         const double open_ms = static_cast<double>(open.nsecsElapsed()) / 1e6;
         wait_for_layout(*rtf1);
         const double shown_ms = static_cast<double>(open.nsecsElapsed()) / 1e6;

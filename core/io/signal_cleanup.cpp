@@ -93,13 +93,4 @@ void RemoveOnSignal::release() {
     slot_ = -1;
 }
 
-bool RemoveOnSignal::is_registered(const std::string& path) {
-    for (const Slot& slot : registry) {
-        const int state = slot.state.load(std::memory_order_acquire);
-        if ((state == kFile || state == kFolder) && path == slot.path)
-            return true;
-    }
-    return false;
-}
-
 }  // namespace vorna

@@ -34,8 +34,6 @@ class RemoveOnSignal {
     // True while the path is on the list. False also when the list was full
     // or the path too long: the program goes on without the clean-up.
     bool registered() const { return slot_ >= 0; }
-    // Whether `path` is on the list now.
-    static bool is_registered(const std::string& path);
 
   private:
     int slot_ = -1;

@@ -63,49 +63,61 @@ struct FontChangeLog : QObject {
 
 }  // namespace
 
-void UiTest::fileAndClearCommands_keepFormattingAndEmptyBoxes() {
+void UiTest::saveAndOpen_writeRtfAndKeepFormatting() {
     ProgramFixture program;
     QVERIFY(program.start());
-    QTextEdit& rtf1 = program.box("RTF1");
+    QTextEdit& rtf1 = program.source();
     rtf1.setHtml(QStringLiteral("Обычный <b>жирный</b>"));
 
     const QString source = program.path("source.txt");
     const QString translation = program.path("empty translation");
     program.desktop.next_file_names = {source, translation, QString(), source};
-    QVERIFY(program.trigger("save_original"));
-    QVERIFY(program.trigger("save_translated"));
+    QVERIFY(program.trigger(program.menu().save_original));
+    QVERIFY(program.trigger(program.menu().save_translated));
     QVERIFY(file_bytes(source).startsWith("{\\rtf"));  // RTF whatever the extension
     QVERIFY(file_bytes(translation).startsWith("{\\rtf"));
     QVERIFY(program.desktop.messages.isEmpty());
 
-    QVERIFY(program.trigger("rrr"));
-    QVERIFY(program.trigger("open_file"));  // cancelled: nothing happens
+    QVERIFY(program.trigger(program.menu().clear_both));
+    QVERIFY(program.trigger(program.menu().open_file));  // cancelled: nothing happens
     QVERIFY(rtf1.toPlainText().isEmpty());
     QCOMPARE(program.window->file_dialog().file_name, translation);
-    QVERIFY(program.trigger("open_file"));
+    QVERIFY(program.trigger(program.menu().open_file));
     QCOMPARE(rtf1.toPlainText(), QStringLiteral("Обычный жирный"));
     QVERIFY(ends_bold(rtf1));
+}
 
+void UiTest::unreadableAndUnwritableFiles_keepTheBoxAndNameTheFailure() {
+    ProgramFixture program;
+    QVERIFY(program.start());
+    QTextEdit& rtf1 = program.source();
+    rtf1.setPlainText(QStringLiteral("Обычный жирный"));
     // A file that cannot be read leaves the box alone without a word; one
     // that cannot be written is named in a warning with the system's reason.
     const QString absent = program.path("absent.rtf");
     const QString unreachable = program.path("no such folder/out.rtf");
     program.desktop.next_file_names = {absent, unreachable};
-    QVERIFY(program.trigger("open_file"));
+    QVERIFY(program.trigger(program.menu().open_file));
     QCOMPARE(rtf1.toPlainText(), QStringLiteral("Обычный жирный"));
-    QVERIFY(program.trigger("save_translated"));
+    QVERIFY(program.trigger(program.menu().save_translated));
     const QString reason = QString::fromLocal8Bit(std::strerror(ENOENT));
     QCOMPARE(program.desktop.warnings, (QStringList{QStringLiteral("Не удалось сохранить файл ") +
                                                     QDir::toNativeSeparators(unreachable) +
                                                     QStringLiteral("\r\n") + reason}));
     QCOMPARE(program.desktop.messages, program.desktop.warnings);
+}
 
-    // Each clear command empties its boxes and the format at their caret.
-    QTextEdit& rtf2 = program.box("RTF2");
+void UiTest::clearCommands_emptyTheirBoxesAndTheFormatAtTheCaret() {
+    ProgramFixture program;
+    QVERIFY(program.start());
+    QTextEdit& rtf1 = program.source();
+    QTextEdit& rtf2 = program.translation();
     const struct {
-        const char* command;
+        QAction* command;
         bool clears_rtf1, clears_rtf2;
-    } commands[] = {{"ee", true, false}, {"ww", false, true}, {"rrr", true, true}};
+    } commands[] = {{program.menu().clear_source, true, false},
+                    {program.menu().clear_translation, false, true},
+                    {program.menu().clear_both, true, true}};
     for (const auto& clear : commands) {
         for (QTextEdit* box : {&rtf1, &rtf2}) {
             box->setHtml(QStringLiteral("<b>text</b>"));
@@ -124,8 +136,8 @@ void UiTest::fileAndClearCommands_keepFormattingAndEmptyBoxes() {
 void UiTest::fontCommand_appliesPropertiesInOrder() {
     ProgramFixture program;
     QVERIFY(program.start());
-    QTextEdit& rtf1 = program.box("RTF1");
-    QTextEdit& rtf2 = program.box("RTF2");
+    QTextEdit& rtf1 = program.source();
+    QTextEdit& rtf2 = program.translation();
     rtf1.setPlainText(QStringLiteral("already here"));
     QFont chosen(QStringLiteral("DejaVu Serif"));
     chosen.setPointSize(rtf1.font().pointSize() + 7);
@@ -137,7 +149,7 @@ void UiTest::fontCommand_appliesPropertiesInOrder() {
     log.watch(rtf1);
     log.watch(rtf2);
 
-    QVERIFY(program.trigger("ii"));
+    QVERIFY(program.trigger(program.menu().font));
     QCOMPARE(program.desktop.font_titles, QStringList{QStringLiteral("Установить размер шрифта")});
     QCOMPARE(log.changes,
              (QStringList{QStringLiteral("RTF1 size"), QStringLiteral("RTF2 size"),
@@ -154,7 +166,7 @@ void UiTest::fontCommand_appliesPropertiesInOrder() {
 
     // A cancelled dialog gives the boxes the font it still holds.
     rtf2.setFont(QFont());
-    QVERIFY(program.trigger("ii"));
+    QVERIFY(program.trigger(program.menu().font));
     QCOMPARE(rtf2.font().pointSize(), chosen.pointSize());
     QVERIFY(rtf2.font().bold());
 
@@ -164,16 +176,16 @@ void UiTest::fontCommand_appliesPropertiesInOrder() {
     QVERIFY(write_file(document, "{\\rtf1\\ansi plain {\\b bold} {\\fs20 small}\\par}"));
     const QString copy = program.path("copy.rtf");
     program.desktop.next_file_names = {document, copy, document};
-    QVERIFY(program.trigger("open_file"));
+    QVERIFY(program.trigger(program.menu().open_file));
     const QStringList as_written{QStringLiteral("plain :0,0,12"), QStringLiteral("bold:1,0,12"),
                                  QStringLiteral(" :0,0,12"), QStringLiteral("small:0,0,10")};
     QCOMPARE(runs_of(rtf1), as_written);
-    QVERIFY(program.trigger("save_original"));
+    QVERIFY(program.trigger(program.menu().save_original));
     QCOMPARE(file_bytes(copy).count("\\b"), 1);
     QVERIFY(!file_bytes(copy).contains("\\i"));
-    QVERIFY(program.trigger("open_file"));
+    QVERIFY(program.trigger(program.menu().open_file));
     QCOMPARE(runs_of(rtf1), as_written);
-    QVERIFY(program.trigger("ee"));
+    QVERIFY(program.trigger(program.menu().clear_source));
     rtf1.insertPlainText(QStringLiteral("typed"));
     QCOMPARE(runs_of(rtf1), QStringList{QStringLiteral("typed:1,1,%1").arg(chosen.pointSizeF())});
 }

@@ -14,13 +14,13 @@ namespace {
 QString statistics_text(ProgramFixture& program, qreal* tab_stop = nullptr) {
     QString text;
     program.desktop.on_modal = [&](QDialog& dialog) {
-        auto* rtb1 = dialog.findChild<QTextEdit*>(QStringLiteral("RTB1"));
+        auto* rtb1 = dialog.findChild<QTextEdit*>(QLatin1String(names::kReportBox));
         text = rtb1->toPlainText();
         if (tab_stop) {
             *tab_stop = rtb1->tabStopDistance();
         }
     };
-    program.trigger("Stat");
+    program.trigger(program.menu().statistics);
     return text;
 }
 
@@ -28,19 +28,19 @@ QString statistics_text(ProgramFixture& program, qreal* tab_stop = nullptr) {
 
 void UiTest::statisticsWindow_showsReportOfLastRun() {
     ProgramFixture program;
-    program.desktop.windows_without_cyrillic << QStringLiteral("Form2");
+    program.desktop.windows_without_cyrillic << QLatin1String(names::kStatisticsWindow);
     QVERIFY(program.start());
     qreal tab_stop = 0;
     QCOMPARE(statistics_text(program, &tab_stop), QString());
     QCOMPARE(tab_stop, 48.0);
 
-    program.box("RTF1").setPlainText(QStringLiteral("Hello the hello"));
-    program.trigger("tr1");
+    program.source().setPlainText(QStringLiteral("Hello the hello"));
+    program.trigger(program.menu().translate_text);
     QCOMPARE(statistics_text(program), QStringLiteral("\nhello\t\t - \t2\nthe\t\t - \t1"));
 
     // The window's own check chose translit; the main window stays Cyrillic.
-    program.box("RTF1").setPlainText(QStringLiteral("hello xyzzy"));
-    program.trigger("tr2");
+    program.source().setPlainText(QStringLiteral("hello xyzzy"));
+    program.trigger(program.menu().translate_word_list);
     QCOMPARE(program.script(), vorna::Script::cyrillic);
     QCOMPARE(statistics_text(program),
              QStringLiteral("Slov neperevedeno 1\nIzvestnih perevedeno 1\n"
@@ -54,11 +54,12 @@ void UiTest::statisticsWindow_columnsLineUpWhateverTheWordLengths() {
     QVERIFY(
         program.start(QByteArrayLiteral("beautiful,красивая,krasivaja\r\nextraordinarily,"
                                         "необычайно,neobichajno\r\nit,это,eto\r\n")));
-    program.box("RTF1").setPlainText(QStringLiteral("it extraordinarily beautiful"));
-    program.trigger("tr1");
+    program.source().setPlainText(QStringLiteral("it extraordinarily beautiful"));
+    program.trigger(program.menu().translate_text);
     QList<qreal> columns;
     program.desktop.on_modal = [&](QDialog& dialog) {
-        QTextDocument& report = *dialog.findChild<QTextEdit*>(QStringLiteral("RTB1"))->document();
+        QTextDocument& report =
+            *dialog.findChild<QTextEdit*>(QLatin1String(names::kReportBox))->document();
         for (QTextBlock line = report.begin(); line.isValid(); line = line.next()) {
             const qsizetype dash = line.text().indexOf(QStringLiteral(" - "));
             if (dash < 0)
@@ -67,7 +68,7 @@ void UiTest::statisticsWindow_columnsLineUpWhateverTheWordLengths() {
             columns << line.layout()->lineAt(0).cursorToX(static_cast<int>(dash));
         }
     };
-    program.trigger("Stat");
+    program.trigger(program.menu().statistics);
     QCOMPARE(columns.size(), 3);
     QCOMPARE(columns.at(1), columns.at(0));
     QCOMPARE(columns.at(2), columns.at(0));
@@ -76,15 +77,16 @@ void UiTest::statisticsWindow_columnsLineUpWhateverTheWordLengths() {
 void UiTest::aboutBox_textsInBothScripts() {
     for (const bool cyrillic : {true, false}) {
         ProgramFixture program;
-        QVERIFY(program.start_in(cyrillic, "frmAbout"));
+        QVERIFY(program.start_in(cyrillic, names::kAboutBox));
         QStringList texts;
         int closed_by_keys = 0;
         program.desktop.on_modal = [&](QDialog& about) {
             texts << about.windowTitle();
-            for (const char* name : {"lblTitle", "lblVersion", "Label1", "Label2"}) {
+            for (const char* name : {names::kAboutTitle, names::kAboutVersion, names::kAboutContact,
+                                     names::kAboutWeb}) {
                 texts << about.findChild<QLabel*>(QString::fromLatin1(name))->text();
             }
-            QVERIFY(about.findChild<QPushButton*>(QStringLiteral("cmdOK"))->isDefault());
+            QVERIFY(about.findChild<QPushButton*>(QLatin1String(names::kAboutOk))->isDefault());
             QVERIFY(!about.windowIcon().isNull());
             for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
                 about.show();
@@ -92,14 +94,14 @@ void UiTest::aboutBox_textsInBothScripts() {
                 closed_by_keys += about.isVisible() ? 0 : 1;
             }
         };
-        QVERIFY(program.trigger("About"));
-        const QStringList expected = cyrillic
-                                         ? QStringList{QStringLiteral("О программе"),
-                                                       QStringLiteral("DavevUvuviru переводчик"),
-                                                       QStringLiteral("Версия 3.42 / 16.01.2006")}
-                                         : QStringList{QStringLiteral("O Programme"),
-                                                       QStringLiteral("VadazEdadiri perevodchik"),
-                                                       QStringLiteral("Versija 3.42 / 03.01.2006")};
+        QVERIFY(program.trigger(program.menu().about));
+        const QStringList expected =
+            cyrillic ? QStringList{QStringLiteral("О программе"),
+                                   QStringLiteral("DavevUvuviru переводчик"),
+                                   QStringLiteral("Версия " VORNA_VERSION " / 16.01.2006")}
+                     : QStringList{QStringLiteral("O Programme"),
+                                   QStringLiteral("VadazEdadiri perevodchik"),
+                                   QStringLiteral("Versija " VORNA_VERSION " / 03.01.2006")};
         const QStringList addresses{QStringLiteral("vorna@example.org"),
                                     QStringLiteral("https://example.org/vorna")};
         QCOMPARE(texts, expected + addresses);

@@ -2,7 +2,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QtTest>
 #include <cerrno>
 
@@ -28,21 +27,22 @@ void answer_dialog(ProgramFixture& program, QStringList* filled, const QString& 
                    const QString& translation, const char* button) {
     program.desktop.on_modal = [=](QDialog& dialog) {
         if (filled) {
-            *filled = {dialog.windowTitle(), field(dialog, "english_word").text(),
-                       field(dialog, "translation").text(), field(dialog, "translit").text()};
+            *filled = {dialog.windowTitle(), field(dialog, names::kEnglishWordField).text(),
+                       field(dialog, names::kTranslationField).text(),
+                       field(dialog, names::kTranslitField).text()};
         }
         if (!word.isNull()) {
-            field(dialog, "english_word").setText(word);
+            field(dialog, names::kEnglishWordField).setText(word);
         }
-        field(dialog, "translation").setText(translation);
+        field(dialog, names::kTranslationField).setText(translation);
         click(dialog, button);
     };
 }
 
 QString translated(ProgramFixture& program, const QString& text) {
-    program.box("RTF1").setPlainText(text);
-    program.trigger("tr1");
-    return program.box("RTF2").toPlainText();
+    program.source().setPlainText(text);
+    program.trigger(program.menu().translate_text);
+    return program.translation().toPlainText();
 }
 
 // Refuses to write in one folder, as a read-only install does.
@@ -70,12 +70,12 @@ void UiTest::editTranslation_changesAddsAndRemovesWords() {
     // Ctrl+E on the word at the caret, filled with its translation.
     program.window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(program.window.get()));
-    program.box("RTF1").setPlainText(QStringLiteral("hello world"));
-    program.box("RTF1").setFocus();
-    program.put_caret("RTF1", 8);
+    program.source().setPlainText(QStringLiteral("hello world"));
+    program.source().setFocus();
+    program.put_caret(program.source(), 8);
     QStringList filled;
-    answer_dialog(program, &filled, QString(), QStringLiteral("вселенная"), "ok");
-    QTest::keyClick(&program.box("RTF1"), Qt::Key_E, Qt::ControlModifier);
+    answer_dialog(program, &filled, QString(), QStringLiteral("вселенная"), names::kOkButton);
+    QTest::keyClick(&program.source(), Qt::Key_E, Qt::ControlModifier);
     QCOMPARE(filled, (QStringList{QStringLiteral("Изменить перевод"), QStringLiteral("world"),
                                   QStringLiteral("мир"), QStringLiteral("mir")}));
     QCOMPARE(file_bytes(dictionary),
@@ -86,24 +86,24 @@ void UiTest::editTranslation_changesAddsAndRemovesWords() {
              QStringLiteral("привет вселенная\n"));
 
     // In RTF2 the translation leads back to the English word it was made from.
-    program.box("RTF2").setFocus();
-    program.put_caret("RTF2", 10);
-    answer_dialog(program, &filled, QString(), QStringLiteral("x"), "cancel");
-    QVERIFY(program.trigger("edit_translation"));
+    program.translation().setFocus();
+    program.put_caret(program.translation(), 10);
+    answer_dialog(program, &filled, QString(), QStringLiteral("x"), names::kCancelButton);
+    QVERIFY(program.trigger(program.menu().edit_translation));
     QCOMPARE(filled.at(1), QStringLiteral("world"));
 
     // A new word, then a word removed once the reader has said yes.
-    answer_dialog(program, nullptr, QStringLiteral("dog"), QStringLiteral("пёс"), "ok");
-    QVERIFY(program.trigger("edit_translation"));
-    answer_dialog(program, nullptr, QStringLiteral("cat"), QString(), "remove");
-    QVERIFY(program.trigger("edit_translation"));  // answered No
+    answer_dialog(program, nullptr, QStringLiteral("dog"), QStringLiteral("пёс"), names::kOkButton);
+    QVERIFY(program.trigger(program.menu().edit_translation));
+    answer_dialog(program, nullptr, QStringLiteral("cat"), QString(), names::kRemoveButton);
+    QVERIFY(program.trigger(program.menu().edit_translation));  // answered No
     QCOMPARE(program.desktop.questions,
              QStringList{QStringLiteral("Удалить слово «cat» из словаря?")});
     QCOMPARE(translated(program, QStringLiteral("dog cat")), QStringLiteral("пёс кот\n"));
     program.desktop.next_answers = {true};
-    program.box("RTF1").setFocus();
-    program.put_caret("RTF1", 5);  // on "cat", so Удалить is offered
-    QVERIFY(program.trigger("edit_translation"));
+    program.source().setFocus();
+    program.put_caret(program.source(), 5);  // on "cat", so Удалить is offered
+    QVERIFY(program.trigger(program.menu().edit_translation));
     QCOMPARE(translated(program, QStringLiteral("dog cat")), QStringLiteral("пёс cat\n"));
     QVERIFY(program.desktop.messages.isEmpty());
 }
@@ -116,18 +116,18 @@ void UiTest::editTranslation_badInputIsRefusedInTheWindowsScript() {
     bool stayed_open = false;
     program.desktop.on_modal = [&](QDialog& dialog) {
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Izmenitj perevod"));
-        QCOMPARE(dialog.findChild<QPushButton*>(QStringLiteral("remove"))->text(),
+        QCOMPARE(dialog.findChild<QPushButton*>(QLatin1String(names::kRemoveButton))->text(),
                  QStringLiteral("Udalitj"));
-        field(dialog, "english_word").setText(QStringLiteral("cat"));
-        field(dialog, "translation").setText(QStringLiteral("кот, кошка"));
-        click(dialog, "ok");
+        field(dialog, names::kEnglishWordField).setText(QStringLiteral("cat"));
+        field(dialog, names::kTranslationField).setText(QStringLiteral("кот, кошка"));
+        click(dialog, names::kOkButton);
         stayed_open = dialog.result() != QDialog::Accepted;
-        field(dialog, "english_word").setText(QStringLiteral("x"));
-        field(dialog, "translation").setText(QStringLiteral("икс"));
-        click(dialog, "ok");
-        click(dialog, "cancel");
+        field(dialog, names::kEnglishWordField).setText(QStringLiteral("x"));
+        field(dialog, names::kTranslationField).setText(QStringLiteral("икс"));
+        click(dialog, names::kOkButton);
+        click(dialog, names::kCancelButton);
     };
-    QVERIFY(program.trigger("edit_translation"));
+    QVERIFY(program.trigger(program.menu().edit_translation));
     QVERIFY(stayed_open);
     QCOMPARE(program.desktop.messages,
              (QStringList{QStringLiteral("Zapjatuju i dvojnuju kavichku neljzja zapisatj v "
@@ -146,7 +146,7 @@ void UiTest::editTranslation_fitsItsTextAndShowsTranslationsWithoutCyrillic() {
     vorna::ui::EditTranslationDialog sized(vorna::Script::cyrillic, QString(),
                                            {"longing", longing.toStdString(), ""}, {}, {}, nullptr);
     sized.adjustSize();
-    QLineEdit& shown = field(sized, "translation");
+    QLineEdit& shown = field(sized, names::kTranslationField);
     QVERIFY(shown.contentsRect().width() > shown.fontMetrics().horizontalAdvance(longing));
 
     // In translit a font with Cyrillic shows the translation; without one it
@@ -154,23 +154,24 @@ void UiTest::editTranslation_fitsItsTextAndShowsTranslationsWithoutCyrillic() {
     for (const bool font_found : {true, false}) {
         ProgramFixture program;
         if (!font_found)
-            program.desktop.windows_without_cyrillic << QStringLiteral("edit_translation");
+            program.desktop.windows_without_cyrillic << QLatin1String(names::kEditDialog);
         QVERIFY(program.start_in(false));
-        program.box("RTF1").setPlainText(QStringLiteral("cat"));
+        program.source().setPlainText(QStringLiteral("cat"));
         program.desktop.on_modal = [&](QDialog& dialog) {
-            QCOMPARE(field(dialog, "translation").isVisibleTo(&dialog), font_found);
-            QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("translation_not_shown")) != nullptr,
-                     !font_found);
-            QCOMPARE(field(dialog, "translation").text(), QStringLiteral("кот"));
-            field(dialog, "translit").setText(QStringLiteral("kotik"));
-            click(dialog, "ok");
+            QCOMPARE(field(dialog, names::kTranslationField).isVisibleTo(&dialog), font_found);
+            QCOMPARE(
+                dialog.findChild<QLabel*>(QLatin1String(names::kTranslationNotShown)) != nullptr,
+                !font_found);
+            QCOMPARE(field(dialog, names::kTranslationField).text(), QStringLiteral("кот"));
+            field(dialog, names::kTranslitField).setText(QStringLiteral("kotik"));
+            click(dialog, names::kOkButton);
         };
-        QVERIFY(program.trigger("edit_translation"));
+        QVERIFY(program.trigger(program.menu().edit_translation));
         QVERIFY(file_bytes(program.path("qd.dat")).contains("cat,\xD0\xBA\xD0\xBE\xD1\x82,kotik"));
     }
 }
 
-void UiTest::editTranslation_readOnlyDictionary_editsTheReadersCopy() {
+void UiTest::editTranslation_readOnlyDictionaryEditsTheReadersCopy() {
     QTemporaryDir data;
     const std::string data_folder = QFile::encodeName(data.path()).toStdString() + "/vorna";
     ProgramFixture program;
@@ -181,15 +182,16 @@ void UiTest::editTranslation_readOnlyDictionary_editsTheReadersCopy() {
     program.session->readers_folder = data_folder;
     const QByteArray installed = file_bytes(program.path("qd.dat"));
 
-    answer_dialog(program, nullptr, QStringLiteral("cat"), QStringLiteral("кошка"), "ok");
-    QVERIFY(program.trigger("edit_translation"));
+    answer_dialog(program, nullptr, QStringLiteral("cat"), QStringLiteral("кошка"),
+                  names::kOkButton);
+    QVERIFY(program.trigger(program.menu().edit_translation));
     QCOMPARE(file_bytes(program.path("qd.dat")), installed);
     const QString copy = data.filePath(QStringLiteral("vorna/qd.dat"));
     // The reader is told once where the copy is.
     QCOMPARE(program.desktop.messages.size(), 1);
     QVERIFY(program.desktop.messages.front().contains(copy));
-    answer_dialog(program, nullptr, QStringLiteral("dog"), QStringLiteral("пёс"), "ok");
-    QVERIFY(program.trigger("edit_translation"));
+    answer_dialog(program, nullptr, QStringLiteral("dog"), QStringLiteral("пёс"), names::kOkButton);
+    QVERIFY(program.trigger(program.menu().edit_translation));
     QCOMPARE(program.desktop.messages.size(), 1);
     QCOMPARE(file_bytes(copy + QStringLiteral(".bak")),
              QByteArray(installed).replace("\xD0\xBA\xD0\xBE\xD1\x82,kot", "кошка,koshka"));
@@ -213,20 +215,19 @@ void UiTest::editTranslation_readOnlyDictionary_editsTheReadersCopy() {
              QStringLiteral("Проверка словаря ..."));
 }
 
-void UiTest::editTranslation_wordFoundThroughItsForm_offersTheFormOrTheWordItself() {
-    QStandardPaths::setTestModeEnabled(true);  // the setting goes to a folder of tests
+void UiTest::editTranslation_wordFoundThroughItsFormOffersTheFormOrTheWord() {
     ProgramFixture program;
     QVERIFY(program.start());
-    QAction* forms = program.action(QStringLiteral("dictionary_forms"));
+    QAction* forms = program.menu().dictionary_forms;
     forms->setChecked(true);
     if (translated(program, QStringLiteral("cats")) != QStringLiteral("кот\n"))
         QSKIP("the Hunspell dictionary of American English is not installed");
-    program.put_caret("RTF1", 2);
+    program.put_caret(program.source(), 2);
 
     QStringList filled;
     program.desktop.next_answers = {true};  // correct the form the run used
-    answer_dialog(program, &filled, QString(), QStringLiteral("кот"), "cancel");
-    QVERIFY(program.trigger("edit_translation"));
+    answer_dialog(program, &filled, QString(), QStringLiteral("кот"), names::kCancelButton);
+    QVERIFY(program.trigger(program.menu().edit_translation));
     QCOMPARE(program.desktop.questions.size(), 1);
     QCOMPARE(program.desktop.questions.front(),
              QStringLiteral("Слово «cats» переведено по словарной форме «cat»: кот.\r\n"
@@ -235,9 +236,8 @@ void UiTest::editTranslation_wordFoundThroughItsForm_offersTheFormOrTheWordItsel
     QCOMPARE(filled.mid(1, 2), (QStringList{QStringLiteral("cat"), QStringLiteral("кот")}));
 
     program.desktop.next_answers = {false};  // add the word itself, from the form's translation
-    answer_dialog(program, &filled, QString(), QStringLiteral("коты"), "ok");
-    QVERIFY(program.trigger("edit_translation"));
+    answer_dialog(program, &filled, QString(), QStringLiteral("коты"), names::kOkButton);
+    QVERIFY(program.trigger(program.menu().edit_translation));
     QCOMPARE(filled.mid(1, 2), (QStringList{QStringLiteral("cats"), QStringLiteral("кот")}));
     QCOMPARE(translated(program, QStringLiteral("cats cat")), QStringLiteral("коты кот\n"));
-    forms->setChecked(false);
 }

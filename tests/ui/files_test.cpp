@@ -24,11 +24,11 @@ void UiTest::saveOverFile_asksInTheInterfaceLanguage() {
                                      : QStringLiteral("Fail %1 uzhe sushestvuet.\r\nZamenitj ego?");
 
     program.desktop.next_file_names = {source, source, source, source, other};
-    QVERIFY(program.trigger("open_file"));
-    program.box("RTF2").setPlainText(QStringLiteral("Привет"));
+    QVERIFY(program.trigger(program.menu().open_file));
+    program.translation().setPlainText(QStringLiteral("Привет"));
     // Saving the translation over the source asks twice, naming the file.
     program.desktop.next_answers = {true, false};
-    QVERIFY(program.trigger("save_translated"));
+    QVERIFY(program.trigger(program.menu().save_translated));
     QCOMPARE(program.desktop.questions.size(), 2);
     QCOMPARE(program.desktop.questions[0], replace.arg(shown));
     QVERIFY(program.desktop.questions[1].contains(shown));
@@ -37,15 +37,15 @@ void UiTest::saveOverFile_asksInTheInterfaceLanguage() {
     QCOMPARE(file_bytes(source), QByteArray("{\\rtf1 Hello}"));
 
     program.desktop.next_answers = {true, true};
-    QVERIFY(program.trigger("save_translated"));
+    QVERIFY(program.trigger(program.menu().save_translated));
     QVERIFY(file_bytes(source).contains("\\u1055"));  // "П": the translation is there
 
     // The source text over its own file, and a No, ask once.
     program.desktop.questions.clear();
     program.desktop.next_answers = {true};
-    QVERIFY(program.trigger("save_original"));
+    QVERIFY(program.trigger(program.menu().save_original));
     QCOMPARE(program.desktop.questions.size(), 1);
-    QVERIFY(program.trigger("save_translated"));  // answered No
+    QVERIFY(program.trigger(program.menu().save_translated));  // answered No
     QCOMPARE(file_bytes(other), QByteArray("{\\rtf1 old}"));
     QCOMPARE(program.desktop.questions.size(), 2);
     QVERIFY(program.desktop.messages.isEmpty());
@@ -85,8 +85,8 @@ void UiTest::fileDialogs_admitEveryFileAndShunPseudoFileSystems() {
     ProgramFixture program;
     QVERIFY(program.start());
     program.desktop.next_file_names = {QStringLiteral("/proc/no such file.rtf")};
-    QVERIFY(program.trigger("open_file"));
-    QVERIFY(program.trigger("save_translated"));
+    QVERIFY(program.trigger(program.menu().open_file));
+    QVERIFY(program.trigger(program.menu().save_translated));
     QCOMPARE(program.desktop.file_questions.at(1).start_path,
              home + QStringLiteral("/no such file.rtf"));
 }

@@ -8,7 +8,7 @@
 
 void UiTest::missingDictionary_showsMessageAndEnds() {
     ProgramFixture program;
-    program.desktop.windows_without_cyrillic << QStringLiteral("Form4");
+    program.desktop.windows_without_cyrillic << QLatin1String(names::kLoadingWindow);
     QVERIFY(!program.start(QByteArray()));
     QCOMPARE(program.desktop.messages,
              QStringList{QStringLiteral("Fail slovarja otsutstvuet. Perevod nevozmozhen.")});
@@ -40,51 +40,58 @@ void UiTest::menuTree_captionsAndShortcuts_data() {
 
 void UiTest::menuTree_captionsAndShortcuts() {
     QFETCH(bool, cyrillic);
-    struct Item {
+    ProgramFixture program;
+    QVERIFY(program.start_in(cyrillic));
+    const vorna::ui::MainMenu& menu = program.menu();
+    const struct {
+        QAction* action;
         const char* path;  // menu bar item, or its submenu and item
         const char* cyrillic;
         const char* translit;
         const char* keys;
-    };
-    const Item items[] = {
-        {"file", "Файл", "Fail", ""},
-        {"file/open_file", "Открыть", "Otkritj", "Ctrl+O"},
-        {"file/save_translated", "Сохранить перевод", "Sohranitj perevod", "Ctrl+S"},
-        {"file/save_original", "Сохранить переводимый текст", "Sohranitj perevodimoj tekst",
-         "Ctrl+U"},
-        {"file/Exit_point", "Выход", "Vihod", "Ctrl+Q"},
-        {"Translate", "Перевести", "Perevesti", ""},
-        {"Translate/tr1", "Перевести текст-текст", "Perevesti tekst -> tekst", "F5"},
-        {"Translate/tr2", "Перевести текст-слово", "Perevesti tekst -> slovo", "F6"},
-        {"Stat", "Статистика", "Statistika", ""},
-        {"transl_windows", "Окна переводов", "Okna perevodov", ""},
-        {"transl_windows/ee", "Очистить окно переводимого текста",
+    } items[] = {
+        {menu.file->menuAction(), "file", "Файл", "Fail", ""},
+        {menu.open_file, "file/open_file", "Открыть", "Otkritj", "Ctrl+O"},
+        {menu.save_translated, "file/save_translated", "Сохранить перевод", "Sohranitj perevod",
+         "Ctrl+S"},
+        {menu.save_original, "file/save_original", "Сохранить переводимый текст",
+         "Sohranitj perevodimoj tekst", "Ctrl+U"},
+        {menu.exit, "file/Exit_point", "Выход", "Vihod", "Ctrl+Q"},
+        {menu.translate->menuAction(), "Translate", "Перевести", "Perevesti", ""},
+        {menu.translate_text, "Translate/tr1", "Перевести текст-текст", "Perevesti tekst -> tekst",
+         "F5"},
+        {menu.translate_word_list, "Translate/tr2", "Перевести текст-слово",
+         "Perevesti tekst -> slovo", "F6"},
+        {menu.statistics, "Stat", "Статистика", "Statistika", ""},
+        {menu.windows->menuAction(), "transl_windows", "Окна переводов", "Okna perevodov", ""},
+        {menu.clear_source, "transl_windows/ee", "Очистить окно переводимого текста",
          "Ochistitj okno perevodimogo teksta", "Ctrl+F1"},
-        {"transl_windows/ww", "Очистить окно переведеного текста",
+        {menu.clear_translation, "transl_windows/ww", "Очистить окно переведеного текста",
          "Ochistitj okno perevedjonnogo teksta", "Ctrl+F2"},
-        {"transl_windows/rrr", "Очистить оба окна", "Ochistitj oba okna", "Ctrl+F3"},
-        {"transl_windows/ii", "Установить размер шрифта", "Ustanovitj razmer shrifta", "Ctrl+F6"},
-        {"About", "О программе", "O programme", ""},
-        {"dictionary", "Словарь", "Slovarj", ""},
-        {"dictionary/edit_translation", "Изменить перевод…", "Izmenitj perevod…", "Ctrl+E"},
-        {"dictionary/article", "Словарная статья", "Slovarnaja statja", "Ctrl+D"},
-        {"dictionary/dictionary_forms", "Искать словарную форму", "Iskatj slovarnuju formu", ""},
-        {"dictionary/save_unknown_words", "Сохранить неизвестные слова…",
+        {menu.clear_both, "transl_windows/rrr", "Очистить оба окна", "Ochistitj oba okna",
+         "Ctrl+F3"},
+        {menu.font, "transl_windows/ii", "Установить размер шрифта", "Ustanovitj razmer shrifta",
+         "Ctrl+F6"},
+        {menu.about, "About", "О программе", "O programme", ""},
+        {menu.dictionary->menuAction(), "dictionary", "Словарь", "Slovarj", ""},
+        {menu.edit_translation, "dictionary/edit_translation", "Изменить перевод…",
+         "Izmenitj perevod…", "Ctrl+E"},
+        {menu.article, "dictionary/article", "Словарная статья", "Slovarnaja statja", "Ctrl+D"},
+        {menu.dictionary_forms, "dictionary/dictionary_forms", "Искать словарную форму",
+         "Iskatj slovarnuju formu", ""},
+        {menu.save_unknown_words, "dictionary/save_unknown_words", "Сохранить неизвестные слова…",
          "Sohranitj neizvestnie slova…", ""},
-        {"dictionary/pronounce", "Произнести", "Proiznesti", "Ctrl+R"},
+        {menu.pronounce, "dictionary/pronounce", "Произнести", "Proiznesti", "Ctrl+R"},
     };
-    ProgramFixture program;
-    QVERIFY(program.start_in(cyrillic));
-
     QStringList expected_tree, tree;
-    for (const Item& item : items) {
+    for (const auto& item : items) {
+        QVERIFY2(item.action, item.path);
         expected_tree << QString::fromLatin1(item.path);
-        QAction* action =
-            program.action(QString::fromLatin1(item.path).section(QLatin1Char('/'), -1));
-        QVERIFY2(action, item.path);
-        QVERIFY(action->isEnabled() && action->isVisible() && !action->isChecked());
-        QCOMPARE(action->text(), QString::fromUtf8(cyrillic ? item.cyrillic : item.translit));
-        QCOMPARE(action->shortcut(), QKeySequence(QString::fromLatin1(item.keys)));
+        QCOMPARE(item.action->objectName(),
+                 QString::fromLatin1(item.path).section(QLatin1Char('/'), -1));
+        QVERIFY(item.action->isEnabled() && item.action->isVisible() && !item.action->isChecked());
+        QCOMPARE(item.action->text(), QString::fromUtf8(cyrillic ? item.cyrillic : item.translit));
+        QCOMPARE(item.action->shortcut(), QKeySequence(QString::fromLatin1(item.keys)));
     }
     for (QAction* top : program.window->menuBar()->actions()) {
         tree << top->objectName();
@@ -93,17 +100,16 @@ void UiTest::menuTree_captionsAndShortcuts() {
         }
     }
     QCOMPARE(tree, expected_tree);
+}
 
-    // Texts without a translit form stay Cyrillic in both scripts.
-    QVERIFY(program.box("RTF1").toPlainText().isEmpty());
-    QCOMPARE(program.panel("panel1"), QStringLiteral("Прогресс %"));
-    QCOMPARE(program.panel("panel2"), QStringLiteral("Прошло:"));
-    QVERIFY(program.trigger("open_file"));  // answered with a cancel
-    QCOMPARE(program.desktop.file_questions.at(0).title,
-             QStringLiteral("Открыть файл для перевода"));
-    // The toolkit's own texts follow the interface script.
-    QCOMPARE(QCoreApplication::translate("QFileDialog", "File &name:"),
-             cyrillic ? QStringLiteral("&Имя файла:") : QStringLiteral("File &name:"));
+void UiTest::firstLoad_textsFollowTheScript_data() {
+    menuTree_captionsAndShortcuts_data();
+}
+
+void UiTest::firstLoad_textsFollowTheScript() {
+    QFETCH(bool, cyrillic);
+    ProgramFixture program;
+    QVERIFY(program.start_in(cyrillic));
     QCOMPARE(program.script(), cyrillic ? vorna::Script::cyrillic : vorna::Script::translit);
     QCOMPARE(
         program.desktop.messages,
@@ -112,17 +118,28 @@ void UiTest::menuTree_captionsAndShortcuts() {
              : QStringList{QStringLiteral("Programma ne obnaruzhila podderzhku russkogo jazika.\r\n"
                                           "Interfeis, soobshenija i perevedjonnij tekst\r\n"
                                           "budut preobrazovani v translit avtomaticheski.")}));
+    QVERIFY(program.source().toPlainText().isEmpty());
     const auto in_script = [&](const char* cyrillic_text, const char* translit_text) {
         return QString::fromUtf8(cyrillic ? cyrillic_text : translit_text);
     };
     QCOMPARE(program.window->windowTitle(),
-             in_script("VORNA Переводчик v3.42", "VORNA Perevodchik v3.42"));
-    QCOMPARE(program.box("RTF1").toolTip(),
+             in_script("VORNA Переводчик v" VORNA_VERSION, "VORNA Perevodchik v" VORNA_VERSION));
+    QCOMPARE(program.source().toolTip(),
              in_script("Скопируйте сюда переводимый текст.", "Skopirujte sjuda perevodimij tekst"));
-    QCOMPARE(program.box("RTF2").toolTip(),
+    QCOMPARE(program.translation().toolTip(),
              in_script("Это переведенный текст", "Eto perevedjonnij tekst"));
+
+    // Texts without a translit form stay Cyrillic in both scripts.
+    QCOMPARE(program.progress_panel(), QStringLiteral("Прогресс %"));
+    QCOMPARE(program.elapsed_panel(), QStringLiteral("Прошло:"));
+    QVERIFY(program.trigger(program.menu().open_file));  // answered with a cancel
+    QCOMPARE(program.desktop.file_questions.at(0).title,
+             QStringLiteral("Открыть файл для перевода"));
     QCOMPARE(program.desktop.file_questions.at(0).filter,
              in_script("Файлы RTF (*.*)", "Faili RTF (*.*)"));
+    // The toolkit's own texts follow the interface script.
+    QCOMPARE(QCoreApplication::translate("QFileDialog", "File &name:"),
+             cyrillic ? QStringLiteral("&Имя файла:") : QStringLiteral("File &name:"));
 }
 
 void UiTest::layoutRule_followsWindowResize() {
@@ -160,7 +177,7 @@ void UiTest::layoutRule_followsWindowResize() {
     ProgramFixture program;
     QVERIFY(program.start());
     const auto geometries = [&] {
-        return std::make_pair(program.box("RTF1").geometry(), program.box("RTF2").geometry());
+        return std::make_pair(program.source().geometry(), program.translation().geometry());
     };
     // The boxes fill the client area between the menu bar and the status bar,
     // two equal heights in whole pixels, whatever the frame around it.

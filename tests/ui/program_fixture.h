@@ -11,7 +11,10 @@
 #include "fake_desktop.h"
 #include "ui/windows/loading_window.h"
 #include "ui/windows/main_window.h"
+#include "ui/windows/object_names.h"
 #include "ui/windows/session.h"
+
+namespace names = vorna::ui::names;
 
 inline QByteArray file_bytes(const QString& path) {
     QFile file(path);
@@ -49,7 +52,7 @@ struct ProgramFixture {
         return window != nullptr;
     }
     // Starts with `window` finding no Cyrillic font unless `cyrillic`.
-    bool start_in(bool cyrillic, const char* window_name = "Form1") {
+    bool start_in(bool cyrillic, const char* window_name = names::kMainWindow) {
         if (!cyrillic) {
             services->windows_without_cyrillic << QString::fromLatin1(window_name);
         }
@@ -59,22 +62,19 @@ struct ProgramFixture {
     QString path(const char* name) const { return folder.filePath(QString::fromUtf8(name)); }
     QStringList files() const { return QDir(folder.path()).entryList(QDir::Files); }
 
-    QAction* action(const QString& name) const { return window->findChild<QAction*>(name); }
-    QTextEdit& box(const char* name) const {
-        return *window->findChild<QTextEdit*>(QString::fromLatin1(name));
-    }
-    QString panel(const char* name) const {
-        return window->findChild<QLabel*>(QString::fromLatin1(name))->text();
-    }
+    const vorna::ui::MainMenu& menu() const { return window->menu(); }
+    QTextEdit& source() const { return window->source_box(); }
+    QTextEdit& translation() const { return window->translation_box(); }
+    QString progress_panel() const { return window->progress_panel().text(); }
+    QString elapsed_panel() const { return window->elapsed_panel().text(); }
     vorna::Script script() const { return window->script(); }
-    void put_caret(const char* name, qsizetype position) const {
-        QTextCursor caret = box(name).textCursor();
+    static void put_caret(QTextEdit& box, qsizetype position) {
+        QTextCursor caret = box.textCursor();
         caret.setPosition(static_cast<int>(position));
-        box(name).setTextCursor(caret);
+        box.setTextCursor(caret);
     }
     // Triggers a menu item as a click would, after checking it can be clicked.
-    bool trigger(const char* name) const {
-        QAction* item = action(QString::fromLatin1(name));
+    static bool trigger(QAction* item) {
         if (!item || !item->isEnabled() || !item->isVisible()) {
             return false;
         }

@@ -7,11 +7,17 @@ class UiTest : public QObject {
     Q_OBJECT
 
   private Q_SLOTS:
+    // Settings go to a folder of tests, and each test starts without any.
+    void initTestCase();
+    void init();
+
     // start-up and the main window
     void missingDictionary_showsMessageAndEnds();
     void recordsPastTheTable_areReportedAfterTheLoad();
     void menuTree_captionsAndShortcuts_data();
     void menuTree_captionsAndShortcuts();
+    void firstLoad_textsFollowTheScript_data();
+    void firstLoad_textsFollowTheScript();
     void layoutRule_followsWindowResize();
 
     // translation
@@ -29,15 +35,17 @@ class UiTest : public QObject {
     void aboutBox_textsInBothScripts();
 
     // file, clear and font commands
-    void fileAndClearCommands_keepFormattingAndEmptyBoxes();
+    void saveAndOpen_writeRtfAndKeepFormatting();
+    void unreadableAndUnwritableFiles_keepTheBoxAndNameTheFailure();
+    void clearCommands_emptyTheirBoxesAndTheFormatAtTheCaret();
     void fontCommand_appliesPropertiesInOrder();
 
     // correcting the dictionary
     void editTranslation_changesAddsAndRemovesWords();
     void editTranslation_badInputIsRefusedInTheWindowsScript();
     void editTranslation_fitsItsTextAndShowsTranslationsWithoutCyrillic();
-    void editTranslation_readOnlyDictionary_editsTheReadersCopy();
-    void editTranslation_wordFoundThroughItsForm_offersTheFormOrTheWordItself();
+    void editTranslation_readOnlyDictionaryEditsTheReadersCopy();
+    void editTranslation_wordFoundThroughItsFormOffersTheFormOrTheWord();
     void saveOverFile_asksInTheInterfaceLanguage_data();
     void saveOverFile_asksInTheInterfaceLanguage();
     void fileDialogs_admitEveryFileAndShunPseudoFileSystems();

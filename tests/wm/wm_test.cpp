@@ -9,6 +9,7 @@
 #include <QtTest>
 
 #include "../ui/program_fixture.h"
+#include "ui/desktop/program_settings.h"
 #include "ui/windows/about_box.h"
 #include "ui/windows/statistics_window.h"
 #include "x11_properties.h"
@@ -39,6 +40,7 @@ class WmTest : public QObject {
         if (!qEnvironmentVariableIsSet(kUnderWindowManager)) {
             QSKIP("needs a window manager: run scripts/test-under-wm");
         }
+        vorna::ui::ProgramSettings::use_test_folder();
     }
 
     void firstLayout_fillsClientArea_data() {
@@ -61,9 +63,9 @@ class WmTest : public QObject {
         // leave at most a pixel or two of the client area at the right and
         // below, and the status bar covers none of the lower box.
         const QWidget& client = *window.centralWidget();
-        QTRY_VERIFY(client.width() - program.box("RTF1").width() <= 2);
-        const QRect upper = program.box("RTF1").geometry();
-        const QRect lower = program.box("RTF2").geometry();
+        QTRY_VERIFY(client.width() - program.source().width() <= 2);
+        const QRect upper = program.source().geometry();
+        const QRect lower = program.translation().geometry();
         QCOMPARE(lower.width(), upper.width());
         QCOMPARE(lower.top(), upper.height());
         QCOMPARE(lower.height(), upper.height());

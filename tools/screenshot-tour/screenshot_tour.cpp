@@ -1,7 +1,6 @@
 // Starts the windows program on a given qd.dat, translates a sample text and
 // photographs the screen with the main window, the statistics window and the
 // About box in turn. Meant to run under Xvfb (see tools/screenshot-tour/screenshots).
-#include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
@@ -84,12 +83,11 @@ int main(int argc, char* argv[]) {
     if (!window) {
         return 1;
     }
-    window->findChild<QTextEdit*>(QStringLiteral("RTF1"))
-        ->setPlainText(QString::fromUtf8(kSampleText));
-    window->findChild<QAction*>(QStringLiteral("tr1"))->trigger();
+    window->source_box().setPlainText(QString::fromUtf8(kSampleText));
+    window->menu().translate_text->trigger();
     settle(700);
-    bool saved = photograph(output, QStringLiteral("Form1"));
-    window->findChild<QAction*>(QStringLiteral("Stat"))->trigger();
-    window->findChild<QAction*>(QStringLiteral("About"))->trigger();
+    bool saved = photograph(output, window->objectName());
+    window->menu().statistics->trigger();
+    window->menu().about->trigger();
     return saved && desktop.all_saved() ? 0 : 1;
 }

@@ -52,12 +52,6 @@ void RunWordMap::remember(std::string source_text, std::vector<WordPosition> pos
     length_ = output.characterCount();
 }
 
-void RunWordMap::forget() {
-    source_text_.clear();
-    positions_.clear();
-    output_ = nullptr;
-}
-
 bool RunWordMap::holds_output(const QTextDocument& document) const {
     // Every edit, undo included, moves the document to a new revision.
     return output_ == &document && document.revision() == revision_ &&

@@ -31,7 +31,6 @@ class RunWordMap {
     // After the run's output has been put into `output`.
     void remember(std::string source_text, std::vector<WordPosition> positions,
                   const QTextDocument& output);
-    void forget();
     // True while the document the run wrote still holds its output.
     bool holds_output(const QTextDocument& document) const;
     // The English word behind the output at `position` of the document, or

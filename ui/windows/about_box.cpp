@@ -16,7 +16,7 @@ namespace vorna::ui {
 AboutBox::AboutBox(DesktopServices& services, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
-    setObjectName(QStringLiteral("frmAbout"));
+    setObjectName(QLatin1String(names::kAboutBox));
     setWindowTitle(QString::fromUtf8(kAboutTitle.cyrillic));
     setWindowIcon(product_icon());
 
@@ -26,7 +26,7 @@ AboutBox::AboutBox(DesktopServices& services, QWidget* parent)
     layout->setSpacing(twips_to_pixels(75));
 
     auto* picture = new QLabel(this);
-    picture->setObjectName(QStringLiteral("picIcon"));
+    picture->setObjectName(QLatin1String(names::kAboutPicture));
     picture->setPixmap(QPixmap::fromImage(product_picture()));
     picture->setFrameShape(QFrame::Panel);
     picture->setFrameShadow(QFrame::Sunken);
@@ -35,11 +35,12 @@ AboutBox::AboutBox(DesktopServices& services, QWidget* parent)
     layout->addWidget(picture, 0, Qt::AlignHCenter);
 
     QLabel* title =
-        add_label("lblTitle", QString::fromUtf8(kAboutProductTitle.cyrillic), 2205, 240);
+        add_label(names::kAboutTitle, QString::fromUtf8(kAboutProductTitle.cyrillic), 2205, 240);
     title->setStyleSheet(QStringLiteral("color: black;"));
-    QLabel* version = add_label("lblVersion", QString::fromUtf8(kAboutVersion.cyrillic), 2085, 225);
-    for (const auto& [name, text] :
-         {std::pair{"Label1", kContactAddress}, std::pair{"Label2", kWebAddress}}) {
+    QLabel* version =
+        add_label(names::kAboutVersion, QString::fromUtf8(kAboutVersion.cyrillic), 2085, 225);
+    for (const auto& [name, text] : {std::pair{names::kAboutContact, kContactAddress},
+                                     std::pair{names::kAboutWeb, kWebAddress}}) {
         QLabel* address = add_label(name, QString::fromLatin1(text), 2205, 225);
         QFont underlined = address->font();
         underlined.setUnderline(true);
@@ -48,7 +49,7 @@ AboutBox::AboutBox(DesktopServices& services, QWidget* parent)
     }
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("cmdOK"));
+    ok->setObjectName(QLatin1String(names::kAboutOk));
     ok->setDefault(true);
     ok->setAutoDefault(true);
     ok->setMinimumSize(twips_to_pixels(660), twips_to_pixels(345));

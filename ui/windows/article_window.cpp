@@ -2,16 +2,18 @@
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QMainWindow>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QSettings>
+#include <QStatusBar>
 #include <QVBoxLayout>
 
 #include <algorithm>
 
 #include "ui/boxes/twips.h"
+#include "ui/desktop/program_settings.h"
 #include "ui/windows/window_texts.h"
 
 namespace vorna::ui {
@@ -19,32 +21,31 @@ namespace vorna::ui {
 namespace {
 
 constexpr ScriptedText kArticleWindowTitle = {"Словарная статья", "Slovarnaja statja"};
-const QString kPlaceSetting = QStringLiteral("article_window/geometry");
 constexpr double kNarrowestTwips = 3600;  // narrower than this, an article is hard to read
-
-QSettings program_settings() {
-    return QSettings(QStringLiteral("vorna"), QStringLiteral("vorna"));
-}
 
 }  // namespace
 
-ArticleWindow::ArticleWindow(Script script, QWidget& main_window)
+ArticleWindow::ArticleWindow(Script script, ProgramSettings& settings, QWidget& main_window)
     : QWidget(&main_window, Qt::Tool),
+      settings_(settings),
       main_window_(main_window),
       article_(new QPlainTextEdit(this)),
-      pronounce_button_(new QPushButton(text_in(kPronounceItem, script), this)) {
-    setObjectName(QStringLiteral("article_window"));
+      pronounce_button_(new QPushButton(text_in(kPronounceText.caption, script), this)),
+      status_line_(new QStatusBar(this)) {
+    setObjectName(QLatin1String(names::kArticleWindow));
     setWindowTitle(text_in(kArticleWindowTitle, script));
-    article_->setObjectName(QStringLiteral("article_text"));
+    article_->setObjectName(QLatin1String(names::kArticleText));
     article_->setReadOnly(true);
     article_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    pronounce_button_->setObjectName(QStringLiteral("pronounce_headword"));
+    pronounce_button_->setObjectName(QLatin1String(names::kPronounceHeadword));
     pronounce_button_->setEnabled(false);
     pronounce_button_->setFocusPolicy(Qt::TabFocus);  // a click leaves the focus where it was
     connect(pronounce_button_, &QPushButton::clicked, this, [this] {
         if (pronounce_ && !headword_.isEmpty())
-            pronounce_(headword_);
+            pronounce_(headword_, *status_line_);
     });
+    status_line_->setObjectName(QLatin1String(names::kArticleStatus));
+    status_line_->setSizeGripEnabled(false);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(article_);
@@ -53,6 +54,7 @@ ArticleWindow::ArticleWindow(Script script, QWidget& main_window)
     buttons->addWidget(pronounce_button_);
     buttons->addStretch();
     layout->addLayout(buttons);
+    layout->addWidget(status_line_);
     resize(twips_to_pixels(6000), twips_to_pixels(5000));
 }
 
@@ -73,7 +75,7 @@ void ArticleWindow::show_text(const QString& text) {
 
 void ArticleWindow::place() {
     placed_ = true;
-    if (restoreGeometry(program_settings().value(kPlaceSetting).toByteArray()))
+    if (restoreGeometry(settings_.article_window_geometry()))
         return;
     const QScreen* screen =
         main_window_.screen() ? main_window_.screen() : QGuiApplication::primaryScreen();
@@ -106,7 +108,16 @@ void ArticleWindow::place() {
 
 void ArticleWindow::remember_place() const {
     if (placed_)
-        program_settings().setValue(kPlaceSetting, saveGeometry());
+        settings_.set_article_window_geometry(saveGeometry());
+}
+
+void ArticleWindow::keyPressEvent(QKeyEvent* event) {
+    // As a dialog does; the article's text passes the key on to here.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void ArticleWindow::hideEvent(QHideEvent* event) {

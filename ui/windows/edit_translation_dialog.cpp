@@ -47,14 +47,15 @@ EditTranslationDialog::EditTranslationDialog(Script script, const QString& cyril
                                              const RecordText& initial, Apply apply, Lookup lookup,
                                              QWidget* parent)
     : QDialog(parent), apply_(std::move(apply)), lookup_(std::move(lookup)) {
-    setObjectName(QStringLiteral("edit_translation"));
-    setWindowTitle(dialog_title(kEditTranslationItem, script));
+    setObjectName(QLatin1String(names::kEditDialog));
+    setWindowTitle(dialog_title(kEditTranslationText.caption, script));
     auto* form = new QFormLayout(this);
-    english_ =
-        make_field(*form, "english_word", texts::kEnglishWordField, script, initial.headword);
-    translation_ =
-        make_field(*form, "translation", texts::kTranslationField, script, initial.translation);
-    translit_ = make_field(*form, "translit", texts::kTranslitField, script, initial.translit);
+    english_ = make_field(*form, names::kEnglishWordField, texts::kEnglishWordField, script,
+                          initial.headword);
+    translation_ = make_field(*form, names::kTranslationField, texts::kTranslationField, script,
+                              initial.translation);
+    translit_ =
+        make_field(*form, names::kTranslitField, texts::kTranslitField, script, initial.translit);
     translit_follows_ =
         initial.translit.empty() || translit_->text() == translit_of(translation_->text());
     const bool translation_shown = script == Script::cyrillic || !cyrillic_family.isEmpty();
@@ -66,7 +67,7 @@ EditTranslationDialog::EditTranslationDialog(Script script, const QString& cyril
     } else if (!translation_shown) {
         form->setRowVisible(translation_, false);
         auto* note = new QLabel(text_in(kTranslationNotShown, script));
-        note->setObjectName(QStringLiteral("translation_not_shown"));
+        note->setObjectName(QLatin1String(names::kTranslationNotShown));
         note->setWordWrap(true);
         form->insertRow(0, note);
         translit_follows_ = false;  // the reader writes it
@@ -74,13 +75,13 @@ EditTranslationDialog::EditTranslationDialog(Script script, const QString& cyril
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
-    ok->setObjectName(QStringLiteral("ok"));
+    ok->setObjectName(QLatin1String(names::kOkButton));
     ok->setText(QStringLiteral("OK"));
     QPushButton* cancel = buttons->button(QDialogButtonBox::Cancel);
-    cancel->setObjectName(QStringLiteral("cancel"));
+    cancel->setObjectName(QLatin1String(names::kCancelButton));
     cancel->setText(text_in(kCancelButton, script));
     remove_ = buttons->addButton(text_in(kRemoveButton, script), QDialogButtonBox::DestructiveRole);
-    remove_->setObjectName(QStringLiteral("remove"));
+    remove_->setObjectName(QLatin1String(names::kRemoveButton));
     remove_->setEnabled(!english_->text().isEmpty());
     form->addRow(buttons);
 

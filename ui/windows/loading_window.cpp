@@ -44,9 +44,9 @@ LoadingWindow::LoadingWindow(Session& session, DesktopServices& services)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint),
       session_(session),
       services_(services),
-      status_label_(make_label(this, "Label1", 120, 240)),
-      product_label_(make_label(this, "Label2", 120, 660)) {
-    setObjectName(QStringLiteral("Form4"));
+      status_label_(make_label(this, names::kLoadingStatus, 120, 240)),
+      product_label_(make_label(this, names::kLoadingProduct, 120, 660)) {
+    setObjectName(QLatin1String(names::kLoadingWindow));
     setFixedSize(twips_to_pixels(5130), twips_to_pixels(1050));
     ask_for_border_only(*this);
 }

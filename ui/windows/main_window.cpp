@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLocale>
@@ -12,7 +13,6 @@
 #include <QStatusBar>
 #include <QTextEdit>
 #include <algorithm>
-#include <map>
 #include <memory>
 
 #include "core/engine/run_figures.h"
@@ -22,6 +22,7 @@
 #include "ui/desktop/product_art.h"
 #include "ui/desktop/toolkit_translation.h"
 #include "ui/desktop/window_placement.h"
+#include "ui/windows/object_names.h"
 #include "ui/windows/pronunciation.h"
 #include "ui/windows/reading_aids.h"
 #include "ui/windows/session.h"
@@ -72,9 +73,8 @@ MainWindow::MainWindow(Session& session, DesktopServices& services)
       source_box_(nullptr),
       translation_box_(nullptr),
       progress_panel_(nullptr),
-      elapsed_panel_(nullptr),
-      dictionary_menu_(nullptr) {
-    setObjectName(QStringLiteral("Form1"));
+      elapsed_panel_(nullptr) {
+    setObjectName(QLatin1String(names::kMainWindow));
     setWindowTitle(QString::fromUtf8(kMainWindowTitle.cyrillic));
     setWindowIcon(product_icon());
 
@@ -83,26 +83,25 @@ MainWindow::MainWindow(Session& session, DesktopServices& services)
     // The boxes fill the area between the menu bar and the status bar, which
     // also changes when the menu bar takes another line.
     client->installEventFilter(this);
-    source_box_ = make_box(client, "RTF1", kSourceBoxToolTip);
-    translation_box_ = make_box(client, "RTF2", kTranslationBoxToolTip);
+    source_box_ = make_box(client, names::kSourceBox, kSourceBoxToolTip);
+    translation_box_ = make_box(client, names::kTranslationBox, kTranslationBoxToolTip);
     boxes_ = {9915, 2775, 9915, 3015, 2820};
     apply_box_geometry();
 
     auto* status_bar = new QStatusBar(this);
-    status_bar->setObjectName(QStringLiteral("StatusBar1"));
+    status_bar->setObjectName(QLatin1String(names::kStatusBar));
     setStatusBar(status_bar);
-    progress_panel_ = make_panel(status_bar, "panel1", kProgressPanelStart);
-    elapsed_panel_ = make_panel(status_bar, "panel2", kElapsedPanelStart);
+    progress_panel_ = make_panel(status_bar, names::kProgressPanel, kProgressPanelStart);
+    elapsed_panel_ = make_panel(status_bar, names::kElapsedPanel, kElapsedPanelStart);
 
-    build_menus();
-    add_dictionary_item(
-        "edit_translation", kEditTranslationItem, "Ctrl+E", [this] { edit_translation(); }, true);
     // A reader's own dictionary lives elsewhere; the run's files stay here.
     engine_.set_work_folder(session.application_folder);
     reading_aids_ = new ReadingAids(*this, *source_box_, *translation_box_, session_, services_);
-    pronunciation_ = new Pronunciation(*status_bar, this);
-    reading_aids_->set_pronounce([this](const QString& word) { pronunciation_->say(word); });
-    add_reading_aid_items();
+    pronunciation_ = new Pronunciation(this);
+    reading_aids_->set_pronounce([this](const QString& word, QStatusBar& status_line) {
+        pronunciation_->say(word, status_line);
+    });
+    create_menus();
     // F10 opens the menu bar from the keyboard, as on most desktops: the
     // captions carry no access letters, so Alt alone reaches nothing.
     auto* menu_key = new QShortcut(QKeySequence(Qt::Key_F10), this);
@@ -125,25 +124,41 @@ const RunWordMap& MainWindow::run_word_map() const {
     return reading_aids_->word_map();
 }
 
-void MainWindow::build_menus() {
-    for (std::size_t i = 0; i < kMenuItems.size(); ++i) {
-        static const std::map<std::string, void (MainWindow::*)()> commands = {
-            {"open_file", &MainWindow::open_file},
-            {"save_translated", &MainWindow::save_translated},
-            {"save_original", &MainWindow::save_original},
-            {"Exit_point", &MainWindow::exit_program},
-            {"tr1", &MainWindow::translate_text},
-            {"tr2", &MainWindow::translate_word_list},
-            {"Stat", &MainWindow::show_statistics},
-            {"ee", &MainWindow::clear_source},
-            {"ww", &MainWindow::clear_translation},
-            {"rrr", &MainWindow::clear_both},
-            {"ii", &MainWindow::choose_font},
-            {"About", &MainWindow::show_about},
-        };
-        const auto command = commands.find(kMenuItems[i].name);
-        add_menu_item(i, command == commands.end() ? nullptr : command->second);
-    }
+void MainWindow::create_menus() {
+    menu_.file = add_menu(kFileMenuText);
+    menu_.open_file = add_item(menu_.file, kOpenFileText, &MainWindow::open_file);
+    menu_.save_translated = add_item(menu_.file, kSaveTranslatedText, &MainWindow::save_translated);
+    menu_.save_original = add_item(menu_.file, kSaveOriginalText, &MainWindow::save_original);
+    menu_.exit = add_item(menu_.file, kExitText, &MainWindow::exit_program);
+    menu_.translate = add_menu(kTranslateMenuText);
+    menu_.translate_text =
+        add_item(menu_.translate, kTranslateTextText, &MainWindow::translate_text);
+    menu_.translate_word_list =
+        add_item(menu_.translate, kTranslateWordListText, &MainWindow::translate_word_list);
+    menu_.statistics = add_item(nullptr, kStatisticsText, &MainWindow::show_statistics);
+    menu_.windows = add_menu(kWindowsMenuText);
+    menu_.clear_source = add_item(menu_.windows, kClearSourceText, &MainWindow::clear_source);
+    menu_.clear_translation =
+        add_item(menu_.windows, kClearTranslationText, &MainWindow::clear_translation);
+    menu_.clear_both = add_item(menu_.windows, kClearBothText, &MainWindow::clear_both);
+    menu_.font = add_item(menu_.windows, kFontText, &MainWindow::choose_font);
+    menu_.about = add_item(nullptr, kAboutText, &MainWindow::show_about);
+
+    menu_.dictionary = add_menu(kDictionaryMenuText);
+    menu_.edit_translation =
+        add_item(menu_.dictionary, kEditTranslationText, &MainWindow::edit_translation);
+    menu_.article = add_item(menu_.dictionary, kArticleText, &MainWindow::show_article);
+    menu_.article->setShortcutContext(Qt::ApplicationShortcut);  // also from the article window
+    menu_.dictionary_forms = add_item(menu_.dictionary, kDictionaryFormsText, nullptr);
+    menu_.dictionary_forms->setCheckable(true);
+    menu_.dictionary_forms->setChecked(reading_aids_->dictionary_forms_on());
+    connect(menu_.dictionary_forms, &QAction::toggled, this,
+            [this](bool on) { reading_aids_->set_dictionary_forms(on); });
+    menu_.save_unknown_words =
+        add_item(menu_.dictionary, kSaveUnknownText, &MainWindow::save_unknown_words);
+    menu_.pronounce = add_item(menu_.dictionary, kPronounceText, &MainWindow::pronounce);
+    box_menu_items_ = {menu_.edit_translation, menu_.article, menu_.pronounce};
+
     for (QTextEdit* box : {source_box_, translation_box_}) {
         box->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(box, &QWidget::customContextMenuRequested, this,
@@ -151,45 +166,42 @@ void MainWindow::build_menus() {
     }
 }
 
-QAction* MainWindow::add_dictionary_item(const char* name, const ScriptedText& caption,
-                                         const char* shortcut, std::function<void()> command,
-                                         bool in_box_menus) {
-    auto* action = new QAction(text_in(caption, script_), this);
-    action->setObjectName(QString::fromLatin1(name));
-    if (*shortcut != '\0') {
-        action->setShortcut(QKeySequence(QString::fromLatin1(shortcut)));
+QMenu* MainWindow::add_menu(const MenuItemText& text) {
+    QMenu* menu = menuBar()->addMenu(QString::fromUtf8(text.caption.cyrillic));
+    menu->setObjectName(QLatin1String(text.name) + QLatin1String(names::kSubmenuSuffix));
+    menu->menuAction()->setObjectName(QLatin1String(text.name));
+    menu_texts_.emplace_back(menu->menuAction(), &text);
+    return menu;
+}
+
+QAction* MainWindow::add_item(QMenu* menu, const MenuItemText& text,
+                              void (MainWindow::*command)()) {
+    auto* action = new QAction(QString::fromUtf8(text.caption.cyrillic), this);
+    action->setObjectName(QLatin1String(text.name));
+    if (*text.shortcut != '\0') {
+        action->setShortcut(QKeySequence(QString::fromLatin1(text.shortcut)));
         action->setShortcutContext(Qt::WindowShortcut);
     }
-    if (command)
-        connect(action, &QAction::triggered, this, std::move(command));
-    if (dictionary_menu_ == nullptr) {
-        dictionary_menu_ = menuBar()->addMenu(text_in(kDictionaryMenu, script_));
-        dictionary_menu_->setObjectName(QStringLiteral("dictionary_menu"));
-        dictionary_menu_->menuAction()->setObjectName(QStringLiteral("dictionary"));
-    }
-    dictionary_menu_->addAction(action);
-    dictionary_items_.emplace_back(action, caption);
-    if (in_box_menus)
-        box_menu_items_.push_back(action);
+    if (command != nullptr)
+        connect(action, &QAction::triggered, this, command);
+    if (menu != nullptr)
+        menu->addAction(action);
+    else
+        menuBar()->addAction(action);
+    menu_texts_.emplace_back(action, &text);
     return action;
 }
 
-void MainWindow::add_reading_aid_items() {
-    QAction* article = add_dictionary_item(
-        "article", kArticleItem, "Ctrl+D", [this] { show_article(); }, true);
-    article->setShortcutContext(Qt::ApplicationShortcut);  // also from the article window
-    QAction* forms =
-        add_dictionary_item("dictionary_forms", kDictionaryFormsItem, "", nullptr, false);
-    forms->setCheckable(true);
-    forms->setChecked(reading_aids_->dictionary_forms_on());
-    connect(forms, &QAction::toggled, this,
-            [this](bool on) { reading_aids_->set_dictionary_forms(on); });
-    add_dictionary_item(
-        "save_unknown_words", kSaveUnknownItem, "", [this] { reading_aids_->save_unknown_words(); },
-        false);
-    add_dictionary_item(
-        "pronounce", kPronounceItem, "Ctrl+R",
-        [this] { pronunciation_->say(QString::fromStdString(word_for_correction())); }, true);
+void MainWindow::save_unknown_words() {
+    reading_aids_->save_unknown_words();
+}
+
+void MainWindow::pronounce() {
+    // The same key stops it again.
+    if (pronunciation_->speaking())
+        pronunciation_->stop();
+    else
+        pronunciation_->say(QString::fromStdString(word_for_correction()), *statusBar());
 }
 
 void MainWindow::show_article() {
@@ -215,35 +227,6 @@ void MainWindow::show_box_menu(QTextEdit& box, const QPoint& point) {
     context_menu_point_ = point;
     menu->exec(box.mapToGlobal(point));
     context_menu_box_ = nullptr;
-}
-
-QAction* MainWindow::add_menu_item(std::size_t index, void (MainWindow::*command)()) {
-    const MenuItemText& item = kMenuItems[index];
-    const QString name = QString::fromLatin1(item.name);
-    const QString caption = QString::fromUtf8(item.caption.cyrillic);
-    const QString parent_name = QString::fromLatin1(item.parent);
-
-    QAction* action = nullptr;
-    if (command == nullptr) {
-        // A menu that opens a submenu.
-        QMenu* menu = menuBar()->addMenu(caption);
-        menu->setObjectName(name + QStringLiteral("_menu"));
-        action = menu->menuAction();
-    } else {
-        QWidget* owner = menuBar();
-        if (!parent_name.isEmpty()) {
-            owner = menuBar()->findChild<QMenu*>(parent_name + QStringLiteral("_menu"));
-        }
-        action = new QAction(caption, this);
-        owner->addAction(action);
-        connect(action, &QAction::triggered, this, command);
-    }
-    action->setObjectName(name);
-    if (*item.shortcut != '\0') {
-        action->setShortcut(QKeySequence(QString::fromLatin1(item.shortcut)));
-        action->setShortcutContext(Qt::WindowShortcut);
-    }
-    return action;
 }
 
 void MainWindow::first_load() {
@@ -276,16 +259,8 @@ void MainWindow::apply_translit_texts() {
     source_box_->setToolTip(QString::fromUtf8(kSourceBoxToolTip.translit));
     translation_box_->setToolTip(QString::fromUtf8(kTranslationBoxToolTip.translit));
     setWindowTitle(QString::fromUtf8(kMainWindowTitle.translit));
-    for (const MenuItemText& item : kMenuItems) {
-        auto* action = findChild<QAction*>(QString::fromLatin1(item.name));
-        if (action) {
-            action->setText(QString::fromUtf8(item.caption.translit));
-        }
-    }
-    if (dictionary_menu_ != nullptr)
-        dictionary_menu_->setTitle(text_in(kDictionaryMenu, Script::translit));
-    for (const auto& [action, caption] : dictionary_items_)
-        action->setText(text_in(caption, Script::translit));
+    for (const auto& [action, text] : menu_texts_)
+        action->setText(QString::fromUtf8(text->caption.translit));
 }
 
 void MainWindow::lay_out(double outer_width, double outer_height) {
@@ -317,6 +292,16 @@ void MainWindow::lay_out_for_frame() {
     const QSize outer = frame_watch_.outer_size();
     frame_watch_.acted_on(outer);
     lay_out(pixels_to_twips(outer.width()), pixels_to_twips(outer.height()));
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    // Escape stops the speech. Not a shortcut: that would take the key from
+    // the article window too, where it closes the window.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        pronunciation_->stop();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -2,7 +2,6 @@
 
 #include <QMainWindow>
 #include <QPoint>
-#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -29,6 +28,33 @@ class ReadingAids;
 class RunWordMap;
 struct Session;
 
+// The main window's menus and their items, in menu order. Each item is made,
+// named and connected in one place, MainWindow::create_menus.
+struct MainMenu {
+    QMenu* file = nullptr;
+    QAction* open_file = nullptr;
+    QAction* save_translated = nullptr;
+    QAction* save_original = nullptr;
+    QAction* exit = nullptr;
+    QMenu* translate = nullptr;
+    QAction* translate_text = nullptr;
+    QAction* translate_word_list = nullptr;
+    QAction* statistics = nullptr;
+    QMenu* windows = nullptr;
+    QAction* clear_source = nullptr;
+    QAction* clear_translation = nullptr;
+    QAction* clear_both = nullptr;
+    QAction* font = nullptr;
+    QAction* about = nullptr;
+    // "Словарь": the reading aids, after the described menus.
+    QMenu* dictionary = nullptr;
+    QAction* edit_translation = nullptr;
+    QAction* article = nullptr;
+    QAction* dictionary_forms = nullptr;
+    QAction* save_unknown_words = nullptr;
+    QAction* pronounce = nullptr;
+};
+
 // The main window (Form1), with the text to translate above its translation.
 class MainWindow : public QMainWindow, private RunHost {
   public:
@@ -41,35 +67,33 @@ class MainWindow : public QMainWindow, private RunHost {
 
     Script script() const { return script_; }
     const TranslationEngine& engine() const { return engine_; }
-    // The counts of the last run, as the statistics window reports them.
-    const RunCounts& last_counts() const { return last_counts_; }
     const CommonDialog& file_dialog() const { return file_dialog_; }
-    const BoxGeometry& box_geometry() const { return boxes_; }
+    const MainMenu& menu() const { return menu_; }
+    QTextEdit& source_box() const { return *source_box_; }            // RTF1
+    QTextEdit& translation_box() const { return *translation_box_; }  // RTF2
+    QLabel& progress_panel() const { return *progress_panel_; }       // panel 1
+    QLabel& elapsed_panel() const { return *elapsed_panel_; }         // panel 2
 
-    // Adds a command to the "Словарь" menu, the home of the reading aids
-    // after the described menus (made with its first command). Its caption
-    // follows the interface's script; `in_box_menus` also puts it in the
-    // boxes' context menus. Without a command the caller connects it.
-    QAction* add_dictionary_item(const char* name, const ScriptedText& caption,
-                                 const char* shortcut, std::function<void()> command,
-                                 bool in_box_menus);
     // The article, dictionary-form and unknown-word commands of that menu.
     ReadingAids& reading_aids() const { return *reading_aids_; }
     // "Произнести": the word at the caret said aloud.
     Pronunciation& pronunciation() const { return *pronunciation_; }
-    // Maps a word of the translation box back to its English word while the
-    // box holds the last run's output.
-    const RunWordMap& run_word_map() const;
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    void build_menus();
-    void add_reading_aid_items();
-    QAction* add_menu_item(std::size_t index, void (MainWindow::*command)());
+    // Maps a word of the translation box back to its English word while the
+    // box holds the last run's output.
+    const RunWordMap& run_word_map() const;
+    void create_menus();
+    QMenu* add_menu(const MenuItemText& text);
+    // An item of `menu`, or of the menu bar itself when `menu` is null,
+    // running `command` when chosen.
+    QAction* add_item(QMenu* menu, const MenuItemText& text, void (MainWindow::*command)());
     void apply_translit_texts();
     void show_box_menu(QTextEdit& box, const QPoint& point);
     // Runs the layout rule for an outer size in twips, as a resize does, on
@@ -95,6 +119,8 @@ class MainWindow : public QMainWindow, private RunHost {
     // The article of the word where the box's context menu was opened, or
     // at the caret of the box the keyboard was last in.
     void show_article();
+    void save_unknown_words();
+    void pronounce();
 
     // Refills the store from the corrected dictionary, with the loading window.
     void reload_dictionary();
@@ -130,8 +156,10 @@ class MainWindow : public QMainWindow, private RunHost {
     QTextEdit* translation_box_;
     QLabel* progress_panel_;
     QLabel* elapsed_panel_;
-    QMenu* dictionary_menu_;
-    std::vector<std::pair<QAction*, ScriptedText>> dictionary_items_;
+    MainMenu menu_;
+    // Every menu and item with its text, for the switch to translit.
+    std::vector<std::pair<QAction*, const MenuItemText*>> menu_texts_;
+    // The items the boxes' context menus add to the toolkit's own.
     std::vector<QAction*> box_menu_items_;
     // While a box's context menu is open: the box and the point it was
     // opened at, so a command can act on the word under the mouse.

@@ -8,8 +8,6 @@
 #include <QTextCharFormat>
 #include <QTextDocument>
 #include <QTextEdit>
-#include <algorithm>
-#include <string_view>
 
 #include "core/engine/run_figures.h"
 #include "core/text/text_case.h"
@@ -20,6 +18,7 @@
 #include "ui/desktop/desktop_services.h"
 #include "ui/windows/about_box.h"
 #include "ui/windows/main_window.h"
+#include "ui/windows/pronunciation.h"
 #include "ui/windows/reading_aids.h"
 #include "ui/windows/session.h"
 #include "ui/windows/statistics_window.h"
@@ -137,6 +136,7 @@ bool MainWindow::may_replace(const QTextEdit& box, const QString& name) {
 }
 
 void MainWindow::exit_program() {
+    pronunciation_->stop();
     if (engine_.run_in_progress()) {
         // The run stops after its current line, removes its temporary files,
         // and then the program ends.
@@ -165,7 +165,10 @@ void MainWindow::translate(OutputForm form) {
     TranslationOptions options;
     options.script = script_;
     options.form = form;
-    options = reading_aids_->run_options(options);
+    // The reading aids map words of the output back and list the unknown ones.
+    options.keep_word_positions = true;
+    options.collect_unknown_words = true;
+    options.word_forms = reading_aids_->word_forms();
     pacer_.reset();
     std::string source = source_text_of(*source_box_->document());
     TranslationResult result = engine_.text_translate(source, options, *this);
@@ -235,11 +238,8 @@ void MainWindow::clear_both() {
 }
 
 void MainWindow::choose_font() {
-    const auto item = std::find_if(kMenuItems.begin(), kMenuItems.end(), [](const MenuItemText& m) {
-        return std::string_view(m.name) == "ii";
-    });
-    if (const std::optional<QFont> chosen =
-            services_.choose_font(this, dialog_title(item->caption, script_), file_dialog_.font)) {
+    if (const std::optional<QFont> chosen = services_.choose_font(
+            this, dialog_title(kFontText.caption, script_), file_dialog_.font)) {
         file_dialog_.font = *chosen;
     }
     // After a cancel the font the dialog still holds is given again.

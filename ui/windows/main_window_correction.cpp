@@ -106,7 +106,7 @@ void MainWindow::edit_translation() {
     // Without Cyrillic the translation can be shown only in a font that has it.
     QString cyrillic_family;
     if (script_ == Script::translit &&
-        services_.cyrillic_font_installed(QStringLiteral("edit_translation")))
+        services_.cyrillic_font_installed(QLatin1String(names::kEditDialog)))
         cyrillic_family = QFontDatabase::families(QFontDatabase::Cyrillic).value(0);
     EditTranslationDialog dialog(script_, cyrillic_family, current, apply, lookup, this);
     shown = &dialog;

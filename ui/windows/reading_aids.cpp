@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMouseEvent>
-#include <QSettings>
 #include <QTextEdit>
 
 #include "core/dictionary/word_article.h"
@@ -21,13 +20,6 @@
 namespace vorna::ui {
 
 namespace {
-
-const QString kDictionaryFormsSetting = QStringLiteral("reading_aids/dictionary_forms");
-
-// The program's settings file in the XDG config folder.
-std::unique_ptr<QSettings> program_settings() {
-    return std::make_unique<QSettings>(QStringLiteral("vorna"), QStringLiteral("vorna"));
-}
 
 QString problem_text(ArticleWordProblem problem, const QString& word, Script script) {
     switch (problem) {
@@ -53,18 +45,15 @@ ReadingAids::ReadingAids(QWidget& window, QTextEdit& source_box, QTextEdit& tran
       translation_box_(translation_box),
       session_(session),
       services_(services),
-      dictionary_forms_on_(program_settings()->value(kDictionaryFormsSetting, false).toBool()) {
+      dictionary_forms_on_(session.settings.dictionary_forms()) {
     for (QTextEdit* box : {&source_box_, &translation_box_})
         box->viewport()->installEventFilter(this);
 }
 
 ReadingAids::~ReadingAids() = default;
 
-TranslationOptions ReadingAids::run_options(TranslationOptions options) {
-    options.keep_word_positions = true;
-    options.collect_unknown_words = true;
-    options.word_forms = dictionary_forms_on_ ? &forms_ : nullptr;
-    return options;
+WordForms* ReadingAids::word_forms() {
+    return dictionary_forms_on_ ? &forms_ : nullptr;
 }
 
 std::vector<std::string> ReadingAids::dictionary_forms_of(const std::string& word) {
@@ -75,7 +64,7 @@ std::vector<std::string> ReadingAids::dictionary_forms_of(const std::string& wor
 
 void ReadingAids::set_dictionary_forms(bool on) {
     dictionary_forms_on_ = on;
-    program_settings()->setValue(kDictionaryFormsSetting, on);
+    session_.settings.set_dictionary_forms(on);
 }
 
 void ReadingAids::run_finished(std::string source_text, TranslationResult& result) {
@@ -129,7 +118,7 @@ QString ReadingAids::article_of(const QString& word) {
 
 void ReadingAids::show_article_text(const QString& text) {
     if (article_window_ == nullptr) {
-        article_window_ = new ArticleWindow(script_, window_);
+        article_window_ = new ArticleWindow(script_, session_.settings, window_);
         article_window_->set_pronounce(pronounce_);
     }
     article_window_->show_text(text);
@@ -145,9 +134,9 @@ void ReadingAids::save_unknown_words() {
         services_.show_message(&window_, text_in(texts::kNoUnknownWords, script));
         return;
     }
-    QString name = services_.save_file_name(&window_, dialog_title(kSaveUnknownItem, script),
-                                            text_in(kUnknownFilter, script), QString(),
-                                            DesktopServices::ReplaceQuestion::by_caller);
+    QString name = services_.save_file_name(
+        &window_, dialog_title(kSaveUnknownText.caption, script), text_in(kUnknownFilter, script),
+        QString(), DesktopServices::ReplaceQuestion::by_caller);
     if (name.isEmpty())
         return;
     // The filter promises a table of words; a name typed without an

@@ -9,13 +9,14 @@
 #include <vector>
 
 #include "core/dictionary/dictd_dictionary.h"
-#include "core/engine/translation_options.h"
+#include "core/dictionary/word_forms.h"
 #include "core/engine/translation_result.h"
 #include "core/engine/unknown_words_table.h"
 #include "core/text/script.h"
 #include "forms/dictionary_forms.h"
 #include "ui/boxes/word_at_point.h"
 
+class QStatusBar;
 class QTextEdit;
 class QWidget;
 
@@ -39,8 +40,10 @@ class ReadingAids : public QObject {
     // The interface's script, once the window's check has settled it.
     void set_script(Script script) { script_ = script; }
 
-    // The run options the reading aids need on top of `options`.
-    TranslationOptions run_options(TranslationOptions options);
+    // What a run looks unknown words up by: their dictionary forms while
+    // that is asked for, else nothing. A run made for the reading aids also
+    // keeps word positions and collects the unknown words.
+    WordForms* word_forms();
     // After a run has put its output into the translation box: what the run
     // left for mapping words back and for the unknown words.
     void run_finished(std::string source_text, TranslationResult& result);
@@ -60,7 +63,7 @@ class ReadingAids : public QObject {
     // up, most likely first; none otherwise.
     std::vector<std::string> dictionary_forms_of(const std::string& word);
     // What the article window's "Произнести" button does with its headword.
-    void set_pronounce(std::function<void(const QString&)> pronounce) {
+    void set_pronounce(std::function<void(const QString&, QStatusBar&)> pronounce) {
         pronounce_ = std::move(pronounce);
     }
 
@@ -83,7 +86,7 @@ class ReadingAids : public QObject {
     RunWordMap word_map_;
     std::optional<std::vector<UnknownWordRow>> unknown_rows_;  // none before the first run
     ArticleWindow* article_window_ = nullptr;
-    std::function<void(const QString&)> pronounce_;
+    std::function<void(const QString&, QStatusBar&)> pronounce_;
 };
 
 }  // namespace vorna::ui

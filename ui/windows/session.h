@@ -6,11 +6,12 @@
 #include "core/dictionary/dictionary_choice.h"
 #include "core/dictionary/dictionary_store.h"
 #include "core/io/file_calls.h"
+#include "ui/desktop/program_settings.h"
 
 namespace vorna::ui {
 
-// What lives for the whole run of the program: the dictionary and the folder
-// that holds the program and qd.dat. main() owns it.
+// What lives for the whole run of the program: the dictionary, the folder
+// that holds the program and qd.dat, and the reader's settings. main() owns it.
 struct Session {
     explicit Session(std::string folder)
         : application_folder(std::move(folder)),
@@ -30,6 +31,7 @@ struct Session {
     FileCalls* file_calls = &system_file_calls();
     // The dictd dictionary the full articles are read from.
     DictdFiles article_files = installed_article_files();
+    ProgramSettings settings;
 };
 
 }  // namespace vorna::ui

@@ -11,6 +11,7 @@
 #include "ui/desktop/cyrillic_check.h"
 #include "ui/desktop/product_art.h"
 #include "ui/desktop/x11_window_hints.h"
+#include "ui/windows/object_names.h"
 
 namespace vorna::ui {
 
@@ -40,32 +41,32 @@ qreal tab_stop_for(const QString& report, const QFontMetricsF& metrics) {
 StatisticsWindow::StatisticsWindow(const DictionaryStore& store, const RunCounts& counts,
                                    DesktopServices& services, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      report_box_(new QTextEdit(this)) {
-    setObjectName(QStringLiteral("Form2"));
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
+    setObjectName(QLatin1String(names::kStatisticsWindow));
     // The window has no title text; Qt would show the program's name for an
     // empty one, so the title is a blank.
     setWindowTitle(QStringLiteral(" "));
     setWindowIcon(product_icon());
     setFixedSize(twips_to_pixels(6705), twips_to_pixels(5385));
 
-    report_box_->setObjectName(QStringLiteral("RTB1"));
-    report_box_->setGeometry(twips_to_pixels(60), twips_to_pixels(60), twips_to_pixels(6555),
-                             twips_to_pixels(5235));
-    QFont report_font = report_box_->font();
+    auto* report_box = new QTextEdit(this);
+    report_box->setObjectName(QLatin1String(names::kReportBox));
+    report_box->setGeometry(twips_to_pixels(60), twips_to_pixels(60), twips_to_pixels(6555),
+                            twips_to_pixels(5235));
+    QFont report_font = report_box->font();
     report_font.setPointSizeF(8.5);
-    report_box_->setFont(report_font);
-    report_box_->setReadOnly(true);
-    report_box_->setLineWrapMode(QTextEdit::NoWrap);
+    report_box->setFont(report_font);
+    report_box->setReadOnly(true);
+    report_box->setLineWrapMode(QTextEdit::NoWrap);
 
     const Script labels_script =
-        probe_cyrillic(*report_box_, services, objectName()) ? Script::cyrillic : Script::translit;
+        probe_cyrillic(*report_box, services, objectName()) ? Script::cyrillic : Script::translit;
     const std::string report = statistics_report(store, counts, labels_script,
                                                  QLocale::system().decimalPoint().toStdString());
     const QString text = QString::fromStdString(with_lf_line_ends(report));
     // The text stays as the report has it; only the stops follow its words.
-    report_box_->setTabStopDistance(tab_stop_for(text, QFontMetricsF(report_box_->font())));
-    report_box_->setPlainText(text);
+    report_box->setTabStopDistance(tab_stop_for(text, QFontMetricsF(report_box->font())));
+    report_box->setPlainText(text);
     ask_for_no_minimise_button(*this);
 }
 

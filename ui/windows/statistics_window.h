@@ -6,8 +6,6 @@
 #include "core/dictionary/dictionary_store.h"
 #include "core/engine/translation_result.h"
 
-class QTextEdit;
-
 namespace vorna::ui {
 
 class DesktopServices;
@@ -18,11 +16,6 @@ class StatisticsWindow : public QDialog {
   public:
     StatisticsWindow(const DictionaryStore& store, const RunCounts& counts,
                      DesktopServices& services, QWidget* parent);
-
-    QTextEdit& report_box() { return *report_box_; }
-
-  private:
-    QTextEdit* report_box_;
 };
 
 }  // namespace vorna::ui

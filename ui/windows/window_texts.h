@@ -1,9 +1,9 @@
 #pragma once
 
 #include <QString>
-#include <array>
 
 #include "core/text/interface_texts.h"
+#include "ui/windows/object_names.h"
 
 // The version is CMake's project(VERSION), handed in by the build.
 #ifndef VORNA_VERSION
@@ -31,39 +31,47 @@ struct MenuItemText {
     const char* name;
     ScriptedText caption;
     const char* shortcut;  // "" for none
-    const char* parent;    // "" for an item of the menu bar itself
 };
 
-// The fifteen menu items in menu order, `file` first and `About` last.
-inline constexpr std::array<MenuItemText, 15> kMenuItems = {{
-    {"file", {"Файл", "Fail"}, "", ""},
-    {"open_file", {"Открыть", "Otkritj"}, "Ctrl+O", "file"},
-    {"save_translated", {"Сохранить перевод", "Sohranitj perevod"}, "Ctrl+S", "file"},
-    {"save_original",
-     {"Сохранить переводимый текст", "Sohranitj perevodimoj tekst"},
-     "Ctrl+U",
-     "file"},
-    {"Exit_point", {"Выход", "Vihod"}, "Ctrl+Q", "file"},
-    {"Translate", {"Перевести", "Perevesti"}, "", ""},
-    {"tr1", {"Перевести текст-текст", "Perevesti tekst -> tekst"}, "F5", "Translate"},
-    {"tr2", {"Перевести текст-слово", "Perevesti tekst -> slovo"}, "F6", "Translate"},
-    {"Stat", {"Статистика", "Statistika"}, "", ""},
-    {"transl_windows", {"Окна переводов", "Okna perevodov"}, "", ""},
-    {"ee",
-     {"Очистить окно переводимого текста", "Ochistitj okno perevodimogo teksta"},
-     "Ctrl+F1",
-     "transl_windows"},
-    {"ww",
-     {"Очистить окно переведеного текста", "Ochistitj okno perevedjonnogo teksta"},
-     "Ctrl+F2",
-     "transl_windows"},
-    {"rrr", {"Очистить оба окна", "Ochistitj oba okna"}, "Ctrl+F3", "transl_windows"},
-    {"ii", {"Установить размер шрифта", "Ustanovitj razmer shrifta"}, "Ctrl+F6", "transl_windows"},
-    {"About", {"О программе", "O programme"}, "", ""},
-}};
+// The fifteen described menu items, in menu order; a menu without a
+// shortcut of its own opens a submenu, save `Stat` and `About`.
+inline constexpr MenuItemText kFileMenuText = {names::kFileMenu, {"Файл", "Fail"}, ""};
+inline constexpr MenuItemText kOpenFileText = {
+    names::kOpenFileItem, {"Открыть", "Otkritj"}, "Ctrl+O"};
+inline constexpr MenuItemText kSaveTranslatedText = {
+    names::kSaveTranslatedItem, {"Сохранить перевод", "Sohranitj perevod"}, "Ctrl+S"};
+inline constexpr MenuItemText kSaveOriginalText = {
+    names::kSaveOriginalItem,
+    {"Сохранить переводимый текст", "Sohranitj perevodimoj tekst"},
+    "Ctrl+U"};
+inline constexpr MenuItemText kExitText = {names::kExitItem, {"Выход", "Vihod"}, "Ctrl+Q"};
+inline constexpr MenuItemText kTranslateMenuText = {
+    names::kTranslateMenu, {"Перевести", "Perevesti"}, ""};
+inline constexpr MenuItemText kTranslateTextText = {
+    names::kTranslateTextItem, {"Перевести текст-текст", "Perevesti tekst -> tekst"}, "F5"};
+inline constexpr MenuItemText kTranslateWordListText = {
+    names::kTranslateWordListItem, {"Перевести текст-слово", "Perevesti tekst -> slovo"}, "F6"};
+inline constexpr MenuItemText kStatisticsText = {
+    names::kStatisticsItem, {"Статистика", "Statistika"}, ""};
+inline constexpr MenuItemText kWindowsMenuText = {
+    names::kWindowsMenu, {"Окна переводов", "Okna perevodov"}, ""};
+inline constexpr MenuItemText kClearSourceText = {
+    names::kClearSourceItem,
+    {"Очистить окно переводимого текста", "Ochistitj okno perevodimogo teksta"},
+    "Ctrl+F1"};
+inline constexpr MenuItemText kClearTranslationText = {
+    names::kClearTranslationItem,
+    {"Очистить окно переведеного текста", "Ochistitj okno perevedjonnogo teksta"},
+    "Ctrl+F2"};
+inline constexpr MenuItemText kClearBothText = {
+    names::kClearBothItem, {"Очистить оба окна", "Ochistitj oba okna"}, "Ctrl+F3"};
+inline constexpr MenuItemText kFontText = {
+    names::kFontItem, {"Установить размер шрифта", "Ustanovitj razmer shrifta"}, "Ctrl+F6"};
+inline constexpr MenuItemText kAboutText = {names::kAboutItem, {"О программе", "O programme"}, ""};
 
 // The menu of the reading aids, after the described menus.
-inline constexpr ScriptedText kDictionaryMenu = {"Словарь", "Slovarj"};
+inline constexpr MenuItemText kDictionaryMenuText = {
+    names::kDictionaryMenu, {"Словарь", "Slovarj"}, ""};
 
 inline constexpr ScriptedText kSourceBoxToolTip = {"Скопируйте сюда переводимый текст.",
                                                    "Skopirujte sjuda perevodimij tekst"};
@@ -111,16 +119,19 @@ inline constexpr ScriptedText kReplaceSourceQuestion = {
     "Vsjo ravno zapisatj perevod v etot fail?"};
 
 // The reading aids' commands.
-inline constexpr ScriptedText kArticleItem = {"Словарная статья", "Slovarnaja statja"};
-inline constexpr ScriptedText kDictionaryFormsItem = {"Искать словарную форму",
-                                                      "Iskatj slovarnuju formu"};
-inline constexpr ScriptedText kSaveUnknownItem = {"Сохранить неизвестные слова…",
-                                                  "Sohranitj neizvestnie slova…"};
+inline constexpr MenuItemText kArticleText = {
+    names::kArticleItem, {"Словарная статья", "Slovarnaja statja"}, "Ctrl+D"};
+inline constexpr MenuItemText kDictionaryFormsText = {
+    names::kDictionaryFormsItem, {"Искать словарную форму", "Iskatj slovarnuju formu"}, ""};
+inline constexpr MenuItemText kSaveUnknownText = {
+    names::kSaveUnknownItem, {"Сохранить неизвестные слова…", "Sohranitj neizvestnie slova…"}, ""};
 inline constexpr ScriptedText kUnknownFilter = {"Таблица слов (*.tsv)", "Tablica slov (*.tsv)"};
-inline constexpr ScriptedText kPronounceItem = {"Произнести", "Proiznesti"};
+inline constexpr MenuItemText kPronounceText = {
+    names::kPronounceItem, {"Произнести", "Proiznesti"}, "Ctrl+R"};
 // Correcting the dictionary: the command and its dialog; the fields' names
 // and the messages are in core/text/dictionary_edit_texts.h.
-inline constexpr ScriptedText kEditTranslationItem = {"Изменить перевод…", "Izmenitj perevod…"};
+inline constexpr MenuItemText kEditTranslationText = {
+    names::kEditTranslationItem, {"Изменить перевод…", "Izmenitj perevod…"}, "Ctrl+E"};
 // Asked when the word was translated through its dictionary form: %1 the
 // word, %2 the form, %3 the form's translation.
 inline constexpr ScriptedText kCorrectTheFormQuestion = {
