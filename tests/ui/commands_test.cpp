@@ -1,3 +1,4 @@
+#include <QStatusBar>
 #include <QTextBlock>
 #include <QtTest>
 #include <cerrno>
@@ -112,18 +113,25 @@ void UiTest::clearCommands_emptyTheirBoxesAndTheFormatAtTheCaret() {
     QVERIFY(program.start());
     QTextEdit& rtf1 = program.source();
     QTextEdit& rtf2 = program.translation();
+    // Each says so on the status line; a cleared translation's line stays
+    // until the next run, as the panels speak of a translation no longer there.
     const struct {
         QAction* command;
         bool clears_rtf1, clears_rtf2;
-    } commands[] = {{program.menu().clear_source, true, false},
-                    {program.menu().clear_translation, false, true},
-                    {program.menu().clear_both, true, true}};
+        const char* note;
+    } commands[] = {
+        {program.menu().clear_source, true, false, "Окно переводимого текста очищено."},
+        {program.menu().clear_translation, false, true, "Окно перевода очищено."},
+        {program.menu().clear_both, true, true, "Оба окна очищены."},
+    };
+    QStatusBar& status_line = *program.window->statusBar();
     for (const auto& clear : commands) {
         for (QTextEdit* box : {&rtf1, &rtf2}) {
             box->setHtml(QStringLiteral("<b>text</b>"));
             box->moveCursor(QTextCursor::End);  // the caret in the bold text
         }
         QVERIFY(program.trigger(clear.command));
+        QCOMPARE(status_line.currentMessage(), QString::fromUtf8(clear.note));
         for (const auto& [box, cleared] :
              {std::pair{&rtf1, clear.clears_rtf1}, std::pair{&rtf2, clear.clears_rtf2}}) {
             QCOMPARE(box->toPlainText().isEmpty(), cleared);
@@ -131,6 +139,8 @@ void UiTest::clearCommands_emptyTheirBoxesAndTheFormatAtTheCaret() {
             QCOMPARE(ends_bold(*box), !cleared);
         }
     }
+    QVERIFY(program.trigger(program.menu().translate_text));
+    QVERIFY(status_line.currentMessage().isEmpty());
 }
 
 void UiTest::fontCommand_appliesPropertiesInOrder() {

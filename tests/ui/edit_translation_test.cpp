@@ -2,6 +2,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QtTest>
 #include <cerrno>
 
@@ -82,6 +83,9 @@ void UiTest::editTranslation_changesAddsAndRemovesWords() {
              QByteArray(before).replace("world,\xD0\xBC\xD0\xB8\xD1\x80,mir",
                                         "world,вселенная,vselennaja"));
     QCOMPARE(file_bytes(dictionary + QStringLiteral(".bak")), before);
+    QStatusBar& status_line = *program.window->statusBar();
+    QCOMPARE(status_line.currentMessage(),
+             QStringLiteral("Перевод слова «world» сохранён в словаре."));
     QCOMPARE(translated(program, QStringLiteral("hello world")),
              QStringLiteral("привет вселенная\n"));
 
@@ -92,9 +96,18 @@ void UiTest::editTranslation_changesAddsAndRemovesWords() {
     QVERIFY(program.trigger(program.menu().edit_translation));
     QCOMPARE(filled.at(1), QStringLiteral("world"));
 
-    // A new word, then a word removed once the reader has said yes.
-    answer_dialog(program, nullptr, QStringLiteral("dog"), QStringLiteral("пёс"), names::kOkButton);
+    // A new word, which Удалить is not offered for, then a word removed once
+    // the reader has said yes.
+    bool remove_offered = true;
+    program.desktop.on_modal = [&](QDialog& dialog) {
+        field(dialog, names::kEnglishWordField).setText(QStringLiteral("dog"));
+        remove_offered =
+            dialog.findChild<QPushButton*>(QLatin1String(names::kRemoveButton))->isEnabled();
+        field(dialog, names::kTranslationField).setText(QStringLiteral("пёс"));
+        click(dialog, names::kOkButton);
+    };
     QVERIFY(program.trigger(program.menu().edit_translation));
+    QVERIFY(!remove_offered);
     answer_dialog(program, nullptr, QStringLiteral("cat"), QString(), names::kRemoveButton);
     QVERIFY(program.trigger(program.menu().edit_translation));  // answered No
     QCOMPARE(program.desktop.questions,
@@ -104,6 +117,7 @@ void UiTest::editTranslation_changesAddsAndRemovesWords() {
     program.source().setFocus();
     program.put_caret(program.source(), 5);  // on "cat", so Удалить is offered
     QVERIFY(program.trigger(program.menu().edit_translation));
+    QCOMPARE(status_line.currentMessage(), QStringLiteral("Слово «cat» удалено из словаря."));
     QCOMPARE(translated(program, QStringLiteral("dog cat")), QStringLiteral("пёс cat\n"));
     QVERIFY(program.desktop.messages.isEmpty());
 }
@@ -224,18 +238,24 @@ void UiTest::editTranslation_wordFoundThroughItsFormOffersTheFormOrTheWord() {
         QSKIP("the Hunspell dictionary of American English is not installed");
     program.put_caret(program.source(), 2);
 
+    // Cancelled (Escape): no dialog at all.
     QStringList filled;
-    program.desktop.next_answers = {true};  // correct the form the run used
     answer_dialog(program, &filled, QString(), QStringLiteral("кот"), names::kCancelButton);
     QVERIFY(program.trigger(program.menu().edit_translation));
-    QCOMPARE(program.desktop.questions.size(), 1);
-    QCOMPARE(program.desktop.questions.front(),
-             QStringLiteral("Слово «cats» переведено по словарной форме «cat»: кот.\r\n"
-                            "Исправить перевод слова «cat»?\r\n"
-                            "«Нет» — добавить в словарь само слово «cats»."));
+    QCOMPARE(program.desktop.questions,
+             QStringList{QStringLiteral(
+                 "Слово «cats» переведено по словарной форме «cat»: кот.\r\n"
+                 "Исправить перевод слова «cat» или добавить в словарь само слово «cats»?")});
+    QCOMPARE(program.desktop.choice_buttons,
+             (QStringList{QStringLiteral("Исправить «cat»"), QStringLiteral("Добавить «cats»"),
+                          QStringLiteral("Отмена")}));
+    QVERIFY(filled.isEmpty());
+
+    program.desktop.next_choices = {0};  // correct the form the run used
+    QVERIFY(program.trigger(program.menu().edit_translation));
     QCOMPARE(filled.mid(1, 2), (QStringList{QStringLiteral("cat"), QStringLiteral("кот")}));
 
-    program.desktop.next_answers = {false};  // add the word itself, from the form's translation
+    program.desktop.next_choices = {1};  // add the word itself, from the form's translation
     answer_dialog(program, &filled, QString(), QStringLiteral("коты"), names::kOkButton);
     QVERIFY(program.trigger(program.menu().edit_translation));
     QCOMPARE(filled.mid(1, 2), (QStringList{QStringLiteral("cats"), QStringLiteral("кот")}));

@@ -28,7 +28,9 @@ class FakeDesktop : public vorna::ui::DesktopServices {
     std::function<void(QDialog&)> on_modal;  // inspects a modal window instead of running it
     std::vector<int> end_requests;
     QStringList questions;
-    std::deque<bool> next_answers;  // none left answers No
+    std::deque<bool> next_answers;                // none left answers No
+    std::deque<std::optional<int>> next_choices;  // none left answers as a cancel
+    QStringList choice_buttons;                   // of the last choice, cancel last
 
     void show_message(QWidget*, const QString& text) override { messages << text; }
     void show_warning(QWidget* parent, const QString& text) override {
@@ -38,6 +40,12 @@ class FakeDesktop : public vorna::ui::DesktopServices {
     bool ask(QWidget*, const QString& question) override {
         questions << question;
         return take(next_answers);
+    }
+    std::optional<int> choose(QWidget*, const QString& question, const QStringList& answers,
+                              const QString& cancel) override {
+        questions << question;
+        choice_buttons = answers + QStringList{cancel};
+        return take(next_choices);
     }
     QString open_file_name(QWidget*, const QString& title, const QString& filter,
                            const QString& start_path) override {

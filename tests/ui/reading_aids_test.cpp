@@ -148,6 +148,9 @@ void UiTest::unknownWords_savedAfterARunAndFormsRemembered() {
     QCOMPARE(QString::fromUtf8(file_bytes(program.path("unknown.tsv"))),
              QStringLiteral(
                  "zorbs\t2\t\tZorbs zorbs cat.\nhere\t1\t\tQuux here!\nquux\t1\t\tQuux here!\n"));
+    QCOMPARE(program.window->statusBar()->currentMessage(),
+             QStringLiteral("Сохранено неизвестных слов: 3, файл ") +
+                 QDir::toNativeSeparators(program.path("unknown.tsv")));
 
     // A name typed without an extension gets the table's; a table that is
     // there already is replaced only when the reader says so.

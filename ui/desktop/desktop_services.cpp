@@ -6,7 +6,11 @@
 #include <QFontDatabase>
 #include <QFontDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QWidget>
+
+#include <algorithm>
+#include <vector>
 
 #include "ui/desktop/x11_window_hints.h"
 #include "ui/windows/common_dialog.h"
@@ -42,6 +46,26 @@ void QtDesktopServices::show_warning(QWidget* parent, const QString& text) {
 bool QtDesktopServices::ask(QWidget* parent, const QString& question) {
     return run_message_box(parent, QMessageBox::Question, question,
                            QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+}
+
+std::optional<int> QtDesktopServices::choose(QWidget* parent, const QString& question,
+                                             const QStringList& answers, const QString& cancel) {
+    QString shown = question;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QMessageBox box(QMessageBox::Question, QGuiApplication::applicationDisplayName(), shown,
+                    QMessageBox::NoButton, parent);
+    std::vector<QAbstractButton*> buttons;
+    for (const QString& answer : answers)
+        buttons.push_back(box.addButton(answer, QMessageBox::AcceptRole));
+    box.setEscapeButton(box.addButton(cancel, QMessageBox::RejectRole));
+    if (!buttons.empty())
+        box.setDefaultButton(static_cast<QPushButton*>(buttons.front()));
+    ask_for_no_minimise_button(box);
+    box.exec();
+    const auto chosen = std::find(buttons.begin(), buttons.end(), box.clickedButton());
+    if (chosen == buttons.end())
+        return std::nullopt;
+    return static_cast<int>(chosen - buttons.begin());
 }
 
 QString QtDesktopServices::open_file_name(QWidget* parent, const QString& title,

@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class QDialog;
@@ -24,6 +25,11 @@ class DesktopServices {
 
     // A modal question with Yes and No buttons, No the default. True for Yes.
     virtual bool ask(QWidget* parent, const QString& question) = 0;
+    // A modal question with a button for each of `answers`, the first the
+    // default, and a `cancel` button. The index of the answer chosen, or
+    // none for the cancel, Escape or the frame's close button.
+    virtual std::optional<int> choose(QWidget* parent, const QString& question,
+                                      const QStringList& answers, const QString& cancel) = 0;
 
     // Who asks before a chosen file is replaced.
     enum class ReplaceQuestion { by_dialog, by_caller };
@@ -59,6 +65,8 @@ class QtDesktopServices : public DesktopServices {
     void show_message(QWidget* parent, const QString& text) override;
     void show_warning(QWidget* parent, const QString& text) override;
     bool ask(QWidget* parent, const QString& question) override;
+    std::optional<int> choose(QWidget* parent, const QString& question, const QStringList& answers,
+                              const QString& cancel) override;
     QString open_file_name(QWidget* parent, const QString& title, const QString& filter,
                            const QString& start_path) override;
     QString save_file_name(QWidget* parent, const QString& title, const QString& filter,

@@ -82,11 +82,13 @@ EditTranslationDialog::EditTranslationDialog(Script script, const QString& cyril
     cancel->setText(text_in(kCancelButton, script));
     remove_ = buttons->addButton(text_in(kRemoveButton, script), QDialogButtonBox::DestructiveRole);
     remove_->setObjectName(QLatin1String(names::kRemoveButton));
-    remove_->setEnabled(!english_->text().isEmpty());
+    remove_->setEnabled(in_dictionary(english_->text()));
     form->addRow(buttons);
 
     connect(english_, &QLineEdit::textEdited, this,
             [this](const QString& word) { fill_from_dictionary(word); });
+    connect(english_, &QLineEdit::textChanged, this,
+            [this](const QString& word) { remove_->setEnabled(in_dictionary(word)); });
     connect(translation_, &QLineEdit::textChanged, this,
             [this](const QString& text) { follow_translation(text); });
     connect(translit_, &QLineEdit::textEdited, this, [this](const QString& text) {
@@ -109,8 +111,11 @@ RecordText EditTranslationDialog::record() const {
 
 // A word the dictionary knows brings its translation along; for a new word
 // the reader's typing stays.
+bool EditTranslationDialog::in_dictionary(const QString& word) const {
+    return lookup_ && lookup_(word.trimmed().toStdString()).has_value();
+}
+
 void EditTranslationDialog::fill_from_dictionary(const QString& word) {
-    remove_->setEnabled(!word.trimmed().isEmpty());
     if (!lookup_)
         return;
     if (const std::optional<RecordText> known = lookup_(word.toStdString())) {

@@ -13,7 +13,8 @@ class QPushButton;
 namespace vorna::ui {
 
 // The dialog that corrects one word of the dictionary: the English word, its
-// translation and translit; OK writes them, Удалить removes the word. In
+// translation and translit; OK writes them, Удалить removes the word (a word
+// the dictionary holds). In
 // translit the translation is shown in `cyrillic_family`, a font that has
 // Cyrillic letters; with none the translation is hidden, a line says why, and
 // the translit is the reader's to change.
@@ -33,6 +34,8 @@ class EditTranslationDialog : public QDialog {
     bool changed_dictionary() const { return changed_; }
 
   private:
+    // Удалить is offered only for a word the dictionary holds.
+    bool in_dictionary(const QString& word) const;
     void fill_from_dictionary(const QString& word);
     void follow_translation(const QString& translation);
     void choose(Choice choice);

@@ -193,7 +193,7 @@ QAction* MainWindow::add_item(QMenu* menu, const MenuItemText& text,
 }
 
 void MainWindow::save_unknown_words() {
-    reading_aids_->save_unknown_words();
+    reading_aids_->save_unknown_words(*statusBar());
 }
 
 void MainWindow::pronounce() {

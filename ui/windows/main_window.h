@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <QPoint>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -130,7 +131,12 @@ class MainWindow : public QMainWindow, private RunHost {
     // The record the correction dialog opens with: the word's own, or, for a
     // word translated through its dictionary form, the form's or a new one
     // starting from the form's translation, as the reader chooses.
-    RecordText record_to_correct(const std::string& word);
+    // None when the reader cancels the question.
+    std::optional<RecordText> record_to_correct(const std::string& word);
+    // A short line in the status bar after a command that shows nothing
+    // else; it goes after a while, or with `until_next_run` at the next run.
+    void show_note(const QString& text, bool until_next_run = false);
+    void clear_box(QTextEdit& box);
 
     void translate(OutputForm form);
     void save_box(QTextEdit& box);

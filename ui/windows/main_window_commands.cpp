@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLocale>
+#include <QStatusBar>
 #include <QTextCharFormat>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -160,6 +161,7 @@ void MainWindow::translate(OutputForm form) {
         return;  // one run at a time; this command came from inside a run
     }
     translation_command_running_ = true;
+    statusBar()->clearMessage();  // the panels speak again
     QElapsedTimer clock;
     clock.start();
     TranslationOptions options;
@@ -224,17 +226,30 @@ void MainWindow::show_about() {
     services_.run_modal(about);
 }
 
-void MainWindow::clear_source() {
-    set_unformatted_text(*source_box_, QString());
+void MainWindow::clear_box(QTextEdit& box) {
+    set_unformatted_text(box, QString());
 }
 
+void MainWindow::clear_source() {
+    clear_box(*source_box_);
+    show_note(text_in(kSourceClearedNote, script_));
+}
+
+// The panels speak of a translation no longer shown, so the note stays.
 void MainWindow::clear_translation() {
-    set_unformatted_text(*translation_box_, QString());
+    clear_box(*translation_box_);
+    show_note(text_in(kTranslationClearedNote, script_), true);
 }
 
 void MainWindow::clear_both() {
-    clear_source();
-    clear_translation();
+    clear_box(*source_box_);
+    clear_box(*translation_box_);
+    show_note(text_in(kBothClearedNote, script_), true);
+}
+
+void MainWindow::show_note(const QString& text, bool until_next_run) {
+    constexpr int kNoteTime = 5000;  // milliseconds
+    statusBar()->showMessage(text, until_next_run ? 0 : kNoteTime);
 }
 
 void MainWindow::choose_font() {

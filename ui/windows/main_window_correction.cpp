@@ -44,7 +44,7 @@ std::string MainWindow::word_for_correction() const {
     return english_word_in_box(*box, nullptr, run_word_map()).trimmed().toStdString();
 }
 
-RecordText MainWindow::record_to_correct(const std::string& word) {
+std::optional<RecordText> MainWindow::record_to_correct(const std::string& word) {
     if (std::optional<RecordText> record = record_of(session_.store, word))
         return *record;
     // A word the run translated through its dictionary form has no record of
@@ -55,9 +55,16 @@ RecordText MainWindow::record_to_correct(const std::string& word) {
             continue;
         const std::string translation =
             script_ == Script::translit ? base->translit : base->translation;
-        const QString question = QString::fromStdString(
-            fill_markers(kCorrectTheFormQuestion.in(script_), word, form, translation));
-        if (services_.ask(this, question))
+        const auto filled = [&](const ScriptedText& text) {
+            return QString::fromStdString(fill_markers(text.in(script_), word, form, translation));
+        };
+        const std::optional<int> answer =
+            services_.choose(this, filled(kCorrectTheFormQuestion),
+                             {filled(kCorrectTheFormAnswer), filled(kAddTheWordAnswer)},
+                             text_in(kCancelButton, script_));
+        if (!answer)
+            return std::nullopt;
+        if (*answer == 0)
             return *base;
         return RecordText{word, base->translation, base->translit};
     }
@@ -69,13 +76,16 @@ void MainWindow::edit_translation() {
     if (translation_command_running_ || engine_.run_in_progress())
         return;
     const std::string word = word_for_correction();
-    const RecordText current = record_to_correct(word);
+    const std::optional<RecordText> current = record_to_correct(word);
+    if (!current)
+        return;  // the reader cancelled the question
     const auto lookup = [this](const std::string& typed) {
         return record_of(session_.store, typed);
     };
     EditTranslationDialog* shown = nullptr;
-    const auto apply = [this, &shown](EditTranslationDialog::Choice choice,
-                                      const RecordText& record) {
+    QString note;  // what the status bar says once the dialog has closed
+    const auto apply = [this, &shown, &note](EditTranslationDialog::Choice choice,
+                                             const RecordText& record) {
         const bool remove = choice == EditTranslationDialog::Choice::remove;
         if (remove &&
             !services_.ask(
@@ -101,6 +111,10 @@ void MainWindow::edit_translation() {
                 shown, QString::fromStdString(fill_markers(texts::kCopyMadeForReader.in(script_),
                                                            "", "", session_.dictionary_path())));
         }
+        if (outcome.ok()) {
+            note = text_in(remove ? kWordRemovedNote : kTranslationSavedNote, script_)
+                       .arg(QString::fromStdString(record.headword));
+        }
         return outcome.ok();
     };
     // Without Cyrillic the translation can be shown only in a font that has it.
@@ -108,11 +122,13 @@ void MainWindow::edit_translation() {
     if (script_ == Script::translit &&
         services_.cyrillic_font_installed(QLatin1String(names::kEditDialog)))
         cyrillic_family = QFontDatabase::families(QFontDatabase::Cyrillic).value(0);
-    EditTranslationDialog dialog(script_, cyrillic_family, current, apply, lookup, this);
+    EditTranslationDialog dialog(script_, cyrillic_family, *current, apply, lookup, this);
     shown = &dialog;
     services_.run_modal(dialog);
-    if (dialog.changed_dictionary())
+    if (dialog.changed_dictionary()) {
         reload_dictionary();
+        show_note(note);
+    }
 }
 
 void MainWindow::reload_dictionary() {

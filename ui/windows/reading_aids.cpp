@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMouseEvent>
+#include <QStatusBar>
 #include <QTextEdit>
 
 #include "core/dictionary/word_article.h"
@@ -124,7 +125,7 @@ void ReadingAids::show_article_text(const QString& text) {
     article_window_->show_text(text);
 }
 
-void ReadingAids::save_unknown_words() {
+void ReadingAids::save_unknown_words(QStatusBar& status_line) {
     const Script script = script_;
     if (!unknown_rows_) {
         services_.show_message(&window_, text_in(texts::kNothingToSave, script));
@@ -154,7 +155,13 @@ void ReadingAids::save_unknown_words() {
     if (!saved.ok()) {
         services_.show_warning(&window_, text_in(kSaveFailedStart, script) +
                                              QDir::toNativeSeparators(name) + reason_line(saved));
+        return;
     }
+    constexpr int kNoteTime = 5000;  // milliseconds
+    status_line.showMessage(text_in(kUnknownWordsSavedNote, script)
+                                .arg(unknown_rows_->size())
+                                .arg(QDir::toNativeSeparators(name)),
+                            kNoteTime);
 }
 
 }  // namespace vorna::ui

@@ -55,7 +55,9 @@ class ReadingAids : public QObject {
     // in the settings between starts.
     bool dictionary_forms_on() const { return dictionary_forms_on_; }
     void set_dictionary_forms(bool on);
-    void save_unknown_words();
+    // Saves the last run's unknown words to a file the reader names, and
+    // says on `status_line` how many went where.
+    void save_unknown_words(QStatusBar& status_line);
 
     const RunWordMap& word_map() const { return word_map_; }
     ArticleWindow* article_window() const { return article_window_; }

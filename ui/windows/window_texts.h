@@ -133,16 +133,30 @@ inline constexpr MenuItemText kPronounceText = {
 inline constexpr MenuItemText kEditTranslationText = {
     names::kEditTranslationItem, {"Изменить перевод…", "Izmenitj perevod…"}, "Ctrl+E"};
 // Asked when the word was translated through its dictionary form: %1 the
-// word, %2 the form, %3 the form's translation.
+// word, %2 the form, %3 the form's translation. The answers: correct the
+// form, add the word itself, or cancel.
 inline constexpr ScriptedText kCorrectTheFormQuestion = {
     "Слово «%1» переведено по словарной форме «%2»: %3.\r\n"
-    "Исправить перевод слова «%2»?\r\n"
-    "«Нет» — добавить в словарь само слово «%1».",
+    "Исправить перевод слова «%2» или добавить в словарь само слово «%1»?",
     "Slovo \"%1\" perevedeno po slovarnoj forme \"%2\": %3.\r\n"
-    "Ispravitj perevod slova \"%2\"?\r\n"
-    "\"Net\" — dobavitj v slovarj samo slovo \"%1\"."};
+    "Ispravitj perevod slova \"%2\" ili dobavitj v slovarj samo slovo \"%1\"?"};
+inline constexpr ScriptedText kCorrectTheFormAnswer = {"Исправить «%2»", "Ispravitj \"%2\""};
+inline constexpr ScriptedText kAddTheWordAnswer = {"Добавить «%1»", "Dobavitj \"%1\""};
 inline constexpr ScriptedText kRemoveButton = {"Удалить", "Udalitj"};
 inline constexpr ScriptedText kCancelButton = {"Отмена", "Otmena"};
+// Short lines in the status bar after a command that shows nothing else:
+// %1 the word; for the unknown words, %1 how many and %2 the file.
+inline constexpr ScriptedText kTranslationSavedNote = {"Перевод слова «%1» сохранён в словаре.",
+                                                       "Perevod slova \"%1\" sohranjon v slovare."};
+inline constexpr ScriptedText kWordRemovedNote = {"Слово «%1» удалено из словаря.",
+                                                  "Slovo \"%1\" udaleno iz slovarja."};
+inline constexpr ScriptedText kUnknownWordsSavedNote = {"Сохранено неизвестных слов: %1, файл %2",
+                                                        "Sohraneno neizvestnih slov: %1, fail %2"};
+inline constexpr ScriptedText kSourceClearedNote = {"Окно переводимого текста очищено.",
+                                                    "Okno perevodimogo teksta ochisheno."};
+inline constexpr ScriptedText kTranslationClearedNote = {"Окно перевода очищено.",
+                                                         "Okno perevoda ochisheno."};
+inline constexpr ScriptedText kBothClearedNote = {"Оба окна очищены.", "Oba okna ochisheni."};
 inline constexpr ScriptedText kRemoveQuestion = {"Удалить слово «%1» из словаря?",
                                                  "Udalitj slovo \"%1\" iz slovarja?"};
 inline constexpr ScriptedText kTranslationNotShown = {
