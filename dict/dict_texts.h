@@ -35,5 +35,11 @@ inline constexpr ScriptedText kOutputOnlyForSay = {"-o бывает только
                                                    "-o bivaet toljko u komandi say"};
 inline constexpr ScriptedText kSayNeedsNoDictionary = {"команде say словарь не нужен",
                                                        "komande say slovarj ne nuzhen"};
+inline constexpr ScriptedText kFieldOverBound = {
+    "строка длиннее 32768 байт: в ней поле длиннее 4096 байт",
+    "stroka dlinnee 32768 bajt: v nej pole dlinnee 4096 bajt"};
+// The last line of an import: %1 words added, %2 changed, %3 lines skipped.
+inline constexpr ScriptedText kImportCounts = {"Слов добавлено: %1, изменено: %2, пропущено: %3",
+                                               "Slov dobavleno: %1, izmeneno: %2, propusheno: %3"};
 
 }  // namespace vorna::dict::texts

@@ -1,33 +1,50 @@
 #include "dict/glossary_import.h"
 
-#include "core/io/file_bytes.h"
+#include <optional>
+#include <utility>
 
 namespace vorna::dict {
 
-EditOutcome import_entries(const std::string& path, const std::vector<GlossaryEntry>& entries,
-                           std::vector<RefusedEntry>& refused, FileCalls& calls) {
-    refused.clear();
+ImportOutcome import_glossary(GlossaryReader& reader, DictionaryWriter& writer,
+                              const std::function<void(const SkippedLine&)>& skipped) {
+    ImportOutcome result;
+    const auto skip = [&](SkippedLine line) {
+        ++result.skipped;
+        skipped(line);
+    };
+    DictionaryChange change;
     // A missing dictionary is said as such even when no line would go in.
-    if (Status status = check_readable_file(path); !status.ok()) {
-        EditOutcome outcome;
-        outcome.refusal = EditRefusal::file_not_read;
-        outcome.status = std::move(status);
-        return outcome;
+    if (Status status = writer.read(change); !status.ok()) {
+        result.file.refusal = EditRefusal::file_not_read;
+        result.file.status = std::move(status);
+        return result;
     }
-    std::vector<RecordText> records;
-    records.reserve(entries.size());
-    for (const GlossaryEntry& entry : entries)
-        records.push_back(entry.record);
-    std::vector<EditOutcome> outcomes = apply_records(path, records, calls);
-    for (std::size_t i = 0; i < outcomes.size(); ++i) {
-        const EditRefusal refusal = outcomes[i].refusal;
-        if (refusal == EditRefusal::file_not_read || refusal == EditRefusal::file_not_written)
-            return std::move(outcomes[i]);
-        if (refusal != EditRefusal::none)
-            refused.push_back(
-                {entries[i].line, entries[i].record.headword, std::move(outcomes[i])});
+    GlossaryLine line;
+    while (reader.next(line)) {
+        switch (line.kind) {
+            case GlossaryLine::Kind::nothing:
+                break;
+            case GlossaryLine::Kind::untranslated:
+                ++result.untranslated;
+                break;
+            case GlossaryLine::Kind::fault:
+                skip({line.number, true, line.fault, {}});
+                break;
+            case GlossaryLine::Kind::entry:
+                if (std::optional<EditOutcome> refusal =
+                        change.set(std::move(line.record), line.number))
+                    skip({line.number, false, {}, std::move(*refusal)});
+                break;
+        }
     }
-    return {};
+    if (result.glossary = reader.status(); !result.glossary.ok())
+        return result;
+    result.file = writer.write(change, [&](std::size_t number, EditOutcome outcome) {
+        skip({number, false, {}, std::move(outcome)});
+    });
+    if (result.file.ok())
+        result.counts = change.counts();
+    return result;
 }
 
 }  // namespace vorna::dict

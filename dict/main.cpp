@@ -1,16 +1,21 @@
 // vorna-dict: the reader's dictionary from the command line, through the
 // same edit as the window's "Изменить перевод…".
+#include <fcntl.h>
 #include <unistd.h>
 
-#include <algorithm>
+#include <cerrno>
 #include <cstdlib>
 #include <new>
 
 #include "cmdline/cmdline_texts.h"
+#include "core/dictionary/dictionary_change.h"
 #include "core/dictionary/dictionary_choice.h"
+#include "core/dictionary/dictionary_writer.h"
 #include "core/dictionary/edit_refusal_text.h"
 #include "core/dictionary/record_lookup.h"
 #include "core/io/file_bytes.h"
+#include "core/io/file_descriptor.h"
+#include "core/io/file_lock.h"
 #include "core/io/path_parts.h"
 #include "core/text/dictionary_edit_texts.h"
 #include "core/text/speech_texts.h"
@@ -50,12 +55,27 @@ int status_of(const EditOutcome& outcome) {
     }
 }
 
+// Says on standard error that a correction waits for another writer.
+class SaidLockWait : public LockWait {
+  public:
+    explicit SaidLockWait(Script script) : script_(script) {}
+    void waiting(const std::string& path) override {
+        kProgram.warn(
+            fill_markers(vorna::texts::kWaitingForAnotherProgram.in(script_), "", "", path));
+    }
+
+  private:
+    Script script_;
+};
+
 class Dictionary {
   public:
     Dictionary(const DictOptions& options, Script script)
         : script_(script),
           readers_folder_(readers_data_folder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"))),
-          choice_(choose_dictionary(options.dictionary_path, program_folder(), readers_folder_)) {}
+          places_{options.dictionary_path, program_folder(), readers_folder_},
+          choice_(choose_dictionary(places_)),
+          wait_(script) {}
 
     int path() const {
         std::string text = choice_.path + '\n';
@@ -95,61 +115,82 @@ class Dictionary {
     }
 
     int set(const RecordText& record) {
-        return report(edit([&record](const std::string& path) { return set_record(path, record); }),
+        return report(edit([&record](DictionaryChange& change) { return change.set(record); }),
                       record.headword);
     }
 
     int remove(const std::string& word) {
-        return report(edit([&word](const std::string& path) { return remove_record(path, word); }),
+        return report(edit([&word](DictionaryChange& change) { return change.remove(word); }),
                       word);
     }
 
     int import(const std::string& input) {
-        std::string text;
-        const Status read = input == "-" ? read_to_end(system_file_calls(), STDIN_FILENO, "-", text)
-                                         : read_file_or_stream(input, text);
-        if (!read.ok())
-            return kProgram.fail(
-                kUsage, cmdline::texts::kCannotRead.in(script_) + input + ": " + read.reason());
-        const Glossary glossary = read_glossary(text);
-        std::vector<RefusedEntry> refused;
-        const EditOutcome outcome = edit([&](const std::string& path) {
-            return import_entries(path, glossary.entries, refused);
-        });
-        if (!outcome.ok())
-            return report(outcome, {});
-
-        std::vector<std::pair<std::size_t, std::string>> skipped;
-        for (const GlossaryLineFault& fault : glossary.faults) {
-            skipped.emplace_back(fault.line, fault.fault == GlossaryFault::not_utf8
-                                                 ? texts::kLineNotUtf8.in(script_)
-                                                 : texts::kNotAGlossaryLine.in(script_));
+        FileDescriptor file;
+        if (input != "-") {
+            file.reset(open(input.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY));
+            if (!file.is_open())
+                return cannot_read(input, Status::from_errno(errno, input));
         }
-        for (const RefusedEntry& entry : refused) {
-            skipped.emplace_back(
-                entry.line, refusal_line(entry.outcome, entry.headword, choice_.path, script_));
-        }
-        std::sort(skipped.begin(), skipped.end(),
-                  [](const auto& a, const auto& b) { return a.first < b.first; });
-        for (const auto& [line, reason] : skipped)
-            kProgram.warn(texts::kLine.in(script_) + std::to_string(line) + ": " + reason);
-        if (glossary.untranslated_rows > 0) {
+        GlossaryReader reader(file.is_open() ? file.get() : STDIN_FILENO, input);
+        DictionaryWriter writer(places_, system_file_calls(), wait_);
+        const ImportOutcome outcome =
+            import_glossary(reader, writer, [this](const SkippedLine& line) {
+                kProgram.warn(texts::kLine.in(script_) + std::to_string(line.number) + ": " +
+                              skipped_reason(line));
+            });
+        if (!outcome.glossary.ok())
+            return cannot_read(input, outcome.glossary);
+        if (!outcome.file.ok())
+            return report(outcome.file, {});
+        said_copy_made(writer);
+        if (outcome.untranslated > 0) {
             kProgram.warn(texts::kUntranslatedRows.in(script_) +
-                          std::to_string(glossary.untranslated_rows));
+                          std::to_string(outcome.untranslated));
         }
-        return skipped.empty() ? kSuccess : kLinesSkipped;
+        const std::string counts =
+            fill_markers(texts::kImportCounts.in(script_), std::to_string(outcome.counts.added),
+                         std::to_string(outcome.counts.changed), std::to_string(outcome.skipped));
+        if (const int status = kProgram.print(script_, counts + '\n'); status != kSuccess)
+            return status;
+        return outcome.skipped == 0 ? kSuccess : kLinesSkipped;
     }
 
   private:
-    EditOutcome edit(const std::function<EditOutcome(const std::string&)>& change) {
-        const DictionaryOrigin before = choice_.origin;
-        EditOutcome outcome = edit_chosen_dictionary(choice_, readers_folder_, change);
-        if (outcome.ok() && before != DictionaryOrigin::readers_copy &&
-            choice_.origin == DictionaryOrigin::readers_copy) {
+    int cannot_read(const std::string& input, const Status& status) const {
+        return kProgram.fail(
+            kUsage, cmdline::texts::kCannotRead.in(script_) + input + ": " + status.reason());
+    }
+
+    std::string skipped_reason(const SkippedLine& line) const {
+        if (!line.glossary_fault)
+            return refusal_line(line.outcome, {}, choice_.path, script_);
+        switch (line.fault) {
+            case GlossaryFault::not_utf8:
+                return texts::kLineNotUtf8.in(script_);
+            case GlossaryFault::too_long:
+                return texts::kFieldOverBound.in(script_);
+            case GlossaryFault::not_a_record:
+                break;
+        }
+        return texts::kNotAGlossaryLine.in(script_);
+    }
+
+    // One correction through the writer: read, change, write.
+    EditOutcome edit(const std::function<std::optional<EditOutcome>(DictionaryChange&)>& make) {
+        DictionaryWriter writer(places_, system_file_calls(), wait_);
+        const EditOutcome outcome = correct_dictionary(writer, make);
+        choice_ = writer.choice();
+        if (outcome.ok())
+            said_copy_made(writer);
+        return outcome;
+    }
+
+    void said_copy_made(const DictionaryWriter& writer) {
+        choice_ = writer.choice();
+        if (writer.made_readers_copy()) {
             kProgram.warn(
                 fill_markers(vorna::texts::kCopyMadeForReader.in(script_), "", "", choice_.path));
         }
-        return outcome;
     }
 
     int report(const EditOutcome& outcome, const std::string& headword) const {
@@ -168,7 +209,9 @@ class Dictionary {
 
     Script script_;
     std::string readers_folder_;
+    DictionaryPlaces places_;
     DictionaryChoice choice_;
+    SaidLockWait wait_;
 };
 
 std::string joined(const std::vector<std::string>& words) {

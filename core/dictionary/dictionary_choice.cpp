@@ -2,11 +2,6 @@
 
 #include <sys/stat.h>
 
-#include <cerrno>
-#include <cstdio>
-#include <filesystem>
-#include <system_error>
-
 #include "core/dictionary/dictionary_file.h"
 
 namespace vorna {
@@ -20,12 +15,6 @@ bool is_set(const char* value) {
 bool is_regular_file(const std::string& path) {
     struct stat info {};
     return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
-}
-
-bool is_refused_permission(const EditOutcome& outcome) {
-    const int error = outcome.status.error_number();
-    return outcome.refusal == EditRefusal::file_not_written &&
-           (error == EACCES || error == EPERM || error == EROFS);
 }
 
 std::string in_folder(const std::string& folder) {
@@ -51,33 +40,8 @@ DictionaryChoice choose_dictionary(const std::string& given_path, const std::str
     return {in_folder(program_folder), DictionaryOrigin::beside_program};
 }
 
-EditOutcome edit_chosen_dictionary(DictionaryChoice& choice, const std::string& readers_folder,
-                                   const std::function<EditOutcome(const std::string&)>& edit,
-                                   FileCalls& calls) {
-    EditOutcome outcome = edit(choice.path);
-    if (!is_refused_permission(outcome) || choice.origin != DictionaryOrigin::beside_program ||
-        readers_folder.empty()) {
-        return outcome;
-    }
-    std::error_code made;
-    std::filesystem::create_directories(readers_folder, made);
-    if (made) {
-        outcome.status = Status::from_errno(made.value(), readers_folder);
-        return outcome;
-    }
-    const std::string copy = in_folder(readers_folder);
-    if (Status copied = copy_dictionary(choice.path, copy, calls); !copied.ok()) {
-        outcome.status = std::move(copied);
-        return outcome;
-    }
-    outcome = edit(copy);
-    if (!outcome.ok()) {
-        std::remove(copy.c_str());
-        std::remove((copy + std::string(kBackupSuffix)).c_str());
-        return outcome;
-    }
-    choice = {copy, DictionaryOrigin::readers_copy};
-    return outcome;
+DictionaryChoice choose_dictionary(const DictionaryPlaces& places) {
+    return choose_dictionary(places.given_path, places.program_folder, places.readers_folder);
 }
 
 }  // namespace vorna

@@ -1,10 +1,6 @@
 #pragma once
 
-#include <functional>
 #include <string>
-
-#include "core/dictionary/dictionary_edit.h"
-#include "core/io/file_calls.h"
 
 namespace vorna {
 
@@ -27,13 +23,13 @@ std::string readers_data_folder(const char* xdg_data_home, const char* home);
 DictionaryChoice choose_dictionary(const std::string& given_path, const std::string& program_folder,
                                    const std::string& readers_folder);
 
-// Runs `edit` on choice.path. When the file may not be written
-// (EACCES/EPERM/EROFS) and the choice is the dictionary beside the program
-// (a system-wide install), it is copied to the reader's folder (made if
-// missing), the edit runs on the copy and, on success, `choice` becomes the
-// copy; a copy whose edit failed is removed again.
-EditOutcome edit_chosen_dictionary(DictionaryChoice& choice, const std::string& readers_folder,
-                                   const std::function<EditOutcome(const std::string&)>& edit,
-                                   FileCalls& calls = system_file_calls());
+// Where the one rule looks: what a front end knows at its start.
+struct DictionaryPlaces {
+    std::string given_path;  // from --dictionary, or empty
+    std::string program_folder;
+    std::string readers_folder;  // empty when there is none
+};
+
+DictionaryChoice choose_dictionary(const DictionaryPlaces& places);
 
 }  // namespace vorna

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,11 @@ struct RecordText {
 
 enum class RecordField { headword, translation, translit };
 
+// The longest field a correction writes, in bytes of UTF-8: a word and its
+// translation, with room to spare, and no more, so that no line makes the
+// dictionary slow to load.
+inline constexpr std::size_t kMaxFieldBytes = 4096;
+
 // Why an edit changed nothing.
 enum class EditRefusal {
     none,
@@ -24,6 +30,7 @@ enum class EditRefusal {
     character_not_writable,  // the file's encoding has no such character, or it would end the line
     headword_not_a_word,     // fewer than two letters, or not letters, apostrophes and hyphens
     empty_translation,
+    field_too_long,    // longer than kMaxFieldBytes
     dictionary_full,   // adding would make a record the load leaves out
     word_not_found,    // nothing to remove
     file_not_read,     // `status` says which file and why
@@ -49,9 +56,11 @@ struct EditOutcome {
 // kept as `<file>.bak` (whatever stood under that name is replaced, never
 // written through, and the backup takes the dictionary's permissions); both
 // are written in full and flushed before either is renamed into place, so a
-// failure leaves the old file whole. A link is followed to the file it
-// names. The dictionary stays locked from the read to the rename, so that
-// corrections made at once, from any program, take turns and none is lost.
+// failure leaves both as they were. A link is followed to the file it names.
+// The dictionary is locked while it is written, and read again then, so that
+// corrections made at once, from any program, take turns and none is lost
+// (see DictionaryWriter, which also picks the file and makes the reader's
+// copy). A file that is no dictionary (see dictionary_fault) is not edited.
 EditOutcome set_record(const std::string& dictionary_path, const RecordText& record,
                        FileCalls& calls = system_file_calls());
 
@@ -66,10 +75,5 @@ std::vector<EditOutcome> apply_records(const std::string& dictionary_path,
 // Removes every line of `headword` in the same way.
 EditOutcome remove_record(const std::string& dictionary_path, const std::string& headword,
                           FileCalls& calls = system_file_calls());
-
-// Copies a dictionary byte for byte to `target`, complete or not at all;
-// whatever stood under that name (a link, a FIFO) is replaced.
-Status copy_dictionary(const std::string& source, const std::string& target,
-                       FileCalls& calls = system_file_calls());
 
 }  // namespace vorna

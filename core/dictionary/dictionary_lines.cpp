@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string_view>
+#include <utility>
 
 #include "core/dictionary/dictionary_file.h"
 #include "core/text/text_case.h"
@@ -21,17 +22,23 @@ DictionaryLines::DictionaryLines(const std::string& bytes)
         std::string line_end;
         if (end < bytes.size())
             line_end = bytes[end] == '\r' ? "\r\n" : "\n";
+        if (line_end_.empty())
+            line_end_ = line_end;
         lines_.push_back(make_line(std::string(line), std::move(line_end)));
         count(lines_.back(), 1);
+        if (lines_.back().record)
+            lines_of_word_[lines_.back().word].push_back(lines_.size() - 1);
     });
+    // CR LF, the format's own, when no line has ended yet.
+    if (line_end_.empty())
+        line_end_ = "\r\n";
 }
 
 DictionaryLines::Line DictionaryLines::make_line(std::string text, std::string end) {
     Line line;
     line.record = !text.empty() && text.front() >= 'a' && text.front() <= 'z';
-    if (line.record) {
+    if (line.record)
         line.word = lower_headword(decoder_.decode(parse_record(text).headword));
-    }
     line.high = std::any_of(text.begin(), text.end(),
                             [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
     // Only a Windows-1251 file can turn into UTF-8; a UTF-8 one is valid.
@@ -51,106 +58,153 @@ void DictionaryLines::count(const Line& line, int sign) {
     step(non_utf8_lines_, !line.utf8);
 }
 
-std::vector<std::size_t> DictionaryLines::lines_of_word(const std::string& headword) const {
-    std::vector<std::size_t> found;
-    for (std::size_t i = 0; i < lines_.size(); ++i) {
-        if (lines_[i].record && lines_[i].word == headword)
-            found.push_back(i);
-    }
-    return found;
-}
-
 bool DictionaryLines::holds(const std::string& headword) const {
-    return std::any_of(lines_.begin(), lines_.end(),
-                       [&](const Line& line) { return line.record && line.word == headword; });
+    return first_line(headword) != nullptr;
 }
 
-// In a sorted file a new line lands among its neighbours: after the last
-// record that sorts before it, or before the first record.
-std::size_t DictionaryLines::place_for(const std::string& headword) const {
-    std::size_t place = lines_.size();
-    bool before_any_record = true;
-    for (std::size_t i = 0; i < lines_.size(); ++i) {
-        if (!lines_[i].record)
-            continue;
-        const bool sorts_before = lines_[i].word < headword;
-        if (before_any_record || sorts_before)
-            place = sorts_before ? i + 1 : i;
-        before_any_record = false;
-    }
-    return place;
-}
-
-// The line end of the file's first line; CR LF, the format's own, when no
-// line has ended yet.
-std::string DictionaryLines::line_end() const {
-    for (const Line& line : lines_) {
-        if (!line.end.empty())
-            return line.end;
-    }
-    return "\r\n";
+const std::string* DictionaryLines::first_line(const std::string& headword) const {
+    if (const auto found = lines_of_word_.find(headword); found != lines_of_word_.end())
+        return &lines_[found->second.front()].text;
+    if (const auto added = added_.find(headword); added != added_.end())
+        return &added->second.text;
+    return nullptr;
 }
 
 bool DictionaryLines::set(const std::string& headword, const std::string& text) {
-    const std::vector<std::size_t> found = lines_of_word(headword);
+    const auto found = lines_of_word_.find(headword);
+    const auto added = added_.find(headword);
+    std::vector<const Line*> replaced;
+    if (found != lines_of_word_.end()) {
+        for (const std::size_t i : found->second)
+            replaced.push_back(&lines_[i]);
+    } else if (added != added_.end()) {
+        replaced.push_back(&added->second);
+    }
     Line line = make_line(text, {});
     // Windows-1251 bytes that happen to read as UTF-8 would turn the whole
     // file into UTF-8 at the next load.
     if (encoding_ == SourceEncoding::windows_1251) {
         std::size_t high = high_lines_ + line.high;
         std::size_t non_utf8 = non_utf8_lines_ + !line.utf8;
-        for (const std::size_t i : found) {
-            high -= lines_[i].high;
-            non_utf8 -= !lines_[i].utf8;
+        for (const Line* old : replaced) {
+            high -= old->high;
+            non_utf8 -= !old->utf8;
         }
         if (high > 0 && non_utf8 == 0)
             return false;
     }
-    if (!found.empty()) {
-        line.end = lines_[found.front()].end;  // the line keeps its own line end
-        count(lines_[found.front()], -1);
-        count(line, 1);
-        lines_[found.front()] = std::move(line);
-        for (std::size_t k = found.size(); k-- > 1;) {
-            count(lines_[found[k]], -1);
-            lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(found[k]));
-        }
-        return true;
-    }
-    const std::size_t place = place_for(headword);
-    line.end = line_end();
     count(line, 1);
-    if (place < lines_.size()) {
-        lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(place), std::move(line));
-    } else if (!lines_.empty() && lines_.back().end.empty()) {
-        // The last line gets the line end it lacked; the file still ends without one.
-        lines_.back().end = line.end;
-        line.end.clear();
-        lines_.push_back(std::move(line));
+    if (found != lines_of_word_.end()) {
+        std::vector<std::size_t>& places = found->second;
+        for (const std::size_t i : places) {
+            count(lines_[i], -1);
+            lines_[i].gone = true;
+        }
+        Line& first = lines_[places.front()];
+        line.end = std::move(first.end);  // the line keeps its own line end
+        first = std::move(line);
+        places.resize(1);
+    } else if (added != added_.end()) {
+        count(added->second, -1);
+        added->second = std::move(line);
     } else {
-        lines_.push_back(std::move(line));
+        added_.emplace(headword, std::move(line));
     }
     return true;
 }
 
 void DictionaryLines::remove(const std::string& headword) {
-    const std::vector<std::size_t> found = lines_of_word(headword);
-    for (std::size_t k = found.size(); k-- > 0;) {
-        count(lines_[found[k]], -1);
-        lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(found[k]));
+    if (const auto found = lines_of_word_.find(headword); found != lines_of_word_.end()) {
+        for (const std::size_t i : found->second) {
+            count(lines_[i], -1);
+            lines_[i].gone = true;
+        }
+        lines_of_word_.erase(found);
+    }
+    if (const auto added = added_.find(headword); added != added_.end()) {
+        count(added->second, -1);
+        added_.erase(added);
     }
 }
 
+// Where each added line goes, `added` being sorted by headword: before the
+// line numbered so, after the last record that sorts before it, or before
+// the first record when none does. Added lines that share a place keep
+// their sorted order, as one by one they would take it.
+std::vector<std::size_t> DictionaryLines::places_of_added(
+    const std::vector<const Line*>& added) const {
+    std::vector<std::pair<const std::string*, std::size_t>> records;
+    std::size_t first_record = lines_.size();
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        if (lines_[i].record && !lines_[i].gone) {
+            records.emplace_back(&lines_[i].word, i);
+            first_record = std::min(first_record, i);
+        }
+    }
+    std::sort(records.begin(), records.end(),
+              [](const auto& a, const auto& b) { return *a.first < *b.first; });
+    std::vector<std::size_t> places;
+    places.reserve(added.size());
+    std::size_t next = 0;
+    bool any_before = false;
+    std::size_t last_before = 0;
+    for (const Line* line : added) {
+        for (; next < records.size() && *records[next].first < line->word; ++next) {
+            last_before =
+                any_before ? std::max(last_before, records[next].second) : records[next].second;
+            any_before = true;
+        }
+        places.push_back(any_before ? last_before + 1 : first_record);
+    }
+    return places;
+}
+
 std::string DictionaryLines::bytes() const {
+    std::vector<const Line*> added;
+    added.reserve(added_.size());
+    for (const auto& entry : added_)
+        added.push_back(&entry.second);
+    std::sort(added.begin(), added.end(),
+              [](const Line* a, const Line* b) { return a->word < b->word; });
+    const std::vector<std::size_t> places = places_of_added(added);
+
+    std::vector<std::pair<const std::string*, const std::string*>> out;  // text, end
+    out.reserve(lines_.size() + added.size());
+    std::size_t next_added = 0;
+    // Added lines in place order; stable, so those of one place stay sorted.
+    std::vector<std::size_t> order(added.size());
+    for (std::size_t k = 0; k < order.size(); ++k)
+        order[k] = k;
+    std::stable_sort(order.begin(), order.end(),
+                     [&](std::size_t a, std::size_t b) { return places[a] < places[b]; });
+    for (std::size_t i = 0; i <= lines_.size(); ++i) {
+        for (; next_added < order.size() && places[order[next_added]] == i; ++next_added)
+            out.emplace_back(&added[order[next_added]]->text, &line_end_);
+        if (i < lines_.size() && !lines_[i].gone)
+            out.emplace_back(&lines_[i].text, &lines_[i].end);
+    }
+    // Only the file's last line goes without a line end, as it did.
+    bool last_unended = false;
+    for (std::size_t i = lines_.size(); i-- > 0;) {
+        if (!lines_[i].gone) {
+            last_unended = lines_[i].end.empty();
+            break;
+        }
+    }
     std::size_t size = start_.size();
-    for (const Line& line : lines_)
-        size += line.text.size() + line.end.size();
-    std::string out;
-    out.reserve(size);
-    out += start_;
-    for (const Line& line : lines_)
-        (out += line.text) += line.end;
-    return out;
+    for (const auto& [text, end] : out)
+        size += text->size() + end->size();
+    std::string bytes;
+    bytes.reserve(size);
+    bytes += start_;
+    for (std::size_t k = 0; k < out.size(); ++k) {
+        bytes += *out[k].first;
+        const bool last = k + 1 == out.size();
+        if (last && last_unended)
+            continue;
+        bytes += out[k].second->empty() ? line_end_ : *out[k].second;
+    }
+    return bytes;
 }
 
 }  // namespace vorna

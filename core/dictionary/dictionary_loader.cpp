@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/dictionary/dictionary_file.h"
+#include "core/dictionary/dictionary_rule.h"
 #include "core/dictionary/sort_key.h"
 #include "core/dictionary/working_copy.h"
 #include "core/io/atomic_write.h"
@@ -31,19 +32,6 @@ std::string_view source_text(const std::string& bytes) {
     if (starts_with_byte_order_mark(text))
         text.remove_prefix(kUtf8ByteOrderMark.size());
     return text;
-}
-
-// Whether the file has lines but none the load takes as a record: a UTF-16
-// file, a file of commas. That is no dictionary of this format, while an
-// empty file is an empty dictionary.
-bool holds_no_record(std::string_view text) {
-    bool any_line = false;
-    bool record = false;
-    for_each_line(text, [&](std::string_view line) {
-        any_line = any_line || !line.empty();
-        record = record || (!line.empty() && line.front() >= 'a' && line.front() <= 'z');
-    });
-    return any_line && !record;
 }
 
 // Sort phase: one pass over qd.dat per letter, each group sorted and appended
@@ -97,18 +85,11 @@ Status load_working_copy(DictionaryStore& store, const WorkingCopy& working_copy
     return {};
 }
 
-}  // namespace
-
-Status load_dictionary(DictionaryStore& store, const std::string& application_folder,
-                       LoadProgressSink& sink) {
-    const std::string folder = application_folder.empty() ? "." : application_folder;
-    return load_dictionary_file(store, folder + "/" + std::string(kDictionaryFileName), folder,
-                                sink);
-}
-
-Status load_dictionary_file(DictionaryStore& store, const std::string& source_path,
-                            const std::string& work_folder, LoadProgressSink& sink,
-                            FileCalls& calls) {
+// Loads `source_path`; an empty file is an empty dictionary only when
+// `empty_loads` says so.
+Status load_source(DictionaryStore& store, const std::string& source_path,
+                   const std::string& work_folder, LoadProgressSink& sink, FileCalls& calls,
+                   bool empty_loads) {
     // A source that cannot be read, or fails while it is read, is as good as
     // missing: loading on without it would open a translator that knows no
     // word, or only some letters.
@@ -118,9 +99,10 @@ Status load_dictionary_file(DictionaryStore& store, const std::string& source_pa
         sink.dictionary_missing();
         return status;
     }
-    if (holds_no_record(source_text(source_bytes))) {
+    if (const DictionaryFault fault = dictionary_fault(source_bytes);
+        fault == DictionaryFault::no_record || (fault == DictionaryFault::empty && !empty_loads)) {
         sink.dictionary_missing();
-        return Status::failure(source_path, "holds no dictionary record");
+        return dictionary_fault_status(fault, source_path);
     }
     TextDecoder decoder(detect_source_encoding(source_bytes));
     const WorkFolder folder(work_folder);
@@ -142,6 +124,21 @@ Status load_dictionary_file(DictionaryStore& store, const std::string& source_pa
     if (store.records_left_out > 0)
         sink.records_left_out(store.records_left_out);
     return {};
+}
+
+}  // namespace
+
+Status load_dictionary(DictionaryStore& store, const std::string& application_folder,
+                       LoadProgressSink& sink) {
+    const std::string folder = application_folder.empty() ? "." : application_folder;
+    return load_source(store, folder + "/" + std::string(kDictionaryFileName), folder, sink,
+                       system_file_calls(), true);
+}
+
+Status load_dictionary_file(DictionaryStore& store, const std::string& source_path,
+                            const std::string& work_folder, LoadProgressSink& sink,
+                            FileCalls& calls) {
+    return load_source(store, source_path, work_folder, sink, calls, false);
 }
 
 }  // namespace vorna

@@ -17,7 +17,9 @@ namespace vorna {
 Status load_dictionary(DictionaryStore& store, const std::string& application_folder,
                        LoadProgressSink& sink);
 
-// The same load from a dictionary file of any name; the working copy goes to
+// The same load from a dictionary file of any name, as the front ends load:
+// an empty file counts as missing there, as nothing could be translated with
+// it. The working copy goes to
 // `work_folder` (the application folder when it can be written, or a private
 // temporary folder otherwise), after the working files that processes no
 // longer running left there are cleared. Every read goes through `calls`.

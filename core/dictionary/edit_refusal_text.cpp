@@ -4,6 +4,8 @@
 
 namespace vorna {
 
+static_assert(kMaxFieldBytes == 4096, "the refusal's text names the bound");
+
 namespace {
 
 const ScriptedText& field_name(RecordField field) {
@@ -28,6 +30,8 @@ const ScriptedText& pattern_of(EditRefusal refusal) {
             return texts::kHeadwordNotAWord;
         case EditRefusal::empty_translation:
             return texts::kEmptyTranslation;
+        case EditRefusal::field_too_long:
+            return texts::kFieldTooLong;
         case EditRefusal::dictionary_full:
             return texts::kDictionaryFull;
         case EditRefusal::word_not_found:

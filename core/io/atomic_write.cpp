@@ -122,7 +122,7 @@ Status PendingFile::commit() {
             status = Status::from_errno(errno, target_);
         return status;
     }
-    if (rename(temporary_.c_str(), target_.c_str()) != 0) {
+    if (calls_->rename(temporary_.c_str(), target_.c_str()) != 0) {
         const int error = errno;
         discard();
         return Status::from_errno(error, target_);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 
 namespace vorna {
 
@@ -21,6 +22,10 @@ ssize_t FileCalls::write(int descriptor, const void* buffer, std::size_t size) {
 
 int FileCalls::fsync(int descriptor) {
     return ::fsync(descriptor);
+}
+
+int FileCalls::rename(const char* from, const char* to) {
+    return ::rename(from, to);
 }
 
 FileCalls& system_file_calls() {

@@ -10,7 +10,7 @@
 
 namespace vorna {
 
-// The system calls that move a file's bytes. The program uses
+// The system calls that move a file's bytes and put a file in place. The program uses
 // system_file_calls(); a test hands in its own to fail on cue (after N bytes,
 // with EIO, with an early end), the way a full disk or a failing device
 // would, without changing the limits or signal handlers of the process.
@@ -21,6 +21,7 @@ class FileCalls {
     virtual ssize_t pread(int descriptor, void* buffer, std::size_t size, off_t offset);
     virtual ssize_t write(int descriptor, const void* buffer, std::size_t size);
     virtual int fsync(int descriptor);
+    virtual int rename(const char* from, const char* to);
 };
 
 // The calls as the system makes them. Stateless, so one instance serves all.

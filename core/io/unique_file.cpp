@@ -40,6 +40,17 @@ Status create_unique_file(const std::string& stem, mode_t mode, std::string& pat
     return Status::from_errno(EEXIST, stem);
 }
 
+Status link_unique_name(const std::string& existing, const std::string& stem, std::string& path) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        path = stem + random_suffix();
+        if (link(existing.c_str(), path.c_str()) == 0)
+            return {};
+        if (errno != EEXIST)
+            return Status::from_errno(errno, path);
+    }
+    return Status::from_errno(EEXIST, stem);
+}
+
 bool is_unique_name_of(const std::string& name, const std::string& stem) {
     if (name.size() != stem.size() + kSuffixLength || name.compare(0, stem.size(), stem) != 0)
         return false;

@@ -15,6 +15,10 @@ namespace vorna {
 // umask as for any new file.
 Status create_unique_file(const std::string& stem, mode_t mode, std::string& path, int& descriptor);
 
+// Gives the file `existing` a second name (a hard link): `stem` followed by
+// six random letters and digits, in the same folder.
+Status link_unique_name(const std::string& existing, const std::string& stem, std::string& path);
+
 // Whether `name` is `stem` followed by the six characters create_unique_file adds.
 bool is_unique_name_of(const std::string& name, const std::string& stem);
 

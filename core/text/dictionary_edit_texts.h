@@ -20,6 +20,9 @@ inline constexpr ScriptedText kHeadwordNotAWord = {
     "кроме латинских букв в нём могут быть только апостроф и дефис.",
     "Anglijskoe slovo dolzhno nachinatjsja s latinskoj bukvi i soderzhatj ne menjshe dvuh bukv; "
     "krome latinskih bukv v njom mogut bitj toljko apostrof i defis."};
+inline constexpr ScriptedText kFieldTooLong = {
+    "Поле «%2» слишком длинное: в словарь записывается не больше 4096 байт на поле.",
+    "Pole \"%2\" slishkom dlinnoe: v slovarj zapisivaetsja ne boljshe 4096 bajt na pole."};
 inline constexpr ScriptedText kEmptyTranslation = {"Введите перевод.", "Vvedite perevod."};
 inline constexpr ScriptedText kDictionaryFull = {
     "В словаре уже 60000 записей: новое слово не было бы загружено.",
@@ -31,6 +34,11 @@ inline constexpr ScriptedText kDictionaryNotRead = {"Не удалось про�
 inline constexpr ScriptedText kDictionaryNotWritten = {
     "Не удалось записать файл словаря %3. Словарь не изменён.",
     "Ne udalosj zapisatj fail slovarja %3. Slovarj ne izmenjon."};
+// Said while a correction waits for another program to finish writing
+// the dictionary.
+inline constexpr ScriptedText kWaitingForAnotherProgram = {
+    "Ожидание другой программы, которая изменяет словарь %3…",
+    "Ozhidanie drugoj programmi, kotoraja izmenjaet slovarj %3..."};
 // Said once, when a correction could not go to the installed dictionary and
 // went to a copy of the reader's own instead.
 inline constexpr ScriptedText kCopyMadeForReader = {

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cerrno>
 #include <filesystem>
 
 #include "temp_folder.h"
@@ -56,72 +55,6 @@ TEST(DictionaryChoiceTest, givenPathThenReadersCopyThenBesideProgram) {
     choice = choose_dictionary("/elsewhere/my.dat", program, readers);
     EXPECT_EQ(choice.path, "/elsewhere/my.dat");
     EXPECT_EQ(choice.origin, DictionaryOrigin::given);
-}
-
-// Edits the dictionary as a system-wide install does: the file beside the
-// program may not be written, any other is edited for real.
-class ChosenEditTest : public ::testing::Test {
-  protected:
-    ChosenEditTest() { folder.write("qd.dat", "cat,кот,kot\n"); }
-
-    EditOutcome edit(const std::string& path) {
-        edited.push_back(path);
-        const bool installed = path == folder.file("qd.dat");
-        if (installed || copy_edit_fails) {
-            EditOutcome refused;
-            refused.refusal = EditRefusal::file_not_written;
-            refused.status = Status::from_errno(installed ? EACCES : ENOSPC, path);
-            return refused;
-        }
-        return set_record(path, {"cat", "кошка", ""});
-    }
-
-    EditOutcome edit_chosen(DictionaryChoice& choice, const std::string& readers) {
-        return edit_chosen_dictionary(choice, readers,
-                                      [this](const std::string& path) { return edit(path); });
-    }
-
-    TempFolder folder;
-    std::vector<std::string> edited;
-    bool copy_edit_fails = false;
-};
-
-TEST_F(ChosenEditTest, refusedInstallIsCopiedToTheReadersFolderAndEditedThere) {
-    const std::string readers = folder.file("data/vorna");
-    DictionaryChoice choice = choose_dictionary("", folder.path(), readers);
-    ASSERT_TRUE(edit_chosen(choice, readers).ok());
-    EXPECT_EQ(choice.path, readers + "/qd.dat");
-    EXPECT_EQ(choice.origin, DictionaryOrigin::readers_copy);
-    EXPECT_EQ(folder.read("qd.dat"), "cat,кот,kot\n");
-    EXPECT_EQ(folder.read("data/vorna/qd.dat"), "cat,кошка,koshka\n");
-    EXPECT_EQ(folder.read("data/vorna/qd.dat.bak"), "cat,кот,kot\n");
-}
-
-TEST_F(ChosenEditTest, failedEditOfTheCopyLeavesNoCopy) {
-    const std::string readers = folder.file("vorna");
-    DictionaryChoice choice = choose_dictionary("", folder.path(), readers);
-    copy_edit_fails = true;
-    const EditOutcome outcome = edit_chosen(choice, readers);
-    EXPECT_EQ(outcome.status.error_number(), ENOSPC);
-    EXPECT_EQ(edited, (std::vector<std::string>{folder.file("qd.dat"), readers + "/qd.dat"}));
-    EXPECT_EQ(choice.origin, DictionaryOrigin::beside_program);
-    EXPECT_TRUE(std::filesystem::is_empty(readers));
-}
-
-TEST_F(ChosenEditTest, onlyTheInstalledDictionaryIsCopied) {
-    // The reader's folder cannot be made under a file: the system's reason.
-    folder.write("plain", "");
-    DictionaryChoice beside = choose_dictionary("", folder.path(), folder.file("plain/vorna"));
-    EXPECT_EQ(edit_chosen(beside, folder.file("plain/vorna")).status.error_number(), ENOTDIR);
-    EXPECT_EQ(beside.origin, DictionaryOrigin::beside_program);
-
-    // A dictionary named on the command line, or no reader's folder: the
-    // refusal stands and nothing is copied.
-    DictionaryChoice given = choose_dictionary(folder.file("qd.dat"), "", folder.file("vorna"));
-    EXPECT_EQ(edit_chosen(given, folder.file("vorna")).status.error_number(), EACCES);
-    DictionaryChoice no_folder = choose_dictionary("", folder.path(), "");
-    EXPECT_EQ(edit_chosen(no_folder, "").status.error_number(), EACCES);
-    EXPECT_EQ(folder.names(), (std::vector<std::string>{"plain", "qd.dat"}));
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstddef>
 #include <limits>
+#include <string>
 
 #include "core/io/file_calls.h"
 
@@ -48,6 +49,49 @@ struct FailingCalls : FileCalls {
             return -1;
         }
         return FileCalls::fsync(descriptor);
+    }
+};
+
+// File calls that fail the call numbered `fail_at` (counted from 0 over
+// read, pread, write, fsync and rename alike) with the error such a call
+// meets on a full disk or a failing device, and pass every other.
+struct FaultAtCall : FileCalls {
+    std::size_t fail_at = std::numeric_limits<std::size_t>::max();
+    std::size_t calls = 0;
+
+    bool fails() { return calls++ == fail_at; }
+    ssize_t read(int descriptor, void* buffer, std::size_t size) override {
+        return fails() ? (errno = EIO, -1) : FileCalls::read(descriptor, buffer, size);
+    }
+    ssize_t pread(int descriptor, void* buffer, std::size_t size, off_t offset) override {
+        return fails() ? (errno = EIO, -1) : FileCalls::pread(descriptor, buffer, size, offset);
+    }
+    ssize_t write(int descriptor, const void* buffer, std::size_t size) override {
+        return fails() ? (errno = ENOSPC, -1) : FileCalls::write(descriptor, buffer, size);
+    }
+    int fsync(int descriptor) override {
+        return fails() ? (errno = EIO, -1) : FileCalls::fsync(descriptor);
+    }
+    int rename(const char* from, const char* to) override {
+        return fails() ? (errno = EIO, -1) : FileCalls::rename(from, to);
+    }
+};
+
+// File calls that refuse every write to a file in `folder`, as a read-only
+// install does, whoever runs the test.
+struct ReadOnlyFolderCalls : FaultAtCall {
+    std::string folder;
+
+    ssize_t write(int descriptor, const void* buffer, std::size_t size) override {
+        char target[4096] = {};
+        const std::string link = "/proc/self/fd/" + std::to_string(descriptor);
+        const ssize_t length = readlink(link.c_str(), target, sizeof target - 1);
+        if (length > 0 &&
+            std::string(target, static_cast<std::size_t>(length)).rfind(folder + "/", 0) == 0) {
+            errno = EROFS;
+            return -1;
+        }
+        return FaultAtCall::write(descriptor, buffer, size);
     }
 };
 

@@ -1,5 +1,13 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/file.h>
 #include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <random>
+#include <thread>
 
 #include <cstdlib>
 #include <filesystem>
@@ -32,6 +40,7 @@ class DictTest : public ::testing::Test {
         return WEXITSTATUS(std::system(command.c_str()));
     }
     std::string out() const { return folder_.read("out.txt"); }
+    std::vector<std::string> folder_names() const { return folder_.names(); }
     std::string err() const { return folder_.read("err.txt"); }
     // The dictionary's lines as UTF-8.
     std::vector<std::string> lines(const std::string& name = "qd.dat") const {
@@ -59,6 +68,7 @@ class DictTest : public ::testing::Test {
 };
 
 using Lines = std::vector<std::string>;
+using Names = std::vector<std::string>;
 
 TEST_F(DictTest, set_show_and_remove_change_one_line_each) {
     const Lines original = lines();
@@ -144,10 +154,12 @@ TEST_F(DictTest, import_applies_good_lines_at_once_and_names_the_bad_ones) {
     EXPECT_EQ(changed(original, lines()), (Lines{"+house,хижина,hizhina", "+ran,бежал,bezhal",
                                                  "+zebra,зебра,zebra", "-house,дом,dom"}));
     EXPECT_EQ(lines("qd.dat.bak"), original);  // one rewrite: the backup is the original
+    EXPECT_EQ(out(), "Слов добавлено: 2, изменено: 1, пропущено: 4\n");
 
     // From standard input, every line good: success.
-    folder_.write("more.tsv", "yak\tяк\n");
-    EXPECT_EQ(dict("--dictionary qd.dat import -", "more.tsv"), 0) << err();
+    folder_.write("more.tsv", "yak\tяк\nhouse\tхижина\n");
+    EXPECT_EQ(dict("--translit --dictionary qd.dat import -", "more.tsv"), 0) << err();
+    EXPECT_EQ(out(), "Slov dobavleno: 1, izmeneno: 0, propusheno: 0\n");
     EXPECT_EQ(dict("--dictionary qd.dat show yak"), 0);
     EXPECT_EQ(out(), "yak\tяк\tjak\n");
 }
@@ -160,6 +172,93 @@ TEST_F(DictTest, import_with_nothing_good_leaves_the_file_alone) {
     EXPECT_FALSE(folder_.exists("qd.dat.bak"));
     EXPECT_EQ(dict("--dictionary qd.dat import nowhere.tsv"), 2);
     EXPECT_EQ(dict("--dictionary missing.dat import bad.tsv"), 1);
+}
+
+TEST_F(DictTest, fields_past_the_bound_and_files_that_are_no_dictionary_are_refused) {
+    const std::string bytes = folder_.read("qd.dat");
+    folder_.write("long.tsv", "owl\tсова\nyak\t" + std::string(4097, 'x') + "\nbee\t" +
+                                  std::string(50000, 'y') + "\ttranslit\n");
+    EXPECT_EQ(dict("--dictionary qd.dat import long.tsv"), 6);
+    EXPECT_EQ(err(),
+              "vorna-dict: строка 2: Поле «Перевод» слишком длинное: в словарь записывается не "
+              "больше 4096 байт на поле.\n"
+              "vorna-dict: строка 3: строка длиннее 32768 байт: в ней поле длиннее 4096 байт\n");
+    EXPECT_EQ(dict("--dictionary qd.dat set yak " + std::string(4097, 'x')), 5);
+    EXPECT_EQ(dict("--dictionary qd.dat show owl"), 0);
+
+    for (const std::string& not_a_dictionary : {std::string(),
+                                                std::string("\xFF\xFE"
+                                                            "c\0a\0t\0,\0",
+                                                            10),
+                                                std::string(",,\n"), std::string(8, '\0')}) {
+        folder_.write("odd.dat", not_a_dictionary);
+        EXPECT_EQ(dict("--dictionary odd.dat set zebra зебра"), 1);
+        EXPECT_EQ(dict("--dictionary odd.dat import long.tsv"), 1);
+        EXPECT_EQ(folder_.read("odd.dat"), not_a_dictionary);
+        EXPECT_FALSE(folder_.exists("odd.dat.bak"));
+    }
+}
+
+TEST_F(DictTest, a_writer_waits_for_the_lock_and_says_so) {
+    const int held = open(folder_.file("qd.dat").c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_EQ(flock(held, LOCK_EX), 0);
+    int status = -1;
+    std::thread writer([&] { status = dict("--dictionary qd.dat set zebra зебра"); });
+    // Poll, not time: the writer says it waits, then goes on when let.
+    for (int tries = 0;
+         tries < 1000 && err().find("Ожидание другой программы") == std::string::npos; ++tries)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    EXPECT_EQ(err(), "vorna-dict: Ожидание другой программы, которая изменяет словарь " +
+                         fs::canonical(folder_.file("qd.dat")).string() + "…\n");
+    close(held);
+    writer.join();
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(dict("--dictionary qd.dat show zebra"), 0);
+}
+
+TEST_F(DictTest, imports_killed_at_any_moment_leave_both_files_whole) {
+    // 30,000 new words of letters only (the digits of a number spelt as letters).
+    std::string glossary;
+    for (int i = 0; i < 30000; ++i) {
+        std::string word = "w" + std::to_string(i);
+        for (std::size_t k = 1; k < word.size(); ++k)
+            word[k] = static_cast<char>('a' + (word[k] - '0'));
+        glossary += word + "\tслово\tzslovo\n";
+    }
+    folder_.write("big.tsv", glossary);
+    const std::string original = folder_.read("qd.dat");
+    const auto imported = [](const std::string& bytes) {
+        std::size_t count = 0;
+        for (std::size_t at = 0; (at = bytes.find(",zslovo\r\n", at)) != std::string::npos; ++at)
+            ++count;
+        return count;
+    };
+    std::mt19937 random(11);
+    for (int round = 0; round < 25; ++round) {
+        folder_.write("qd.dat", original);
+        const std::string command = "cd '" + folder_.path() +
+                                    "' && exec '" VORNA_DICT_PROGRAM
+                                    "' --dictionary qd.dat import big.tsv > /dev/null 2>&1";
+        const pid_t child = fork();
+        if (child == 0) {
+            execl("/bin/sh", "sh", "-c", command.c_str(), static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(random() % 200000));
+        kill(child, SIGKILL);
+        waitpid(child, nullptr, 0);
+        // The next writer clears what the killed one left.
+        ASSERT_EQ(dict("--dictionary qd.dat set zebra зебра"), 0) << round << err();
+        EXPECT_EQ(folder_names(), (Names{"big.tsv", "err.txt", "out.txt", "qd.dat", "qd.dat.bak"}))
+            << round;
+        // Whole: without the import or with all of it, and the word set after.
+        const std::string now = folder_.read("qd.dat");
+        EXPECT_TRUE(imported(now) == 0 || imported(now) == 30000) << round;
+        EXPECT_NE(now.find("zebra,"), std::string::npos) << round;
+        const std::string backup = folder_.read("qd.dat.bak");
+        EXPECT_TRUE(imported(backup) == 0 || imported(backup) == 30000) << round;
+        EXPECT_EQ(dict("--dictionary qd.dat show cat"), 0) << round;
+    }
 }
 
 TEST_F(DictTest, path_says_which_dictionary_and_why) {

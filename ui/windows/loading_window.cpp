@@ -84,10 +84,9 @@ bool LoadingWindow::load() {
     pacer_.reset();
     pacer_.process_pending_events();
 
-    const Status loaded = session_.dictionary.origin == DictionaryOrigin::beside_program
-                              ? load_dictionary(session_.store, session_.application_folder, *this)
-                              : load_dictionary_file(session_.store, session_.dictionary.path,
-                                                     session_.application_folder, *this);
+    // An empty file is as good as missing here: nothing could be translated.
+    const Status loaded = load_dictionary_file(session_.store, session_.dictionary.path,
+                                               session_.application_folder, *this);
     if (!loaded.ok()) {
         return false;
     }

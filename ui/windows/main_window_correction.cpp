@@ -1,6 +1,15 @@
 // The main window's command that corrects the dictionary.
+#include <QEventLoop>
 #include <QFontDatabase>
+#include <QStatusBar>
 #include <QTextEdit>
+#include <QTimer>
+
+#include <functional>
+#include <optional>
+
+#include "core/dictionary/dictionary_change.h"
+#include "core/dictionary/dictionary_writer.h"
 
 #include "core/dictionary/edit_refusal_text.h"
 #include "core/text/dictionary_edit_texts.h"
@@ -27,6 +36,37 @@ std::optional<RecordText> record_of(const DictionaryStore& store, const std::str
     const DictionaryEntry& entry = store.entries[static_cast<std::size_t>(row)];
     return RecordText{word, entry.word_rus, entry.word_translit};
 }
+
+// Keeps the window answering while a correction waits for another program
+// to finish writing the dictionary, and says so in the status bar; the
+// dialog takes no second request meanwhile.
+class WindowLockWait : public LockWait {
+  public:
+    WindowLockWait(QMainWindow& window, QWidget* dialog, Script script)
+        : window_(window), dialog_(dialog), script_(script) {}
+
+    void waiting(const std::string& path) override {
+        if (dialog_ != nullptr)
+            dialog_->setEnabled(false);
+        window_.statusBar()->showMessage(QString::fromStdString(
+            fill_markers(texts::kWaitingForAnotherProgram.in(script_), "", "", path)));
+    }
+    void waiting_over() override {
+        window_.statusBar()->clearMessage();
+        if (dialog_ != nullptr)
+            dialog_->setEnabled(true);
+    }
+    void pause() override {
+        QEventLoop loop;
+        QTimer::singleShot(20, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+
+  private:
+    QMainWindow& window_;
+    QWidget* dialog_;
+    Script script_;
+};
 
 }  // namespace
 
@@ -92,20 +132,22 @@ void MainWindow::edit_translation() {
                 shown,
                 text_in(kRemoveQuestion, script_).arg(QString::fromStdString(record.headword))))
             return false;
-        const DictionaryOrigin before = session_.dictionary.origin;
-        const EditOutcome outcome = edit_chosen_dictionary(
-            session_.dictionary, session_.readers_folder,
-            [&](const std::string& path) {
-                return remove ? remove_record(path, record.headword, *session_.file_calls)
-                              : set_record(path, record, *session_.file_calls);
-            },
-            *session_.file_calls);
+        WindowLockWait wait(*this, shown, script_);
+        DictionaryWriter writer({{}, session_.application_folder, session_.readers_folder},
+                                *session_.file_calls, wait);
+        const EditOutcome outcome = correct_dictionary(writer, [&](DictionaryChange& change) {
+            return remove ? change.remove(record.headword) : change.set(record);
+        });
+        // The file written (or found) is the dictionary from now on, even
+        // when another program made the reader's copy after this window
+        // started.
+        if (outcome.ok())
+            session_.dictionary = writer.choice();
         if (!outcome.ok()) {
             services_.show_warning(
                 shown, edit_refusal_message(outcome, record.headword, session_.dictionary_path(),
                                             script_));
-        } else if (before != DictionaryOrigin::readers_copy &&
-                   session_.dictionary.origin == DictionaryOrigin::readers_copy) {
+        } else if (writer.made_readers_copy()) {
             // Said once: from now on the copy is the dictionary.
             services_.show_message(
                 shown, QString::fromStdString(fill_markers(texts::kCopyMadeForReader.in(script_),
