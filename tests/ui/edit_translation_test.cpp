@@ -7,6 +7,7 @@
 #include <cerrno>
 
 #include "core/dictionary/dictionary_edit.h"
+#include "core/dictionary/dictionary_writer.h"
 #include "program_fixture.h"
 #include "ui/windows/edit_translation_dialog.h"
 #include "ui/windows/loading_window.h"
@@ -227,6 +228,34 @@ void UiTest::editTranslation_readOnlyDictionaryEditsTheReadersCopy() {
     next.dictionary.origin = vorna::DictionaryOrigin::beside_program;
     QCOMPARE(vorna::ui::first_loading_line(next, vorna::Script::cyrillic, loading.status_label()),
              QStringLiteral("Проверка словаря ..."));
+}
+
+void UiTest::editTranslation_copyMadeSinceTheStartIsFoundAndKept() {
+    QTemporaryDir data;
+    const std::string data_folder = QFile::encodeName(data.path()).toStdString() + "/vorna";
+    ProgramFixture program;
+    QVERIFY(program.start());
+    ReadOnlyFolder read_only;
+    read_only.folder = QFileInfo(program.folder.path()).canonicalFilePath();
+    program.session->file_calls = &read_only;
+    program.session->readers_folder = data_folder;
+
+    // The window started on the installed dictionary; another program then
+    // makes the reader's copy with a word of its own.
+    vorna::DictionaryWriter other({{}, program.session->application_folder, data_folder},
+                                  read_only);
+    QVERIFY(vorna::correct_dictionary(other, [](vorna::DictionaryChange& change) {
+                return change.set({"zebra", "зебра", ""});
+            }).ok());
+
+    answer_dialog(program, nullptr, QStringLiteral("cat"), QStringLiteral("кошка"),
+                  names::kOkButton);
+    QVERIFY(program.trigger(program.menu().edit_translation));
+    const QByteArray copy = file_bytes(data.filePath(QStringLiteral("vorna/qd.dat")));
+    QVERIFY(copy.contains("zebra,зебра,zebra"));
+    QVERIFY(copy.contains("cat,кошка,koshka"));
+    QVERIFY(program.desktop.messages.isEmpty());  // the copy was there; none was made
+    QCOMPARE(translated(program, QStringLiteral("zebra cat")), QStringLiteral("зебра кошка\n"));
 }
 
 void UiTest::editTranslation_wordFoundThroughItsFormOffersTheFormOrTheWord() {

@@ -45,6 +45,7 @@ class UiTest : public QObject {
     void editTranslation_badInputIsRefusedInTheWindowsScript();
     void editTranslation_fitsItsTextAndShowsTranslationsWithoutCyrillic();
     void editTranslation_readOnlyDictionaryEditsTheReadersCopy();
+    void editTranslation_copyMadeSinceTheStartIsFoundAndKept();
     void editTranslation_wordFoundThroughItsFormOffersTheFormOrTheWord();
     void saveOverFile_asksInTheInterfaceLanguage_data();
     void saveOverFile_asksInTheInterfaceLanguage();
