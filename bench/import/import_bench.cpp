@@ -137,8 +137,9 @@ int main(int argc, char* argv[]) {
             std::fprintf(stderr, "vorna-dict import failed for %zu lines\n", lines);
             return 1;
         }
-        std::printf("%12zu %12.1f %10.2f %14.1f\n", lines, text.size() / 1048576.0, result.seconds,
-                    result.peak_bytes / 1048576.0);
+        std::printf("%12zu %12.1f %10.2f %14.1f\n", lines,
+                    static_cast<double>(text.size()) / 1048576.0, result.seconds,
+                    static_cast<double>(result.peak_bytes) / 1048576.0);
     }
     return 0;
 }
