@@ -126,7 +126,8 @@ void TranslationRun::render_line(std::string_view line, uint64_t line_offset,
             if (keep_positions) {
                 word_positions_.push_back({line_offset + span.start,
                                            static_cast<uint32_t>(word.size()), output_start,
-                                           static_cast<uint32_t>(out.size() - output_start)});
+                                           static_cast<uint32_t>(out.size() - output_start),
+                                           lookup.outcome == WordLookup::Outcome::found});
             }
             if (collect_unknown && lookup.outcome == WordLookup::Outcome::unknown)
                 note_unknown_word(key, line_offset + span.start);

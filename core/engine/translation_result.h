@@ -23,6 +23,7 @@ struct WordPosition {
     uint32_t source_length = 0;
     uint64_t output_offset = 0;
     uint32_t output_length = 0;
+    bool found = false;  // the dictionary (or a dictionary form) held it
 };
 
 // A word the dictionary did not know: its key (small letters), how often it

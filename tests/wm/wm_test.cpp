@@ -123,6 +123,8 @@ class WmTest : public QObject {
     }
 };
 
+int run_popup_wm_tests(int argc, char* argv[]);  // popup_wm_test.cpp
+
 int main(int argc, char* argv[]) {
     // Without a window manager there is nothing to test; offscreen needs no display.
     if (!qEnvironmentVariableIsSet(kUnderWindowManager)) {
@@ -130,7 +132,8 @@ int main(int argc, char* argv[]) {
     }
     QApplication app(argc, argv);
     WmTest test;
-    return QTest::qExec(&test, argc, argv);
+    const int failed = QTest::qExec(&test, argc, argv);
+    return failed + run_popup_wm_tests(argc, argv);
 }
 
 #include "wm_test.moc"
