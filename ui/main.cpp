@@ -27,6 +27,8 @@ int main(int argc, char* argv[]) {
         vorna::ui::hand_popup_to_running_instance(command.source)) {
         return 0;
     }
+    if (command.mode == vorna::ui::ProgramCommand::Mode::popup)
+        vorna::ui::prefer_x11_for_popups();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vorna"));
     QApplication::setApplicationVersion(QStringLiteral(VORNA_VERSION));

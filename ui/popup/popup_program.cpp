@@ -82,6 +82,14 @@ ProgramCommand program_command(int argc, const char* const* argv) {
     return command;
 }
 
+void prefer_x11_for_popups() {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+        !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        !qEnvironmentVariableIsEmpty("DISPLAY")) {
+        qputenv("QT_QPA_PLATFORM", "xcb");
+    }
+}
+
 int quit_running_instance() {
     const std::optional<PopupSocketPlace> place = socket_place();
     if (!place)
@@ -152,7 +160,7 @@ int run_popup_instance(SelectionSource source, Session& session, DesktopServices
 std::unique_ptr<PopupService> serve_popups_beside(MainWindow& window, Session& session,
                                                   DesktopServices& services) {
     const std::optional<PopupSocketPlace> place = socket_place();
-    if (!place)
+    if (!place || QGuiApplication::platformName() != QStringLiteral("xcb"))
         return nullptr;
     auto service = std::make_unique<PopupService>(session, services);
     if (service->listen(*place) != PopupServer::Claim::listening)

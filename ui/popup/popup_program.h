@@ -24,6 +24,11 @@ struct ProgramCommand {
 };
 ProgramCommand program_command(int argc, const char* const* argv);
 
+// A popup needs to know where the pointer is, which Wayland does not tell:
+// on a Wayland desktop with XWayland it goes through X, unless the reader
+// chose a platform. Runs before the toolkit starts.
+void prefer_x11_for_popups();
+
 // `vorna --quit`: 0 when no instance runs any more, 1 when the one running
 // keeps its main window or could not be asked.
 int quit_running_instance();
@@ -36,8 +41,8 @@ bool hand_popup_to_running_instance(SelectionSource source);
 // shows the popup and answers further popups until idle. The exit status.
 int run_popup_instance(SelectionSource source, Session& session, DesktopServices& services);
 
-// The main window's process answers popups too, while it runs; null when
-// another instance already does or there is no safe place for the socket.
+// The main window's process answers popups too, while it runs on X; null
+// when another instance already does or there is no safe place for the socket.
 std::unique_ptr<PopupService> serve_popups_beside(MainWindow& window, Session& session,
                                                   DesktopServices& services);
 

@@ -137,6 +137,8 @@ void PopupServer::take_connection(QLocalSocket* connection) {
         disconnect(connection, &QLocalSocket::readyRead, this, nullptr);
         const PopupReply reply = parsed.request ? handler_(*parsed.request) : PopupReply::refused;
         connection->write(QByteArray::fromStdString(reply_line(reply)));
+        // Said at once: after a quit the event loop may not turn again.
+        connection->flush();
         connection->disconnectFromServer();
     });
 }

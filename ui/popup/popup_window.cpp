@@ -8,8 +8,11 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTextDocument>
 #include <QTextDocumentFragment>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
 
 #include "ui/desktop/cyrillic_check.h"
 #include "ui/popup/popup_placement.h"
@@ -40,9 +43,20 @@ QString plain(const QLabel& label) {
                : label.text();
 }
 
+// A wrapping label takes the width its text needs on one line, up to the
+// widest a popup allows, rather than the narrow width wrapping would choose.
 void show_text_in(QLabel& label, const QString& text) {
     label.setText(text);
     label.setVisible(!text.isEmpty());
+    QTextDocument document;
+    document.setDefaultFont(label.font());
+    if (label.textFormat() == Qt::RichText) {
+        document.setHtml(text);
+    } else {
+        document.setPlainText(text);
+    }
+    const int natural = static_cast<int>(std::ceil(document.idealWidth()));
+    label.setMinimumWidth(std::min(natural, kWidestText));
 }
 
 }  // namespace
@@ -83,6 +97,8 @@ PopupWindow::PopupWindow(DesktopServices& services)
         status_line_->setVisible(!message.isEmpty());
         adjustSize();
     });
+    open_link_->setWordWrap(false);
+    open_link_->setMaximumWidth(QWIDGETSIZE_MAX);
     open_link_->setTextFormat(Qt::RichText);
     open_link_->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
     open_link_->setText(QStringLiteral("<a href=\"#\">") +
@@ -107,6 +123,8 @@ PopupWindow::PopupWindow(DesktopServices& services)
 PopupWindow::~PopupWindow() = default;
 
 void PopupWindow::show_content(const PopupContent& content, const QString& note, QPoint pointer) {
+    // A new popup takes the old one's place, as a window that comes anew.
+    hide();
     content_ = content;
     const bool word = content.kind == PopupContent::Kind::word;
     QString heading;
@@ -134,7 +152,7 @@ void PopupWindow::show_content(const PopupContent& content, const QString& note,
     }
     if (content.cut)
         add_note(text_in(kTextWasCut, script_));
-    heading_->setText(heading);
+    show_text_in(*heading_, heading);
     show_text_in(*form_, content.dictionary_form.isEmpty()
                              ? QString()
                              : text_in(kFoundThroughForm, script_) + content.dictionary_form);
