@@ -130,6 +130,7 @@ int run_popup_instance(SelectionSource source, Session& session, DesktopServices
         }
     }
     if (!load_silently(session).ok()) {
+        service.server().stop_listening();  // nobody is to wait for this process
         services.show_warning(nullptr,
                               text_in(texts::kDictionaryMissing, service.window().script()));
         return 1;
