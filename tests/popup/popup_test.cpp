@@ -8,6 +8,7 @@
 
 #include "forms/dictionary_forms.h"
 #include "popup_fixture.h"
+#include "ui/desktop/program_settings.h"
 #include "ui/popup/popup_placement.h"
 #include "ui/popup/popup_service.h"
 #include "ui/popup/popup_texts.h"
@@ -18,6 +19,10 @@ using vorna::Script;
 using vorna::ui::PopupContent;
 using vorna::ui::PopupReply;
 using vorna::ui::PopupRequest;
+
+void PopupTest::initTestCase() {
+    vorna::ui::ProgramSettings::use_test_folder();
+}
 
 void PopupTest::translator_wordWithItsFormAndText() {
     PopupFixture fixture;
@@ -40,6 +45,11 @@ void PopupTest::translator_wordWithItsFormAndText() {
         QVERIFY(went.found);
         QCOMPARE(went.dictionary_form, QStringLiteral("go"));
         QCOMPARE(went.translation, QStringLiteral("идти"));
+        // A text's unknown words go through their forms as in the window's run.
+        const PopupContent run =
+            translator.translate(QStringLiteral("The cat went."), Script::cyrillic, true);
+        QCOMPARE(run.translation, QStringLiteral("Этот кот идти."));
+        QVERIFY(!run.marked_html.contains(QStringLiteral("<u>")));
     }
 
     // Longer text: the running translation, as F5 gives it, unknown words marked.

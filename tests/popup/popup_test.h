@@ -8,6 +8,7 @@ class PopupTest : public QObject {
     Q_OBJECT
 
   private Q_SLOTS:
+    void initTestCase();
     void request_parsing_data();
     void request_parsing();
     void socket_answersItsUserAndRefusesBadRequests();

@@ -14,6 +14,7 @@
 #include "ui/popup/popup_service.h"
 #include "ui/popup/popup_socket.h"
 #include "ui/windows/main_window.h"
+#include "ui/windows/object_names.h"
 #include "ui/windows/session.h"
 #include "ui/windows/window_texts.h"
 
@@ -31,15 +32,11 @@ std::optional<PopupSocketPlace> socket_place() {
 
 // Puts `text` into the main window's upper box and translates it as F5 does.
 void open_in(MainWindow& window, const QString& text) {
-    auto* box = window.findChild<QTextEdit*>(QStringLiteral("RTF1"));
-    auto* translate = window.findChild<QAction*>(QStringLiteral("tr1"));
-    if (box == nullptr || translate == nullptr)
-        return;
-    box->setPlainText(text);
+    window.source_box().setPlainText(text);
     window.showNormal();
     window.raise();
     window.activateWindow();
-    translate->trigger();
+    window.menu().translate_text->trigger();
 }
 
 // A popup waits while the window's run reads the store, or while the
@@ -48,7 +45,7 @@ bool main_window_busy(const MainWindow& window) {
     if (window.engine().run_in_progress())
         return true;
     for (const QWidget* top : QApplication::topLevelWidgets()) {
-        if (top->isVisible() && top->objectName() == QStringLiteral("Form4"))
+        if (top->isVisible() && top->objectName() == QLatin1String(names::kLoadingWindow))
             return true;
     }
     return false;

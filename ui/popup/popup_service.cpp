@@ -82,7 +82,8 @@ void PopupService::show_popup(SelectionSource source) {
         said_clipboard_instead_ = true;
     }
     translator_.set_dictionary_path(session_.dictionary_path());
-    const PopupContent content = translator_.translate(clipboard.text(mode), window_.script());
+    const PopupContent content = translator_.translate(clipboard.text(mode), window_.script(),
+                                                       session_.settings.dictionary_forms());
     window_.show_content(content, note, QCursor::pos());
 }
 

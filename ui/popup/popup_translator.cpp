@@ -76,15 +76,16 @@ PopupTranslator::PopupTranslator(const DictionaryStore& store, std::string dicti
 
 PopupTranslator::~PopupTranslator() = default;
 
-PopupContent PopupTranslator::translate(const QString& selection, Script script) {
+PopupContent PopupTranslator::translate(const QString& selection, Script script,
+                                        bool dictionary_forms) {
     const QString text = selection.trimmed();
     if (text.isEmpty())
         return {};
     if (check_article_word(text.toStdString()) == ArticleWordProblem::none)
         return translate_word(text, script);
     if (text.size() > kMaxPopupCharacters)
-        return translate_text(cut_selection(text), true, script);
-    return translate_text(text, false, script);
+        return translate_text(cut_selection(text), true, script, dictionary_forms);
+    return translate_text(text, false, script, dictionary_forms);
 }
 
 PopupContent PopupTranslator::translate_word(const QString& word, Script script) {
@@ -117,10 +118,12 @@ PopupContent PopupTranslator::translate_word(const QString& word, Script script)
     return content;
 }
 
-PopupContent PopupTranslator::translate_text(const QString& text, bool cut, Script script) {
+PopupContent PopupTranslator::translate_text(const QString& text, bool cut, Script script,
+                                             bool dictionary_forms) {
     TranslationOptions options;
     options.script = script;
     options.keep_word_positions = true;
+    options.word_forms = dictionary_forms ? &forms_ : nullptr;
     SilentRunHost host;
     const TranslationResult result = engine_.text_translate(text.toStdString(), options, host);
     PopupContent content;

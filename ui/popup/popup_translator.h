@@ -44,13 +44,16 @@ class PopupTranslator {
                     std::string work_folder, DictdFiles article_files);
     ~PopupTranslator();
 
-    PopupContent translate(const QString& selection, Script script);
+    // `dictionary_forms`: unknown words of a text are looked up again by
+    // their dictionary forms, as the window's runs do when that is on.
+    PopupContent translate(const QString& selection, Script script, bool dictionary_forms = false);
     // After the store was loaded from another file.
     void set_dictionary_path(std::string path) { engine_.set_dictionary_path(std::move(path)); }
 
   private:
     PopupContent translate_word(const QString& word, Script script);
-    PopupContent translate_text(const QString& text, bool cut, Script script);
+    PopupContent translate_text(const QString& text, bool cut, Script script,
+                                bool dictionary_forms);
 
     const DictionaryStore& store_;
     TranslationEngine engine_;

@@ -86,7 +86,7 @@ PopupWindow::PopupWindow(DesktopServices& services)
     note_->setFont(small);
 
     pronounce_button_->setObjectName(QStringLiteral("popup_pronounce"));
-    pronounce_button_->setText(text_in(kPronounceItem, script_));
+    pronounce_button_->setText(text_in(kPronounceText.caption, script_));
     pronounce_button_->setFocusPolicy(Qt::NoFocus);
     connect(pronounce_button_, &QPushButton::clicked, this,
             [this] { pronunciation_->say(content_.source, *status_line_); });
