@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdio>
 
+#include "core/io/file_descriptor.h"
 #include "core/io/output_target.h"
 #include "core/io/path_parts.h"
 #include "core/io/unique_file.h"
@@ -21,11 +22,9 @@ constexpr const char* kTemporaryInfix = ".vorna-";
 
 // The rename is on disk only once the folder that holds it is.
 void sync_folder(const std::string& folder) {
-    const int descriptor = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (descriptor < 0)
-        return;
-    fsync(descriptor);
-    close(descriptor);
+    const FileDescriptor opened(open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (opened.is_open())
+        fsync(opened.get());
 }
 
 }  // namespace
@@ -63,26 +62,26 @@ Status PendingFile::prepare(const std::string& target, std::string_view bytes, F
 
     clear_stale_temporaries(target_);
     const std::string stem = target_ + kTemporaryInfix;
-    int descriptor = -1;
     // A new file gets what any new file gets (0666 less the umask); a replaced
     // one keeps its own permissions, set below.
-    for (int attempt = 0; attempt < 4 && descriptor < 0; ++attempt) {
+    for (int attempt = 0; attempt < 4 && !temporary_file_.is_open(); ++attempt) {
+        int created = -1;
         if (Status status =
-                create_unique_file(stem, like != nullptr ? 0600 : 0666, temporary_, descriptor);
+                create_unique_file(stem, like != nullptr ? 0600 : 0666, temporary_, created);
             !status.ok()) {
             temporary_.clear();
             return Status::from_errno(status.error_number(), target);
         }
-        if (!claim_new_file(descriptor, temporary_)) {
-            close(descriptor);
-            descriptor = -1;
-        }
+        temporary_file_.reset(created);
+        // Taken for a stale one by another process meanwhile: not ours.
+        if (!claim_new_file(created, temporary_))
+            temporary_file_.reset();
     }
-    if (descriptor < 0) {
+    if (!temporary_file_.is_open()) {
         temporary_.clear();
         return Status::from_errno(EAGAIN, target);
     }
-    temporary_descriptor_ = descriptor;
+    const int descriptor = temporary_file_.get();
     on_signal_ = RemoveOnSignal(temporary_, RemoveOnSignal::Kind::file);
     if (like != nullptr) {
         // The owner can be given away only by root; anyone keeps the group
@@ -109,18 +108,17 @@ Status PendingFile::commit() {
     if (in_place_ && in_place_descriptor_ >= 0)
         return write_all(*calls_, in_place_descriptor_, in_place_bytes_, target_);
     if (in_place_) {
-        const int descriptor = open(target_.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
-        if (descriptor < 0)
+        FileDescriptor file(open(target_.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY));
+        if (!file.is_open())
             return Status::from_errno(errno, target_);
         // A regular file reached through another process's descriptor is
         // added to, never written over from its start.
         struct stat opened {};
-        if (fstat(descriptor, &opened) == 0 && S_ISREG(opened.st_mode))
-            lseek(descriptor, 0, SEEK_END);
-        Status status = write_all(*calls_, descriptor, in_place_bytes_, target_);
-        if (close(descriptor) != 0 && status.ok())
-            status = Status::from_errno(errno, target_);
-        return status;
+        if (fstat(file.get(), &opened) == 0 && S_ISREG(opened.st_mode))
+            lseek(file.get(), 0, SEEK_END);
+        Status status = write_all(*calls_, file.get(), in_place_bytes_, target_);
+        Status closed = file.close(target_);
+        return status.ok() ? closed : status;
     }
     if (calls_->rename(temporary_.c_str(), target_.c_str()) != 0) {
         const int error = errno;
@@ -129,8 +127,7 @@ Status PendingFile::commit() {
     }
     on_signal_.release();
     temporary_.clear();
-    close(temporary_descriptor_);  // flushed already; only the lock goes
-    temporary_descriptor_ = -1;
+    temporary_file_.reset();  // flushed already; only the lock goes
     sync_folder(folder_of(target_));
     return {};
 }
@@ -140,9 +137,7 @@ void PendingFile::discard() {
     if (!temporary_.empty())
         unlink(temporary_.c_str());
     temporary_.clear();
-    if (temporary_descriptor_ >= 0)
-        close(temporary_descriptor_);
-    temporary_descriptor_ = -1;
+    temporary_file_.reset();
     prepared_ = false;
     in_place_ = false;
     in_place_descriptor_ = -1;

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "core/io/file_calls.h"
+#include "core/io/file_descriptor.h"
 #include "core/io/signal_cleanup.h"
 #include "core/io/status.h"
 
@@ -59,7 +60,7 @@ class PendingFile {
     FileCalls* calls_ = nullptr;
     std::string target_;
     std::string temporary_;
-    int temporary_descriptor_ = -1;  // open, and locked, while the temporary lives
+    FileDescriptor temporary_file_;  // open, and locked, while the temporary lives
     std::string_view in_place_bytes_;
     bool in_place_ = false;
     int in_place_descriptor_ = -1;  // not ours to close

@@ -3,6 +3,8 @@
 #include <stdlib.h>
 #include <unistd.h>
 
+#include "core/io/file_descriptor.h"
+
 namespace vorna {
 
 namespace {
@@ -11,10 +13,9 @@ namespace {
 // truth for read-only mounts and for users the bits do not bind.
 bool can_create_files_in(const std::string& folder) {
     std::string probe = folder + "/.vorna-probe-XXXXXX";
-    const int descriptor = mkstemp(probe.data());
-    if (descriptor < 0)
+    const FileDescriptor created(mkstemp(probe.data()));
+    if (!created.is_open())
         return false;
-    close(descriptor);
     unlink(probe.c_str());
     return true;
 }
