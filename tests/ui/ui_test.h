@@ -50,6 +50,7 @@ class UiTest : public QObject {
     void saveOverFile_asksInTheInterfaceLanguage_data();
     void saveOverFile_asksInTheInterfaceLanguage();
     void fileDialogs_admitEveryFileAndShunPseudoFileSystems();
+    void changedDictionaryFile_isLoadedAgainWhenIdle();
 
     // the reading aids
     void articleWindow_followsTheWordAndMapsTheTranslationBack();

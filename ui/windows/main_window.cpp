@@ -1,6 +1,7 @@
 #include "ui/windows/main_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -22,6 +23,7 @@
 #include "ui/desktop/product_art.h"
 #include "ui/desktop/toolkit_translation.h"
 #include "ui/desktop/window_placement.h"
+#include "ui/windows/dictionary_watch.h"
 #include "ui/windows/object_names.h"
 #include "ui/windows/pronunciation.h"
 #include "ui/windows/reading_aids.h"
@@ -102,6 +104,15 @@ MainWindow::MainWindow(Session& session, DesktopServices& services)
         pronunciation_->say(word, status_line);
     });
     create_menus();
+    // The store is replaced only between commands: a run reads it line by
+    // line, and a correction reloads it itself.
+    dictionary_watch_ = new DictionaryWatch(
+        session_, *status_bar,
+        [this] {
+            return !translation_command_running_ && !engine_.run_in_progress() &&
+                   QApplication::activeModalWidget() == nullptr;
+        },
+        [this] { dictionary_reloaded(); }, this);
     // F10 opens the menu bar from the keyboard, as on most desktops: the
     // captions carry no access letters, so Alt alone reaches nothing.
     auto* menu_key = new QShortcut(QKeySequence(Qt::Key_F10), this);
@@ -247,6 +258,7 @@ void MainWindow::first_load() {
         apply_translit_texts();
     reading_aids_->set_script(script_);
     pronunciation_->set_script(script_);
+    dictionary_watch_->set_script(script_);
     const std::string separator = QLocale::system().decimalPoint().toStdString();
     widen_panel_for(*progress_panel_,
                     QString::fromStdString(progress_panel_text(script_, 99.99, separator)));

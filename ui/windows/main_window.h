@@ -24,6 +24,7 @@ class QTextEdit;
 namespace vorna::ui {
 
 class DesktopServices;
+class DictionaryWatch;
 class Pronunciation;
 class ReadingAids;
 class RunWordMap;
@@ -125,6 +126,8 @@ class MainWindow : public QMainWindow, private RunHost {
 
     // Refills the store from the corrected dictionary, with the loading window.
     void reload_dictionary();
+    // After the store was refilled, by a correction or from a changed file.
+    void dictionary_reloaded();
     // The English word a correction or "Произнести" is about: the one at the
     // caret (or the selection), or where a box's context menu was opened.
     std::string word_for_correction() const;
@@ -176,6 +179,9 @@ class MainWindow : public QMainWindow, private RunHost {
     QString opened_file_;                     // the file RTF1 was last opened from
     ReadingAids* reading_aids_ = nullptr;     // a child of the window
     Pronunciation* pronunciation_ = nullptr;  // a child of the window
+
+    // Follows the dictionary file; a child of the window.
+    DictionaryWatch* dictionary_watch_ = nullptr;
 };
 
 }  // namespace vorna::ui

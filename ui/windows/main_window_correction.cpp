@@ -17,6 +17,7 @@
 #include "ui/boxes/word_at_point.h"
 #include "ui/desktop/desktop_services.h"
 #include "ui/windows/dictionary_edit_messages.h"
+#include "ui/windows/dictionary_watch.h"
 #include "ui/windows/edit_translation_dialog.h"
 #include "ui/windows/loading_window.h"
 #include "ui/windows/main_window.h"
@@ -177,6 +178,11 @@ void MainWindow::reload_dictionary() {
     LoadingWindow loading(session_, services_);
     if (!loading.reload())
         return;  // the dictionary could not be read again; the program has ended
+    dictionary_watch_->loaded_by_window();
+    dictionary_reloaded();
+}
+
+void MainWindow::dictionary_reloaded() {
     engine_.set_dictionary_path(session_.dictionary_path());
     // The counts of the last run belong to rows that may have moved.
     last_counts_ = RunCounts();

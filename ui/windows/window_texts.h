@@ -166,4 +166,19 @@ inline constexpr ScriptedText kTranslationNotShown = {
 inline constexpr ScriptedText kCheckingOwnDictionary = {"Проверка словаря %3 ...",
                                                         "Proverka slovarja %3 ..."};
 
+// The dictionary file changed under an open window: %1 the number of
+// records, or the reason the file was not taken.
+inline constexpr ScriptedText kDictionaryReloaded = {
+    "Словарь изменился и загружен заново, записей: %1",
+    "Slovarj izmenilsja i zagruzhen zanovo, zapisej: %1"};
+inline constexpr ScriptedText kDictionaryNotReloaded = {
+    "Словарь изменился, но не загружен: %1. Перевод идёт по прежнему словарю.",
+    "Slovarj izmenilsja, no ne zagruzhen: %1. Perevod idjot po prezhnemu slovarju."};
+inline constexpr ScriptedText kDictionaryFileGone = {"файла словаря больше нет",
+                                                     "faila slovarja boljshe net"};
+inline constexpr ScriptedText kDictionaryFileUnreadable = {"файл не читается",
+                                                           "fail ne chitaetsja"};
+inline constexpr ScriptedText kDictionaryFileHoldsNoRecord = {
+    "в файле нет ни одной записи словаря", "v faile net ni odnoj zapisi slovarja"};
+
 }  // namespace vorna::ui
