@@ -17,6 +17,8 @@ namespace {
 
 constexpr int kCyrillicCodePage = 1251;
 
+}  // namespace
+
 QString decode_plain_text(const std::string& bytes) {
     QString text;
     if (is_valid_utf8(bytes)) {
@@ -33,8 +35,6 @@ QString decode_plain_text(const std::string& bytes) {
     text.replace(QChar(u'\r'), QChar(u'\n'));
     return text;
 }
-
-}  // namespace
 
 Status load_document_file(const QString& path, QTextDocument& document,
                           const std::function<void()>& between_pieces) {

@@ -18,6 +18,11 @@ namespace vorna::rtf {
 Status load_document_file(const QString& path, QTextDocument& document,
                           const std::function<void()>& between_pieces = {});
 
+// The text of a plain-text file as "load a file" reads it: UTF-8 when it is
+// valid UTF-8 (without its byte order mark), otherwise Windows-1251; line
+// ends CR LF and CR become line feeds.
+QString decode_plain_text(const std::string& bytes);
+
 // "Save as rich text": writes the document as RTF to a new file with a unique
 // name beside `path`, with the permissions of the file it replaces, and
 // renames it over `path`, so a failed save leaves any existing file as it

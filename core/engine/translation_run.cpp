@@ -72,7 +72,7 @@ class MemoryLines {
 // Writes the source text with every line ended by CR LF and returns the
 // number of lines. A line break at the very end of the text does not start a
 // further line.
-int64_t save_source_text(const std::string& source_text, RunFile& out) {
+int64_t save_source_text(const std::string& source_text, RunFile& out, RunHost& host) {
     std::string piece;
     MemoryLines lines(source_text);
     int64_t count = 0;
@@ -81,6 +81,8 @@ int64_t save_source_text(const std::string& source_text, RunFile& out) {
         if (piece.size() >= (1 << 20)) {
             out.write(piece);
             piece.clear();
+            // A book takes long enough to save that the windows would stop.
+            host.process_pending_events();
         }
     }
     out.write(piece);
@@ -169,7 +171,7 @@ TranslationResult TranslationEngine::text_translate(const std::string& source_te
     // be written therefore never stops a run.
     const WorkFolder folder(work_folder_.empty() ? folder_of(dictionary_path_) : work_folder_);
     RunFile source_file(folder, kSourceTextName);
-    const int64_t line_count = save_source_text(source_text, source_file);
+    const int64_t line_count = save_source_text(source_text, source_file, host);
     if (line_count == 0)
         return run.finish(RunOutcome::empty_text, {});
 

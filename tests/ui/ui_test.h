@@ -28,6 +28,7 @@ class UiTest : public QObject {
     void secondCommandDuringRun_isIgnored();
     void exitDuringRun_endsAfterRemovingTemporaryFiles();
     void longTranslation_comesWholeUnlessTheBoxIsCleared();
+    void longText_openedPastedAndTranslatedWhole();
 
     // statistics and About
     void statisticsWindow_showsReportOfLastRun();

@@ -1,13 +1,22 @@
 #include "ui/boxes/box_document.h"
 
+#include <QElapsedTimer>
+#include <QFile>
 #include <QPointer>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextEdit>
+#include <QThread>
 #include <algorithm>
 
+#include "core/io/file_bytes.h"
 #include "core/text/text_case.h"
+#include "rtf/document_files.h"
 #include "rtf/long_word_wrap.h"
+#include "rtf/rtf_reader.h"
+#include "ui/boxes/box_font.h"
+#include "ui/boxes/plain_text_layout.h"
+#include "ui/desktop/off_thread.h"
 
 namespace vorna::ui {
 
@@ -44,11 +53,11 @@ QString with_line_feeds(std::string_view crlf_text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-}  // namespace
+// A piece of text read or pasted between two turns of the event loop.
+constexpr qsizetype kPieceChars = 8 * 1024;
+constexpr qint64 kReadPieceMs = 10;
 
-std::unique_ptr<QTextDocument> empty_document_like(const QTextEdit& box) {
-    const QTextDocument& model = *box.document();
-    auto document = std::make_unique<QTextDocument>();
+void copy_settings(const QTextDocument& model, QTextDocument* document) {
     document->setDefaultFont(model.defaultFont());
     document->setDefaultTextOption(model.defaultTextOption());
     document->setDefaultStyleSheet(model.defaultStyleSheet());
@@ -58,6 +67,13 @@ std::unique_ptr<QTextDocument> empty_document_like(const QTextEdit& box) {
     document->setUseDesignMetrics(model.useDesignMetrics());
     document->setMaximumBlockCount(model.maximumBlockCount());
     document->setUndoRedoEnabled(model.isUndoRedoEnabled());
+}
+
+}  // namespace
+
+std::unique_ptr<QTextDocument> empty_document_like(const QTextEdit& box) {
+    auto document = std::make_unique<QTextDocument>();
+    copy_settings(*box.document(), document.get());
     return document;
 }
 
@@ -102,6 +118,103 @@ bool append_plain_text(QTextDocument& document, std::string_view crlf_text,
     }
     if (whole)
         rtf::keep_long_words_on_one_line(document, unchecked);
+    document.setUndoRedoEnabled(undo_enabled);
+    return whole;
+}
+
+Status load_box_file(const QString& path, const QTextEdit& box,
+                     std::unique_ptr<QTextDocument>& loaded) {
+    // The other thread reads only this copy of the box's settings.
+    const std::unique_ptr<QTextDocument> model = empty_document_like(box);
+    QThread* const here = QThread::currentThread();
+    Status read;
+    std::unique_ptr<QTextDocument> document;
+    run_off_thread([&] {
+        std::string bytes;
+        read = read_whole_file(QFile::encodeName(path).toStdString(), bytes);
+        if (!read.ok())
+            return;
+        document = std::make_unique<QTextDocument>();
+        copy_settings(*model, document.get());
+        document->setUndoRedoEnabled(false);
+        if (bytes.compare(0, 5, "{\\rtf") == 0) {
+            rtf::read_rtf(
+                QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size())),
+                *document);
+            keep_rtf_formatting(*document);
+        } else {
+            document->setPlainText(rtf::decode_plain_text(bytes));
+        }
+        rtf::keep_long_words_on_one_line(*document);
+        document->setUndoRedoEnabled(model->isUndoRedoEnabled());
+        document->moveToThread(here);
+    });
+    if (!read.ok())
+        return read;
+    if (document->characterCount() >= kPlainLayoutFrom && has_one_format(*document))
+        use_plain_layout(*document);
+    loaded = std::move(document);
+    return {};
+}
+
+std::string text_for_run(const QTextEdit& box, const std::function<void()>& between_pieces) {
+    for (;;) {
+        const QPointer<QTextDocument> document = box.document();
+        bool changed = false;
+        const QMetaObject::Connection watch = QObject::connect(
+            document, &QTextDocument::contentsChange, [&changed] { changed = true; });
+        std::string text;
+        QElapsedTimer piece;
+        piece.start();
+        for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+            if (block != document->begin())
+                text += '\n';
+            QString line = block.text();
+            // Line breaks inside a paragraph; frames and tables end
+            // paragraphs of their own.
+            line.replace(QChar::LineSeparator, u'\n');
+            text += line.toStdString();
+            if (piece.elapsed() >= kReadPieceMs) {
+                between_pieces();
+                if (changed || document == nullptr || document != box.document())
+                    break;
+                piece.restart();
+            }
+        }
+        QObject::disconnect(watch);
+        if (!changed && document != nullptr && document == box.document())
+            return text;
+    }
+}
+
+bool insert_plain_text(QTextCursor& cursor, const QString& text,
+                       const std::function<void()>& between_pieces) {
+    QTextDocument& document = *cursor.document();
+    // Pieces of a long text would each be a step to undo.
+    const bool undo_enabled = document.isUndoRedoEnabled();
+    document.setUndoRedoEnabled(false);
+    cursor.removeSelectedText();
+    bool whole = true;
+    for (qsizetype start = 0; start < text.size();) {
+        qsizetype end = std::min(text.size(), start + kPieceChars);
+        if (end < text.size()) {
+            const qsizetype line_feed = text.lastIndexOf(u'\n', end - 1);
+            if (line_feed >= start + kPieceChars / 2)
+                end = line_feed + 1;
+            else if (text[end - 1].isHighSurrogate())
+                --end;
+        }
+        cursor.insertText(text.mid(start, end - start));
+        start = end;
+        if (start < text.size()) {
+            const int length = document.characterCount();
+            between_pieces();
+            if (document.characterCount() != length) {
+                whole = false;
+                break;
+            }
+        }
+    }
     document.setUndoRedoEnabled(undo_enabled);
     return whole;
 }

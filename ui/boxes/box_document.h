@@ -3,8 +3,12 @@
 #include <QTextDocument>
 #include <functional>
 #include <memory>
+#include <string>
 #include <string_view>
 
+#include "core/io/status.h"
+
+class QTextCursor;
 class QTextEdit;
 
 namespace vorna::ui {
@@ -31,5 +35,24 @@ void give_document_to_box(QTextEdit& box, std::unique_ptr<QTextDocument> documen
 // else changed the document meanwhile (a reader clearing the box).
 bool append_plain_text(QTextDocument& document, std::string_view crlf_text,
                        const std::function<bool()>& between_pieces);
+
+// Reads a file as "load a file" of a box does (see rtf::load_document_file)
+// into a new document with the box's settings, on another thread while the
+// event loop turns. A long text of one format gets the plain layout. A file
+// that cannot be read gives its reason.
+Status load_box_file(const QString& path, const QTextEdit& box,
+                     std::unique_ptr<QTextDocument>& loaded);
+
+// The box's text as a run reads it, in UTF-8: paragraphs and line breaks
+// become line feeds; unlike toPlainText(), no-break spaces stay what they
+// are. Read a piece at a time with `between_pieces` in between; when the
+// text changes meanwhile, it is read again.
+std::string text_for_run(const QTextEdit& box, const std::function<void()>& between_pieces);
+
+// Inserts plain text at the cursor in place of its selection, a piece at a
+// time, as append_plain_text does; nothing of it can be undone. False when it
+// stopped because the document changed meanwhile.
+bool insert_plain_text(QTextCursor& cursor, const QString& text,
+                       const std::function<void()>& between_pieces);
 
 }  // namespace vorna::ui

@@ -17,6 +17,7 @@
 #include <memory>
 
 #include "core/engine/run_figures.h"
+#include "ui/boxes/text_box.h"
 #include "ui/boxes/twips.h"
 #include "ui/desktop/cyrillic_check.h"
 #include "ui/desktop/desktop_services.h"
@@ -37,7 +38,7 @@ namespace {
 constexpr double kPanelWidth = 2000;
 
 QTextEdit* make_box(QWidget* parent, const char* name, const ScriptedText& tool_tip) {
-    auto* box = new QTextEdit(parent);
+    auto* box = new TextBox(parent);
     box->setObjectName(QString::fromLatin1(name));
     box->setToolTip(QString::fromUtf8(tool_tip.cyrillic));
     box->setAcceptRichText(true);

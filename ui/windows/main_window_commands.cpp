@@ -16,6 +16,7 @@
 #include "rtf/long_word_wrap.h"
 #include "ui/boxes/box_document.h"
 #include "ui/boxes/box_font.h"
+#include "ui/boxes/plain_text_layout.h"
 #include "ui/desktop/desktop_services.h"
 #include "ui/windows/about_box.h"
 #include "ui/windows/main_window.h"
@@ -34,37 +35,12 @@ std::string decimal_separator() {
     return QLocale::system().decimalPoint().toStdString();
 }
 
-// The box's text as the run reads it: paragraphs and line breaks become line
-// feeds. Unlike toPlainText(), no-break spaces stay what they are.
-std::string source_text_of(const QTextDocument& document) {
-    QString text = document.toRawText();
-    for (QChar& c : text) {
-        switch (c.unicode()) {
-            case QChar::ParagraphSeparator:
-            case QChar::LineSeparator:
-            case 0xFDD0:  // start and end of a frame, such as a table
-            case 0xFDD1:
-                c = u'\n';
-                break;
-            default:
-                break;
-        }
-    }
-    return text.toStdString();
-}
-
 // Replaces the box's content with plain text in the box's own font. Qt would
 // otherwise give the new text the format at the caret, so a box cleared while
 // the caret stood in bold text would go on typing bold.
 void set_unformatted_text(QTextEdit& box, const QString& text) {
     box.setCurrentCharFormat(QTextCharFormat());
     box.setPlainText(text);
-}
-
-// Whether a loaded file was read as RTF, as the load decides it.
-bool starts_as_rtf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) && file.read(5) == "{\\rtf";
 }
 
 }  // namespace
@@ -81,18 +57,11 @@ void MainWindow::open_file() {
     // A file that cannot be read leaves RTF1 as it was. The file is read into
     // a document no box shows, the event loop turning as it goes, and shown
     // when it is whole.
-    std::unique_ptr<QTextDocument> loaded = empty_document_like(*source_box_);
-    pacer_.reset();
-    const Status read =
-        rtf::load_document_file(name, *loaded, [this] { process_pending_events(); });
-    if (!read) {
+    std::unique_ptr<QTextDocument> loaded;
+    if (!load_box_file(name, *source_box_, loaded)) {
         return;  // a document that cannot be read leaves RTF1 as it was, silently
     }
     opened_file_ = name;
-    if (starts_as_rtf(name)) {
-        keep_rtf_formatting(*loaded);
-    }
-    rtf::keep_long_words_on_one_line(*loaded);
     give_document_to_box(*source_box_, std::move(loaded));
 }
 
@@ -172,7 +141,7 @@ void MainWindow::translate(OutputForm form) {
     options.collect_unknown_words = true;
     options.word_forms = reading_aids_->word_forms();
     pacer_.reset();
-    std::string source = source_text_of(*source_box_->document());
+    std::string source = text_for_run(*source_box_, [this] { process_pending_events(); });
     TranslationResult result = engine_.text_translate(source, options, *this);
     translation_command_running_ = false;
     switch (result.outcome) {
@@ -197,6 +166,8 @@ void MainWindow::translate(OutputForm form) {
             // Translation commands wait until it is whole, as during the run.
             translation_command_running_ = true;
             give_document_to_box(*translation_box_, empty_document_like(*translation_box_));
+            if (result.text.size() >= static_cast<std::size_t>(kPlainLayoutFrom))
+                use_plain_layout(*translation_box_->document());
             pacer_.reset();
             append_plain_text(*translation_box_->document(), result.text, [this] {
                 process_pending_events();
