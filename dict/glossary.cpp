@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/text/english_words.h"
 #include "core/text/text_case.h"
 #include "core/text/text_encoding.h"
 
@@ -54,7 +55,7 @@ GlossaryLine read_glossary_line(std::size_t number, std::string_view text) {
     std::vector<std::string> columns = columns_of(text);
     RecordText& record = line.record;
     if (columns.size() == 2 || columns.size() == 3) {
-        record.headword = std::move(columns[0]);
+        record.headword = ascii_forms(columns[0]);
         record.translation = std::move(columns[1]);
         if (columns.size() == 3)
             record.translit = std::move(columns[2]);
@@ -63,7 +64,7 @@ GlossaryLine read_glossary_line(std::size_t number, std::string_view text) {
             line.kind = GlossaryLine::Kind::untranslated;
             return line;
         }
-        record.headword = std::move(columns[0]);
+        record.headword = ascii_forms(columns[0]);
         record.translation = std::move(columns[4]);
         if (columns.size() == 6)
             record.translit = std::move(columns[5]);

@@ -18,6 +18,7 @@
 #include "core/io/file_lock.h"
 #include "core/io/path_parts.h"
 #include "core/text/dictionary_edit_texts.h"
+#include "core/text/english_words.h"
 #include "core/text/speech_texts.h"
 #include "dict/dict_options.h"
 #include "dict/dict_texts.h"
@@ -266,16 +267,18 @@ int run(const std::vector<std::string>& arguments) {
     if (options.command == Command::say)
         return say(options, script);
     Dictionary dictionary(options, script);
+    // A word pasted with a typographic apostrophe means the word a lookup reads.
+    const std::string word = operands.empty() ? std::string() : ascii_forms(operands[0]);
     switch (options.command) {
         case Command::path:
             return dictionary.path();
         case Command::show:
-            return dictionary.show(operands[0]);
+            return dictionary.show(word);
         case Command::set:
             return dictionary.set(
-                RecordText{operands[0], operands[1], operands.size() > 2 ? operands[2] : ""});
+                RecordText{word, operands[1], operands.size() > 2 ? operands[2] : ""});
         case Command::remove:
-            return dictionary.remove(operands[0]);
+            return dictionary.remove(word);
         case Command::import:
             return dictionary.import(operands[0]);
         case Command::none:

@@ -5,6 +5,7 @@
 #include "core/dictionary/dictionary_file.h"
 #include "core/dictionary/dictionary_rule.h"
 #include "core/dictionary/dictionary_store.h"
+#include "core/text/english_words.h"
 #include "core/text/text_case.h"
 #include "core/text/text_encoding.h"
 #include "core/text/transliteration.h"
@@ -23,23 +24,11 @@ std::string trimmed(const std::string& text) {
     return text.substr(first, last - first);
 }
 
-bool is_latin_letter(uint32_t c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-
 // A headword the load accepts and a lookup can find: it starts with a letter
-// (a line starting otherwise is not a record) and holds only the characters
-// a word is cut from.
+// (a line starting otherwise is not a record), holds only the characters a
+// word is cut from, and at least two letters.
 bool is_lookup_word(const std::string& headword) {
-    std::size_t pos = 0;
-    std::size_t count = 0;
-    while (pos < headword.size()) {
-        const uint32_t c = next_code_point(headword, pos);
-        if (!is_latin_letter(c) && (count == 0 || (c != '\'' && c != '-')))
-            return false;
-        ++count;
-    }
-    return count >= 2;
+    return is_headword(headword);
 }
 
 EditOutcome refused(EditRefusal refusal, RecordField field = RecordField::headword,

@@ -34,26 +34,6 @@ int32_t prefix_slot(const std::string& word) {
     return letter_pair_slot(prefix_code(first), prefix_code(second));
 }
 
-int32_t find_entry(const DictionaryStore& store, std::string_view key) {
-    if (key.size() < 2)
-        return 0;
-    const int32_t slot = letter_pair_slot(key[0], key[1]);
-    if (slot < 0 || slot >= kPrefixSlots)
-        return 0;
-    const PrefixSlot& stretch = store.prefix_index[static_cast<std::size_t>(slot)];
-    const int32_t first = std::max(stretch.first_entry, 1);
-    const int32_t last = std::min(stretch.last_entry, store.entry_count);
-    if (first > last)
-        return 0;
-    if (store.lookup.is_built())
-        return store.lookup.find(key, first, last).row;
-    for (int32_t row = first; row <= last; ++row) {
-        if (store.entries[static_cast<std::size_t>(row)].word_eng == key)
-            return row;
-    }
-    return 0;
-}
-
 void clear_store(DictionaryStore& store) {
     for (int32_t row = 1; row <= store.entry_count; ++row)
         store.entries[static_cast<std::size_t>(row)] = DictionaryEntry();

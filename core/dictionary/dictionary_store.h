@@ -49,12 +49,6 @@ constexpr int32_t letter_pair_slot(int32_t first, int32_t second) {
 // 0..705 themselves.
 int32_t prefix_slot(const std::string& word);
 
-// The row translation finds for `key` (a headword in small letters): the
-// lowest row of its prefix slot's stretch that holds it, through the lookup
-// hash once it is built; 0 when there is none, when the key has fewer than two
-// characters or its slot lies outside the index. Reads only filled rows.
-int32_t find_entry(const DictionaryStore& store, std::string_view key);
-
 // Empties a store in place; its tables keep their fixed size.
 void clear_store(DictionaryStore& store);
 

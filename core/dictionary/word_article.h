@@ -14,8 +14,8 @@ namespace vorna {
 // Why a piece of text cannot be looked up as a word.
 enum class ArticleWordProblem { none, empty, one_letter, not_a_word };
 
-// A word has at least two characters, all English letters, apostrophes or
-// hyphens, and at least one letter.
+// A word is one word by the word rule (english_words.h), holds at least one
+// letter and reads as at least two characters.
 ArticleWordProblem check_article_word(std::string_view word);
 
 // What the full dictionary, or failing it qd.dat, holds about one word.
@@ -33,7 +33,8 @@ struct WordArticle {
 };
 
 // The articles of `word` and of its dictionary forms ("went" also shows
-// "go"), rendered. Without the full dictionary, the word's qd.dat record in
+// "go"), rendered; a word with accents that has none is looked up without
+// them. Without the full dictionary, the qd.dat record find_word finds, in
 // the script's column. `forms` and `store` may be null.
 WordArticle find_word_article(std::string_view word, DictdDictionary& full_dictionary,
                               WordForms* forms, const DictionaryStore* store, Script script);

@@ -23,32 +23,25 @@ std::size_t end_of_characters(std::string_view line, int32_t characters) {
 }
 
 // Cuts the next piece of the line, from workspace.piece_end on, into its
-// words and makes their keys. Bytes are examined directly: word characters
-// are all ASCII, and every byte of a multi-byte UTF-8 sequence is >= 0x80,
-// hence a separator, so separators pass through byte for byte.
-void find_words(const DictionaryStore& store, std::string_view line, LineWorkspace& workspace) {
+// words by the word rule and makes their keys. Each key gets room for the
+// whole word, which is never shorter than its key.
+void find_words(std::string_view line, LineWorkspace& workspace) {
     workspace.words.clear();
     workspace.keys.clear();
-    const auto is_word_byte = [&store](char byte) {
-        const auto code = static_cast<unsigned char>(byte);
-        return code < 0x80 && store.char_class[code] == 1;
-    };
-    const std::size_t size = line.size();
     std::size_t pos = workspace.piece_end;
-    while (pos < size && workspace.words.size() < LineWorkspace::kMaxWords) {
-        while (pos < size && !is_word_byte(line[pos]))
-            ++pos;
-        if (pos == size)
+    WordSpan span;
+    while (workspace.words.size() < LineWorkspace::kMaxWords) {
+        if (!find_next_word(line, pos, span)) {
+            pos = line.size();
             break;
-        const std::size_t start = pos;
-        while (pos < size && is_word_byte(line[pos]))
-            ++pos;
-        const std::string_view word = line.substr(start, pos - start);
+        }
+        pos = span.end;
+        const std::string_view word = line.substr(span.start, span.end - span.start);
         const std::size_t key_start = workspace.keys.size();
         workspace.keys.resize(key_start + word.size());
         const WordKey key = make_word_key(word, static_cast<int32_t>(word.size()),
                                           workspace.keys.data() + key_start);
-        workspace.words.push_back({start, pos, key.hash, key.looked_up});
+        workspace.words.push_back({span.start, span.end, key.hash, key.size, key.looked_up});
     }
     workspace.piece_end = pos;
 }
@@ -76,7 +69,7 @@ void prefetch_ahead(const LookupIndex& index, const LineWorkspace& workspace, st
 
 void TranslationRun::prepare_line(std::string_view line, LineWorkspace& workspace) const {
     workspace.piece_end = 0;
-    find_words(store_, line, workspace);
+    find_words(line, workspace);
     if (!prefetching())
         return;
     for (std::size_t j = 0; j < kSlotsAhead && j < workspace.words.size(); ++j)
@@ -98,7 +91,7 @@ void TranslationRun::render_line(std::string_view line, uint64_t line_offset,
         if (i == workspace.words.size()) {
             if (workspace.piece_end >= line.size())
                 break;
-            find_words(store_, line, workspace);  // the next piece of a long line
+            find_words(line, workspace);  // the next piece of a long line
             if (workspace.words.empty())
                 break;
             i = 0;
@@ -117,7 +110,7 @@ void TranslationRun::render_line(std::string_view line, uint64_t line_offset,
             prefetch_ahead(store_.lookup, workspace, i);
         const std::string_view word = line.substr(span.start, span.end - span.start);
         const std::string_view key =
-            std::string_view(workspace.keys).substr(key_start, word.size());
+            std::string_view(workspace.keys).substr(key_start, span.key_size);
         key_start += word.size();
         const WordLookup lookup = look_up_key(key, WordKey{span.looked_up, span.hash}, host);
         const std::size_t output_start = out.size();

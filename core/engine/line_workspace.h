@@ -18,10 +18,11 @@ struct LineWorkspace {
         std::size_t start = 0;  // byte offsets in the line
         std::size_t end = 0;
         uint32_t hash = 0;
+        uint32_t key_size = 0;
         bool looked_up = false;
     };
     std::vector<Word> words;    // the words of the current piece
-    std::string keys;           // their keys (the words lower-cased), one after another
+    std::string keys;           // their keys, each in room as long as its word
     std::size_t piece_end = 0;  // where the scan for the next piece starts
 };
 

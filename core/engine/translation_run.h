@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/dictionary/dictionary_store.h"
+#include "core/dictionary/word_search.h"
 #include "core/engine/line_workspace.h"
 #include "core/engine/run_host.h"
 #include "core/engine/translation_options.h"
@@ -56,12 +57,13 @@ class TranslationRun {
 
   private:
     WordLookup look_up_key(std::string_view key, const WordKey& word_key, EventPump& host);
-    LookupIndex::Match match_in_slot(std::string_view key, uint32_t hash, int32_t slot,
-                                     EventPump& host);
-    LookupIndex::Match match_dictionary_form(std::string_view key, EventPump& host);
-    int32_t scan_stretch(std::string_view key, int32_t first, int32_t last, EventPump& host);
-    LookupIndex::Match find_in_stretch(std::string_view key, uint32_t hash, int32_t first,
-                                       int32_t last);
+    bool look_up_parts(std::string_view key, EventPump& host, WordLookup& lookup);
+    // Counts a found entry; notes a damaged dictionary. True when found.
+    bool count_match(const WordMatch& match);
+    // Appends the translation of `row` (from `lookup` when it holds the text);
+    // false when it is empty.
+    bool append_translation(std::string& out, int32_t row, const WordLookup& lookup,
+                            bool rus) const;
     // The mode's choices come as arguments, worked out once per line by the caller.
     void append_word_result(std::string& out, std::string_view word, const WordLookup& lookup,
                             bool word_list, bool rus) const;

@@ -1,112 +1,90 @@
-#include <algorithm>
-
+#include "core/dictionary/word_search.h"
 #include "core/engine/translation_run.h"
+#include "core/text/english_words.h"
 #include "core/text/text_case.h"
 
 namespace vorna {
 
 namespace {
 
-bool row_in_table(int32_t row) {
-    return row >= 0 && row <= kMaxEntries;
-}
-
-bool starts_with_capital(std::string_view word) {
-    return !word.empty() && word[0] >= 'A' && word[0] <= 'Z';
+// The two parts of a hyphenated key, when both could be words of their own.
+bool split_compound(std::string_view key, std::string_view& first, std::string_view& second) {
+    const std::size_t hyphen = key.find('-');
+    if (hyphen == std::string_view::npos)
+        return false;
+    first = key.substr(0, hyphen);
+    second = key.substr(hyphen + 1);
+    return passes_skip_rules(first) && passes_skip_rules(second);
 }
 
 }  // namespace
 
-// The reference lookup: every row of the stretch in turn, handing control to
-// the host after each row that does not match. Returns 0 when nothing matched
-// (row 0 is never loaded, so it is never a match) or the stretch leaves the
-// table.
-int32_t TranslationRun::scan_stretch(std::string_view key, int32_t first, int32_t last,
-                                     EventPump& host) {
-    for (int32_t row = first; row <= last; ++row) {
-        if (!row_in_table(row)) {
-            damaged_ = true;
-            return 0;
-        }
-        if (row > 0 && store_.entries[static_cast<std::size_t>(row)].word_eng == key)
-            return row;
-        host.process_pending_events();
-    }
-    return 0;
+bool TranslationRun::count_match(const WordMatch& match) {
+    if (match.outcome == WordMatch::Outcome::damaged)
+        damaged_ = true;
+    if (match.outcome != WordMatch::Outcome::found)
+        return false;
+    ++counts_.repeat_count[static_cast<std::size_t>(match.entry.row)];
+    return true;
 }
 
-// Same answer as scan_stretch, from the hash built at load. This and
-// match_in_slot run for every word and are used only in this file: inline,
-// so a lookup costs one call instead of three.
-inline LookupIndex::Match TranslationRun::find_in_stretch(std::string_view key, uint32_t hash,
-                                                          int32_t first, int32_t last) {
-    if (first > last)
-        return {};
-    if (!row_in_table(first)) {
-        damaged_ = true;
-        return {};
+// A hyphenated word the dictionary lacks, as its parts (long-term: long, term):
+// with the dictionary forms only, and only when both parts are found. Each
+// part counts under its own entry.
+bool TranslationRun::look_up_parts(std::string_view key, EventPump& host, WordLookup& lookup) {
+    std::string_view first;
+    std::string_view second;
+    if (!split_compound(key, first, second))
+        return false;
+    const WordMatch first_match =
+        find_word(store_, first, LookupIndex::hash_of(first), options_.word_forms, &host);
+    if (first_match.outcome != WordMatch::Outcome::found) {
+        damaged_ = damaged_ || first_match.outcome == WordMatch::Outcome::damaged;
+        return false;
     }
-    const LookupIndex::Match match =
-        store_.lookup.find(key, hash, first, std::min(last, kMaxEntries));
-    if (match.row == 0 && last > kMaxEntries)
-        damaged_ = true;
-    return match;
-}
-
-inline LookupIndex::Match TranslationRun::match_in_slot(std::string_view key, uint32_t hash,
-                                                        int32_t slot, EventPump& host) {
-    if (slot >= kPrefixSlots) {
-        damaged_ = true;
-        return {};
+    const WordMatch second_match =
+        find_word(store_, second, LookupIndex::hash_of(second), options_.word_forms, &host);
+    if (second_match.outcome != WordMatch::Outcome::found) {
+        damaged_ = damaged_ || second_match.outcome == WordMatch::Outcome::damaged;
+        return false;
     }
-    const PrefixSlot& stretch = store_.prefix_index[static_cast<std::size_t>(slot)];
-    const bool use_scan = !store_.lookup.is_built();
-    return use_scan ? LookupIndex::Match{scan_stretch(key, stretch.first_entry, stretch.last_entry,
-                                                      host),
-                                         false,
-                                         {},
-                                         {}}
-                    : find_in_stretch(key, hash, stretch.first_entry, stretch.last_entry);
-}
-
-// The first dictionary form of an unknown word that the dictionary holds.
-LookupIndex::Match TranslationRun::match_dictionary_form(std::string_view key, EventPump& host) {
-    for (const std::string& form : options_.word_forms->forms_of(key)) {
-        const bool plain = form.size() >= 2 && std::all_of(form.begin(), form.end(), [](char c) {
-                               return (c >= 'a' && c <= 'z') || c == '\'' || c == '-';
-                           });
-        if (!plain)
-            continue;
-        const int32_t slot = letter_pair_slot(form[0], form[1]);
-        if (slot < 0)
-            continue;
-        const LookupIndex::Match match =
-            match_in_slot(form, LookupIndex::hash_of(form), slot, host);
-        if (damaged_ || match.row != 0)
-            return match;
-    }
-    return {};
+    count_match(first_match);
+    count_match(second_match);
+    lookup = {WordLookup::Outcome::found, first_match.entry.row, false, {}, {},
+              second_match.entry.row};
+    return true;
 }
 
 WordLookup TranslationRun::look_up_key(std::string_view key, const WordKey& word_key,
                                        EventPump& host) {
     if (!word_key.looked_up)
         return {};
-    const int32_t slot = letter_pair_slot(key[0], key[1]);
-    if (slot < 0)
+    const WordMatch match = find_word(store_, key, word_key.hash, options_.word_forms, &host);
+    if (match.outcome == WordMatch::Outcome::not_looked_up || damaged_)
         return {};
-    LookupIndex::Match match = match_in_slot(key, word_key.hash, slot, host);
-    if (!damaged_ && match.row == 0 && options_.word_forms != nullptr)
-        match = match_dictionary_form(key, host);
+    if (count_match(match)) {
+        return {WordLookup::Outcome::found, match.entry.row, match.entry.has_text,
+                match.entry.word_rus, match.entry.word_translit};
+    }
     if (damaged_)
         return {};
-    if (match.row == 0) {
-        ++counts_.unknown_word_count;
-        return {WordLookup::Outcome::unknown, 0, false, {}, {}};
-    }
-    ++counts_.repeat_count[static_cast<std::size_t>(match.row)];
-    return {WordLookup::Outcome::found, match.row, match.has_text, match.word_rus,
-            match.word_translit};
+    WordLookup parts;
+    if (options_.word_forms != nullptr && look_up_parts(key, host, parts))
+        return parts;
+    if (damaged_)
+        return {};
+    ++counts_.unknown_word_count;
+    return {WordLookup::Outcome::unknown, 0, false, {}, {}};
+}
+
+bool TranslationRun::append_translation(std::string& out, int32_t row, const WordLookup& lookup,
+                                        bool rus) const {
+    const DictionaryEntry& entry = store_.entries[static_cast<std::size_t>(row)];
+    const std::string_view translation =
+        lookup.has_text ? (rus ? lookup.word_rus : lookup.word_translit)
+                        : std::string_view(rus ? entry.word_rus : entry.word_translit);
+    out += translation;
+    return !translation.empty();
 }
 
 void TranslationRun::append_word_result(std::string& out, std::string_view word,
@@ -120,14 +98,13 @@ void TranslationRun::append_word_result(std::string& out, std::string_view word,
             out += word;
             return;
         case WordLookup::Outcome::found: {
-            const DictionaryEntry& entry = store_.entries[static_cast<std::size_t>(lookup.row)];
-            const std::string_view translation =
-                lookup.has_text ? (rus ? lookup.word_rus : lookup.word_translit)
-                                : std::string_view(rus ? entry.word_rus : entry.word_translit);
-            if (translation.empty())
-                return;
             const std::size_t start = out.size();
-            out += translation;
+            if (!append_translation(out, lookup.row, lookup, rus))
+                return;
+            if (lookup.second_row != 0) {
+                out += '-';
+                append_translation(out, lookup.second_row, {}, rus);
+            }
             if (starts_with_capital(word))
                 raise_first_letter(out, start);
             return;
@@ -150,6 +127,7 @@ void TranslationRun::word_translate(std::string& word, std::string& result, int3
     result.clear();
     std::string key(word.size(), '\0');
     const WordKey word_key = make_word_key(word, length, key.data());
+    key.resize(word_key.size);
     const WordLookup lookup = look_up_key(key, word_key, host);
     append_word_result(result, word, lookup, options_.form == OutputForm::word_list,
                        options_.script == Script::cyrillic);

@@ -6,11 +6,30 @@
 
 namespace vorna {
 
-// The characters English words are made of: A-Z, a-z, apostrophe and hyphen.
-// Every other character separates words. In UTF-8 every byte of a multi-byte
-// character is 0x80 or above, so the test serves bytes of text in any script.
+// What a word is, for every part of the program that cuts text into words or
+// looks one up: the engine, the unknown-words list, the word at the caret,
+// the coverage tool and the dictionary editor.
+//
+// A word is a maximal run of word characters: A-Z, a-z, the apostrophe and
+// the hyphen. Pasted text writes the same letters and marks in other forms,
+// which belong to the word as well and which the lookup reads as ASCII:
+// - ’ (U+2019) and ʼ (U+02BC) between two letters are the apostrophe;
+//   anywhere else, as a closing quotation mark, they separate words. ‘
+//   (U+2018) always separates.
+// - A soft hyphen (U+00AD) between two letters is read as nothing, a
+//   non-breaking hyphen (U+2011) there as the hyphen.
+// - The ligatures ﬀ ﬁ ﬂ ﬃ ﬄ ﬅ ﬆ are their letters.
+// - The accented letters of Latin-1 (é, ï, ñ, ç ...) and æ, œ are letters;
+//   a key that holds them is looked up as written, then without the marks.
+// Text of ASCII characters only is cut and read exactly by the ASCII rule.
+
+// The ASCII word characters.
 constexpr bool is_word_character(char32_t c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '\'' || c == '-';
+}
+
+constexpr bool is_ascii_letter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
 // A-Z to a-z; every other byte stays as it is.
@@ -25,20 +44,98 @@ inline std::string ascii_lower(std::string_view text) {
     return lower;
 }
 
-// Calls visit(start, end) with the byte offsets of every maximal run of word
-// characters in `text`, in order.
+// Byte offsets of a word in UTF-8 text: [start, end).
+struct WordSpan {
+    std::size_t start = 0;
+    std::size_t end = 0;
+};
+
+namespace word_rule {
+
+// The byte length of the letter outside ASCII that starts at `pos` (an
+// accented Latin letter or a ligature), or 0.
+std::size_t letter_length(std::string_view text, std::size_t pos);
+
+// Where the word that reached a byte of 0x80 or above at `pos` ends.
+std::size_t end_of_word(std::string_view text, std::size_t pos);
+
+inline bool is_ascii_word_byte(char byte) {
+    return static_cast<unsigned char>(byte) < 0x80 &&
+           is_word_character(static_cast<char32_t>(byte));
+}
+
+}  // namespace word_rule
+
+// The first word at or after byte offset `pos`; false when there is none.
+// Runs of ASCII are scanned byte by byte without decoding.
+inline bool find_next_word(std::string_view text, std::size_t pos, WordSpan& span) {
+    const std::size_t size = text.size();
+    while (pos < size) {
+        const char byte = text[pos];
+        if (word_rule::is_ascii_word_byte(byte))
+            break;
+        if (static_cast<unsigned char>(byte) >= 0x80 && word_rule::letter_length(text, pos) != 0)
+            break;
+        ++pos;
+    }
+    if (pos == size)
+        return false;
+    span.start = pos;
+    while (pos < size && word_rule::is_ascii_word_byte(text[pos]))
+        ++pos;
+    if (pos < size && static_cast<unsigned char>(text[pos]) >= 0x80)
+        pos = word_rule::end_of_word(text, pos);
+    span.end = pos;
+    return true;
+}
+
+// Calls visit(start, end) with the byte offsets of every word of `text`, in order.
 template <typename Visit>
 void for_each_word(std::string_view text, Visit&& visit) {
+    WordSpan span;
     std::size_t pos = 0;
-    while (pos < text.size()) {
-        while (pos < text.size() && !is_word_character(static_cast<unsigned char>(text[pos])))
-            ++pos;
-        const std::size_t start = pos;
-        while (pos < text.size() && is_word_character(static_cast<unsigned char>(text[pos])))
-            ++pos;
-        if (pos > start)
-            visit(start, pos);
+    while (find_next_word(text, pos, span)) {
+        visit(span.start, span.end);
+        pos = span.end;
     }
 }
+
+// The word that holds byte offset `at` or touches it (a caret just before or
+// just after the word); an empty span at `at` when there is none.
+WordSpan word_at(std::string_view text, std::size_t at);
+
+// The word with its other forms read as ASCII (’ as ', a ligature as its
+// letters, no soft hyphen, U+2011 as -); capitals and accents stay. This is
+// the spelling a correction or the speech is given.
+std::string ascii_forms(std::string_view word);
+
+// Writes the lookup key of `word` (a word as cut from the text) to `key`,
+// which has room for word.size() bytes: the spelling of ascii_forms with A-Z
+// and the accented capitals lowered. Returns the key's size, never more than
+// the word's.
+std::size_t write_lookup_key(std::string_view word, char* key);
+std::string lookup_key(std::string_view word);
+
+// A key without the marks of its letters: "café" -> "cafe", "æ" -> "ae".
+// A key of ASCII characters comes back unchanged.
+std::string without_marks(std::string_view key);
+
+// True when a word with this key is looked up at all: at least two
+// characters, at most one hyphen and at most one apostrophe. (A word that
+// starts with an apostrophe or a hyphen passes here and is then left out by
+// its prefix slot.)
+bool passes_skip_rules(std::string_view key);
+
+// True when the key can be looked up as it stands: it passes the skip rules
+// and holds only a-z, apostrophes and hyphens. Dictionary forms must be such
+// keys to count.
+bool is_lookup_key(std::string_view key);
+
+// True when the word begins with a capital: A-Z or an accented capital.
+bool starts_with_capital(std::string_view word);
+
+// True for a headword a lookup can find: Latin letters, apostrophes and
+// hyphens, starting with a letter and holding at least two letters.
+bool is_headword(std::string_view headword);
 
 }  // namespace vorna

@@ -102,6 +102,8 @@ TEST(dictionary_edit, bad_input_is_refused_and_changes_nothing) {
         {ascii, {"a", "один", ""}, R::headword_not_a_word, F::headword, ""},
         {ascii, {"c4t", "кот", ""}, R::headword_not_a_word, F::headword, ""},
         {ascii, {"-cat", "кот", ""}, R::headword_not_a_word, F::headword, ""},
+        {ascii, {"a-", "кот", ""}, R::headword_not_a_word, F::headword, ""},  // one letter
+        {ascii, {"q-'-", "кот", ""}, R::headword_not_a_word, F::headword, ""},
         {ascii, {"кот", "кот", ""}, R::headword_not_a_word, F::headword, ""},
         {ascii, {"cat", "  ", "kot"}, R::empty_translation, F::translation, ""},
         {ascii,

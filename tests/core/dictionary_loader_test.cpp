@@ -1,4 +1,5 @@
 #include "core/dictionary/dictionary_loader.h"
+#include "core/dictionary/word_search.h"
 
 #include <gtest/gtest.h>
 

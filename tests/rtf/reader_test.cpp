@@ -3,6 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
+#include "core/engine/silent_hosts.h"
+#include "core/engine/translation_engine.h"
+
 namespace vorna::rtf {
 namespace {
 
@@ -47,6 +52,29 @@ TEST(rtf_reader, readsTheTextAReaderShows) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(text_of(c.rtf), QString::fromUtf16(c.text)) << c.rtf;
+}
+
+// A word processor writes its apostrophes as \rquote, optional hyphens as
+// \- and non-breaking ones as \_: the words translate as typed, and every
+// mark around them stays.
+TEST(rtf_reader, aWordProcessorsMarksTranslateAsTyped) {
+    const QString text =
+        text_of(R"({\rtf1\ansi\ansicpg1252 I don\rquote t know it\rquote s wel\-come, )"
+                R"(\ldblquote well\_known\rdblquote , \lquote Don\rquote t,\rquote  she said.})");
+    auto store = std::make_unique<DictionaryStore>();
+    for (const auto& [english, russian] :
+         std::vector<std::pair<const char*, const char*>>{{"don't", "не"},
+                                                          {"it's", "это"},
+                                                          {"said", "сказала"},
+                                                          {"she", "она"},
+                                                          {"welcome", "привет"},
+                                                          {"well-known", "известный"}})
+        add_entry(*store, english, russian, "");
+    finish_index(*store);
+    TranslationEngine engine(*store, "/nonexistent/qd.dat");
+    SilentRunHost host;
+    EXPECT_EQ(engine.text_translate(text.toStdString(), {}, host).text,
+              " не know это привет, “известный”, ‘Не,’ она сказала.\r\n");
 }
 
 TEST(rtf_reader, groupsScopeTheCharacterFormat) {

@@ -2,6 +2,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTextCursor>
+#include <QTextEdit>
 #include <QThread>
 #include <QtTest>
 
@@ -132,6 +134,20 @@ void UiTest::articleWindow_badWordsAndMissingDictionaryAreExplained() {
     QCOMPARE(vorna::ui::word_around(text, 12), QStringLiteral("well-known"));
     QCOMPARE(vorna::ui::word_around(text, 19), QString());
     QCOMPARE(vorna::ui::word_around(text, 99), QStringLiteral("x"));
+    // Typographic forms by the word rule: the word as written, and what the
+    // commands are given.
+    const QString pasted = QStringLiteral("“It’s” ﬁne");
+    QCOMPARE(vorna::ui::word_around(pasted, 1), QStringLiteral("It’s"));
+    QCOMPARE(vorna::ui::word_around(pasted, 6), QString());  // after the closing mark
+    QTextEdit box;
+    box.setPlainText(pasted);
+    QTextCursor caret = box.textCursor();
+    caret.setPosition(3);
+    box.setTextCursor(caret);
+    QCOMPARE(vorna::ui::word_in_box(box, nullptr), QStringLiteral("It's"));
+    caret.setPosition(pasted.size());
+    box.setTextCursor(caret);
+    QCOMPARE(vorna::ui::word_in_box(box, nullptr), QStringLiteral("fine"));
 }
 
 void UiTest::unknownWords_savedAfterARunAndFormsRemembered() {

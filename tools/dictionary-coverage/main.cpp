@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/dictionary/dictionary_loader.h"
+#include "core/dictionary/word_search.h"
 #include "core/engine/silent_hosts.h"
 #include "core/io/private_folder.h"
 #include "word_occurrences.h"
@@ -75,7 +76,7 @@ int main(int argc, char** argv) {
             std::map<std::string, int> unknown;
             for (const std::string& word : vorna_tools::looked_up_words(content.str())) {
                 ++total;
-                if (vorna::find_entry(*store, word) != 0) {
+                if (vorna::find_word(*store, word).outcome == vorna::WordMatch::Outcome::found) {
                     ++found;
                 } else {
                     ++unknown[word];

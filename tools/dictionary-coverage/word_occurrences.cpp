@@ -1,8 +1,8 @@
 #include "word_occurrences.h"
 
-#include <algorithm>
 #include <string_view>
 
+#include "core/dictionary/word_search.h"
 #include "core/text/english_words.h"
 
 namespace vorna_tools {
@@ -10,14 +10,9 @@ namespace vorna_tools {
 std::vector<std::string> looked_up_words(const std::string& text) {
     std::vector<std::string> words;
     vorna::for_each_word(text, [&](std::size_t start, std::size_t end) {
-        const std::string_view word = std::string_view(text).substr(start, end - start);
-        const auto hyphens = std::count(word.begin(), word.end(), '-');
-        const auto apostrophes = std::count(word.begin(), word.end(), '\'');
-        if (word.size() < 2 || hyphens > 1 || apostrophes > 1 || word[0] == '\'' ||
-            word[0] == '-') {
-            return;
-        }
-        words.push_back(vorna::ascii_lower(word));
+        std::string key = vorna::lookup_key(std::string_view(text).substr(start, end - start));
+        if (vorna::passes_skip_rules(key) && vorna::key_slot(vorna::without_marks(key)) >= 0)
+            words.push_back(std::move(key));
     });
     return words;
 }

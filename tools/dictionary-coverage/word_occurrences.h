@@ -5,9 +5,9 @@
 
 namespace vorna_tools {
 
-// The lower-cased words of a text that a coverage count looks up: maximal
-// runs of A-Z, a-z, apostrophe and hyphen, at least two characters long,
-// with at most one hyphen and one apostrophe, not starting with either.
+// The lookup keys of the words of a text that a translation looks up: the
+// words of the word rule (core/text/english_words.h) that pass its skip rules
+// and whose prefix slot is not negative.
 std::vector<std::string> looked_up_words(const std::string& text);
 
 }  // namespace vorna_tools

@@ -10,24 +10,25 @@
 
 namespace vorna::ui {
 
+QString word_around(const QString& text, int position) {
+    position = std::clamp(position, 0, static_cast<int>(text.size()));
+    // The word rule reads UTF-8; positions here count UTF-16 units.
+    const QByteArray utf8 = text.toUtf8();
+    const auto at = static_cast<std::size_t>(text.left(position).toUtf8().size());
+    const WordSpan span =
+        word_at(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())), at);
+    return QString::fromUtf8(utf8.constData() + span.start,
+                             static_cast<qsizetype>(span.end - span.start));
+}
+
 namespace {
 
-bool is_word_character(QChar c) {
-    return vorna::is_word_character(c.unicode());
+// A word as the lookup and the speech read it: don’t as don't, ﬁnd as find.
+QString read_as_ascii(const QString& word) {
+    return QString::fromStdString(ascii_forms(word.toStdString()));
 }
 
 }  // namespace
-
-QString word_around(const QString& text, int position) {
-    position = std::clamp(position, 0, static_cast<int>(text.size()));
-    int start = position;
-    while (start > 0 && is_word_character(text[start - 1]))
-        --start;
-    int end = position;
-    while (end < text.size() && is_word_character(text[end]))
-        ++end;
-    return text.mid(start, end - start);
-}
 
 int position_in_box(const QTextEdit& box, const QPoint* point) {
     return point != nullptr ? box.cursorForPosition(*point).position()
@@ -40,7 +41,7 @@ QString word_in_box(const QTextEdit& box, const QPoint* point) {
         return caret.selectedText();
     const QTextCursor at = point != nullptr ? box.cursorForPosition(*point) : caret;
     const QString block = at.block().text();
-    return word_around(block, at.positionInBlock());
+    return read_as_ascii(word_around(block, at.positionInBlock()));
 }
 
 void RunWordMap::remember(std::string source_text, std::vector<WordPosition> positions,
@@ -75,8 +76,8 @@ QString RunWordMap::source_word_at(const QTextDocument& document, int position) 
     const WordPosition& word = *std::prev(after);
     if (offset > word.output_offset + word.output_length)
         return {};
-    return QString::fromUtf8(source_text_.data() + word.source_offset,
-                             static_cast<qsizetype>(word.source_length));
+    return read_as_ascii(QString::fromUtf8(source_text_.data() + word.source_offset,
+                                           static_cast<qsizetype>(word.source_length)));
 }
 
 QString english_word_in_box(const QTextEdit& box, const QPoint* point, const RunWordMap& map) {

@@ -12,13 +12,14 @@ class QTextEdit;
 
 namespace vorna::ui {
 
-// The run of word characters (English letters, apostrophes, hyphens) in
-// `text` that touches `position`: the word under the caret or the mouse.
+// The word of `text`, by the word rule (core/text/english_words.h), that
+// touches `position`: the word under the caret or the mouse, as written.
 QString word_around(const QString& text, int position);
 
 // The word a command acts on in `box`: the selection when there is one (as
 // it is, so a bad one can be refused), else the word at `point` (viewport
-// coordinates) when given, else at the caret.
+// coordinates) when given, else at the caret, with its typographic forms
+// read as ASCII (ascii_forms).
 QString word_in_box(const QTextEdit& box, const QPoint* point);
 // The text position of `point` in the box, or of the caret.
 int position_in_box(const QTextEdit& box, const QPoint* point);

@@ -12,7 +12,9 @@
 #include "core/dictionary/dictionary_writer.h"
 
 #include "core/dictionary/edit_refusal_text.h"
+#include "core/dictionary/word_search.h"
 #include "core/text/dictionary_edit_texts.h"
+#include "core/text/english_words.h"
 #include "core/text/text_case.h"
 #include "ui/boxes/word_at_point.h"
 #include "ui/desktop/desktop_services.h"
@@ -29,13 +31,18 @@ namespace vorna::ui {
 
 namespace {
 
-// The record a lookup of `word` finds: the lowest row with that headword.
-std::optional<RecordText> record_of(const DictionaryStore& store, const std::string& word) {
-    const int32_t row = find_entry(store, lower_headword(word));
-    if (row == 0)
-        return std::nullopt;
+// The record of `row`, under `headword`.
+RecordText record_at(const DictionaryStore& store, int32_t row, const std::string& headword) {
     const DictionaryEntry& entry = store.entries[static_cast<std::size_t>(row)];
-    return RecordText{word, entry.word_rus, entry.word_translit};
+    return RecordText{headword, entry.word_rus, entry.word_translit};
+}
+
+// The record a lookup of `word` itself finds: the lowest row with that headword.
+std::optional<RecordText> record_of(const DictionaryStore& store, const std::string& word) {
+    const WordMatch match = find_word(store, lookup_key(word));
+    if (match.outcome != WordMatch::Outcome::found || !match.form.empty())
+        return std::nullopt;
+    return record_at(store, match.entry.row, word);
 }
 
 // Keeps the window answering while a correction waits for another program
@@ -86,30 +93,30 @@ std::string MainWindow::word_for_correction() const {
 }
 
 std::optional<RecordText> MainWindow::record_to_correct(const std::string& word) {
-    if (std::optional<RecordText> record = record_of(session_.store, word))
-        return *record;
+    const std::string key = lookup_key(word);
+    const WordMatch match = find_word(session_.store, key, reading_aids_->word_forms());
+    if (match.outcome != WordMatch::Outcome::found)
+        return RecordText{word, "", ""};
+    // The dictionary spells a word with marks without them.
+    if (match.form.empty() || match.form == without_marks(key))
+        return record_at(session_.store, match.entry.row, match.form.empty() ? word : match.form);
     // A word the run translated through its dictionary form has no record of
     // its own: the reader may mean the form's, or want the word itself added.
-    for (const std::string& form : reading_aids_->dictionary_forms_of(lower_headword(word))) {
-        const std::optional<RecordText> base = record_of(session_.store, form);
-        if (!base)
-            continue;
-        const std::string translation =
-            script_ == Script::translit ? base->translit : base->translation;
-        const auto filled = [&](const ScriptedText& text) {
-            return QString::fromStdString(fill_markers(text.in(script_), word, form, translation));
-        };
-        const std::optional<int> answer =
-            services_.choose(this, filled(kCorrectTheFormQuestion),
-                             {filled(kCorrectTheFormAnswer), filled(kAddTheWordAnswer)},
-                             text_in(kCancelButton, script_));
-        if (!answer)
-            return std::nullopt;
-        if (*answer == 0)
-            return *base;
-        return RecordText{word, base->translation, base->translit};
-    }
-    return RecordText{word, "", ""};
+    const RecordText base = record_at(session_.store, match.entry.row, match.form);
+    const std::string translation = script_ == Script::translit ? base.translit : base.translation;
+    const auto filled = [&](const ScriptedText& text) {
+        return QString::fromStdString(
+            fill_markers(text.in(script_), word, match.form, translation));
+    };
+    const std::optional<int> answer =
+        services_.choose(this, filled(kCorrectTheFormQuestion),
+                         {filled(kCorrectTheFormAnswer), filled(kAddTheWordAnswer)},
+                         text_in(kCancelButton, script_));
+    if (!answer)
+        return std::nullopt;
+    if (*answer == 0)
+        return base;
+    return RecordText{word, base.translation, base.translit};
 }
 
 void MainWindow::edit_translation() {

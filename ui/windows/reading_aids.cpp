@@ -57,12 +57,6 @@ WordForms* ReadingAids::word_forms() {
     return dictionary_forms_on_ ? &forms_ : nullptr;
 }
 
-std::vector<std::string> ReadingAids::dictionary_forms_of(const std::string& word) {
-    if (!dictionary_forms_on_)
-        return {};
-    return forms_.forms_of(word);
-}
-
 void ReadingAids::set_dictionary_forms(bool on) {
     dictionary_forms_on_ = on;
     session_.settings.set_dictionary_forms(on);

@@ -61,9 +61,6 @@ class ReadingAids : public QObject {
 
     const RunWordMap& word_map() const { return word_map_; }
     ArticleWindow* article_window() const { return article_window_; }
-    // The dictionary forms of `word` (small letters) while they are looked
-    // up, most likely first; none otherwise.
-    std::vector<std::string> dictionary_forms_of(const std::string& word);
     // What the article window's "Произнести" button does with its headword.
     void set_pronounce(std::function<void(const QString&, QStatusBar&)> pronounce) {
         pronounce_ = std::move(pronounce);
