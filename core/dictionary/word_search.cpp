@@ -57,8 +57,8 @@ WordMatch::Outcome find_in_slot(const DictionaryStore& store, std::string_view k
 bool found_other(const DictionaryStore& store, const std::string& other, EventPump* pump,
                  WordMatch& result) {
     const int32_t slot = key_slot(other);
-    if (slot < 0)
-        return false;
+    if (slot < 0 || slot >= kPrefixSlots)
+        return false;  // not the key of a word: no slot of the index holds it
     result.outcome =
         find_in_slot(store, other, LookupIndex::hash_of(other), slot, pump, result.entry);
     if (result.outcome == WordMatch::Outcome::not_found)

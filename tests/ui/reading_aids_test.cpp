@@ -145,7 +145,7 @@ void UiTest::articleWindow_badWordsAndMissingDictionaryAreExplained() {
     caret.setPosition(3);
     box.setTextCursor(caret);
     QCOMPARE(vorna::ui::word_in_box(box, nullptr), QStringLiteral("It's"));
-    caret.setPosition(pasted.size());
+    caret.setPosition(static_cast<int>(pasted.size()));
     box.setTextCursor(caret);
     QCOMPARE(vorna::ui::word_in_box(box, nullptr), QStringLiteral("fine"));
 }
