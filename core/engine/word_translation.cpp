@@ -32,26 +32,22 @@ bool TranslationRun::count_match(const WordMatch& match) {
 // with the dictionary forms only, and only when both parts are found. Each
 // part counts under its own entry.
 bool TranslationRun::look_up_parts(std::string_view key, EventPump& host, WordLookup& lookup) {
-    std::string_view first;
-    std::string_view second;
-    if (!split_compound(key, first, second))
+    std::string_view parts[2];
+    if (!split_compound(key, parts[0], parts[1]))
         return false;
-    const WordMatch first_match =
-        find_word(store_, first, LookupIndex::hash_of(first), options_.word_forms, &host);
-    if (first_match.outcome != WordMatch::Outcome::found) {
-        damaged_ = damaged_ || first_match.outcome == WordMatch::Outcome::damaged;
-        return false;
+    WordMatch matches[2];
+    for (int i = 0; i < 2; ++i) {
+        matches[i] =
+            find_word(store_, parts[i], LookupIndex::hash_of(parts[i]), options_.word_forms, &host);
+        if (matches[i].outcome != WordMatch::Outcome::found) {
+            damaged_ = damaged_ || matches[i].outcome == WordMatch::Outcome::damaged;
+            return false;
+        }
     }
-    const WordMatch second_match =
-        find_word(store_, second, LookupIndex::hash_of(second), options_.word_forms, &host);
-    if (second_match.outcome != WordMatch::Outcome::found) {
-        damaged_ = damaged_ || second_match.outcome == WordMatch::Outcome::damaged;
-        return false;
-    }
-    count_match(first_match);
-    count_match(second_match);
-    lookup = {WordLookup::Outcome::found, first_match.entry.row, false, {}, {},
-              second_match.entry.row};
+    count_match(matches[0]);
+    count_match(matches[1]);
+    lookup = {WordLookup::Outcome::found, matches[0].entry.row, false, {}, {},
+              matches[1].entry.row};
     return true;
 }
 
