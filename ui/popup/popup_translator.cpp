@@ -3,7 +3,9 @@
 #include <QStringList>
 
 #include "core/dictionary/word_article.h"
+#include "core/dictionary/word_search.h"
 #include "core/engine/silent_hosts.h"
+#include "core/text/english_words.h"
 #include "core/text/interface_texts.h"
 #include "core/text/text_case.h"
 #include "core/text/transliteration.h"
@@ -92,17 +94,11 @@ PopupContent PopupTranslator::translate_word(const QString& word, Script script)
     PopupContent content;
     content.kind = PopupContent::Kind::word;
     content.source = word;
-    const std::string key = lower_headword(word.toStdString());
-    int32_t row = find_entry(store_, key);
-    for (const std::string& form : row == 0 ? forms_.forms_of(key) : std::vector<std::string>()) {
-        row = find_entry(store_, form);
-        if (row != 0) {
-            content.dictionary_form = QString::fromStdString(form);
-            break;
-        }
-    }
-    if (row != 0) {
-        const DictionaryEntry& entry = store_.entries[static_cast<std::size_t>(row)];
+    const std::string key = lookup_key(word.toStdString());
+    const WordMatch match = find_word(store_, key, &forms_);
+    if (match.outcome == WordMatch::Outcome::found) {
+        content.dictionary_form = QString::fromStdString(match.form);
+        const DictionaryEntry& entry = store_.entries[static_cast<std::size_t>(match.entry.row)];
         content.found = true;
         content.translation = QString::fromStdString(
             script == Script::cyrillic ? entry.word_rus : entry.word_translit);
