@@ -109,7 +109,10 @@ int main(int argc, char** argv) {
 
     DictionaryStore store;
     SilentLoadProgress load_sink;
-    load_dictionary(store, folder.string(), load_sink);
+    if (const Status loaded = load_dictionary(store, folder.string(), load_sink); !loaded.ok()) {
+        std::fprintf(stderr, "engine_bench: %s\n", loaded.describe().c_str());
+        return 1;
+    }
     std::vector<std::string> vocabulary;
     for (int32_t row = 1; row <= store.entry_count; ++row) {
         vocabulary.push_back(store.entries[static_cast<std::size_t>(row)].word_eng);
@@ -126,7 +129,7 @@ int main(int argc, char** argv) {
     // The reference lookup: the same dictionary without its hash, searched
     // by the literal scan of each prefix stretch.
     DictionaryStore scan_store;
-    load_dictionary(scan_store, folder.string(), load_sink);
+    load_dictionary(scan_store, folder.string(), load_sink).ignore();  // read just above
     scan_store.lookup = LookupIndex();
     TranslationEngine scan_engine(scan_store, (folder / "qd.dat").string());
     const auto run = [&](bool literal, OutputForm form, bool keep_positions = false) {

@@ -86,7 +86,13 @@ int main() {
         fastest_ms(kRounds, [&] { checksum += read_and_split(folder / "qd.dat"); });
     CountingSink sink;
     DictionaryStore store;  // made once, as the program does; every load refills it
-    const double load = fastest_ms(kRounds, [&] { load_dictionary(store, folder.string(), sink); });
+    Status loaded;
+    const double load =
+        fastest_ms(kRounds, [&] { loaded = load_dictionary(store, folder.string(), sink); });
+    if (!loaded.ok()) {
+        std::fprintf(stderr, "load_bench: %s\n", loaded.describe().c_str());
+        return 1;
+    }
 
     std::printf("dictionary: %zu lines, %.2f MB, %d entries loaded\n", kLines,
                 static_cast<double>(dictionary.size()) / (1 << 20), store.entry_count);

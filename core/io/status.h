@@ -5,8 +5,9 @@
 namespace vorna {
 
 // The outcome of a file operation: success, or what went wrong with which
-// file, in the system's words.
-class Status {
+// file, in the system's words. A caller that has nothing to do with a failure
+// says so with ignore(), so a dropped reason is always a choice.
+class [[nodiscard]] Status {
   public:
     Status() = default;  // success
 
@@ -23,6 +24,8 @@ class Status {
     const std::string& reason() const { return reason_; }
     // "path: reason", for one line of a message.
     std::string describe() const;
+    // Drops the outcome on purpose: the caller has no better course either way.
+    void ignore() const {}
 
   private:
     bool failed_ = false;

@@ -19,7 +19,7 @@ class CliTest : public testing::CliFixture {
     std::string run_in_process(const std::string& text, bool word_list) const {
         DictionaryStore store;
         SilentLoadProgress load_sink;
-        load_dictionary(store, folder_.string(), load_sink);
+        EXPECT_TRUE(load_dictionary(store, folder_.string(), load_sink));
         TranslationEngine engine(store, folder_.string() + "/qd.dat");
         TranslationOptions options;
         options.form = word_list ? OutputForm::word_list : OutputForm::text;
