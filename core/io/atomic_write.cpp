@@ -27,6 +27,18 @@ void sync_folder(const std::string& folder) {
         fsync(opened.get());
 }
 
+// Gives the file `mode`. A refusal that leaves it with that mode anyway (a
+// file system that keeps one mode for all its files) is no failure.
+Status keep_permissions(FileCalls& calls, int descriptor, mode_t mode, const std::string& name) {
+    if (calls.fchmod(descriptor, mode) == 0)
+        return {};
+    const int error = errno;
+    struct stat now {};
+    if (fstat(descriptor, &now) == 0 && (now.st_mode & 07777) == mode)
+        return {};
+    return Status::from_errno(error, name);
+}
+
 }  // namespace
 
 Status PendingFile::prepare(const std::string& target, std::string_view bytes, FileCalls& calls,
@@ -88,7 +100,13 @@ Status PendingFile::prepare(const std::string& target, std::string_view bytes, F
         // they belong to. What the system refuses leaves the file ours.
         if (fchown(descriptor, like->st_uid, like->st_gid) != 0)
             (void)!fchown(descriptor, static_cast<uid_t>(-1), like->st_gid);
-        fchmod(descriptor, like->st_mode & 07777);
+        // Permissions are not given away: a file that cannot take those of
+        // the one it replaces (a group's, the world's) is not put in its place.
+        if (Status kept = keep_permissions(calls, descriptor, like->st_mode & 07777, target);
+            !kept.ok()) {
+            discard();
+            return kept;
+        }
     }
     Status status = write_all(calls, descriptor, bytes, target);
     if (status.ok() && calls.fsync(descriptor) != 0)

@@ -28,6 +28,10 @@ int FileCalls::rename(const char* from, const char* to) {
     return ::rename(from, to);
 }
 
+int FileCalls::fchmod(int descriptor, mode_t mode) {
+    return ::fchmod(descriptor, mode);
+}
+
 FileCalls& system_file_calls() {
     static FileCalls calls;
     return calls;

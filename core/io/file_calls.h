@@ -1,5 +1,6 @@
 #pragma once
 
+#include <sys/stat.h>
 #include <sys/types.h>
 
 #include <cstddef>
@@ -10,7 +11,8 @@
 
 namespace vorna {
 
-// The system calls that move a file's bytes and put a file in place. The program uses
+// The system calls that move a file's bytes, settle its permissions and put
+// it in place. The program uses
 // system_file_calls(); a test hands in its own to fail on cue (after N bytes,
 // with EIO, with an early end), the way a full disk or a failing device
 // would, without changing the limits or signal handlers of the process.
@@ -22,6 +24,7 @@ class FileCalls {
     virtual ssize_t write(int descriptor, const void* buffer, std::size_t size);
     virtual int fsync(int descriptor);
     virtual int rename(const char* from, const char* to);
+    virtual int fchmod(int descriptor, mode_t mode);
 };
 
 // The calls as the system makes them. Stateless, so one instance serves all.

@@ -62,6 +62,15 @@ TEST(atomic_write, a_write_that_fails_part_way_leaves_the_target_and_no_temporar
     EXPECT_EQ(folder.read("kept"), "original");
     EXPECT_EQ(folder.names(), Names{"kept"});
 
+    // A file that cannot take the permissions of the one it would replace
+    // is not put in its place.
+    chmod(folder.file("kept").c_str(), 0644);
+    FailingCalls no_chmod;
+    no_chmod.chmods_fail = true;
+    EXPECT_EQ(write_file_atomically(folder.file("kept"), "new", no_chmod).error_number(), EPERM);
+    EXPECT_EQ(folder.read("kept"), "original");
+    EXPECT_EQ(folder.names(), Names{"kept"});
+
     EXPECT_FALSE(write_file_atomically(folder.file("no-such-folder/x"), "x"));
     EXPECT_EQ(write_file_atomically(folder.path(), "x").error_number(), EISDIR);
 }

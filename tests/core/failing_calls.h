@@ -16,12 +16,14 @@ namespace vorna::testing {
 // writes stop with ENOSPC once `write_budget` bytes are written; reads meet
 // the end after `read_budget` bytes (a file cut while it is read), or fail
 // with EIO when `reads_fail` is set; every flush fails with EIO when
-// `syncs_fail` is set.
+// `syncs_fail` is set, every change of permissions with EPERM when
+// `chmods_fail` is.
 struct FailingCalls : FileCalls {
     std::size_t write_budget = std::numeric_limits<std::size_t>::max();
     std::size_t read_budget = std::numeric_limits<std::size_t>::max();
     bool reads_fail = false;
     bool syncs_fail = false;
+    bool chmods_fail = false;
 
     ssize_t write(int descriptor, const void* buffer, std::size_t size) override {
         if (write_budget == 0) {
@@ -49,6 +51,13 @@ struct FailingCalls : FileCalls {
             return -1;
         }
         return FileCalls::fsync(descriptor);
+    }
+    int fchmod(int descriptor, mode_t mode) override {
+        if (chmods_fail) {
+            errno = EPERM;
+            return -1;
+        }
+        return FileCalls::fchmod(descriptor, mode);
     }
 };
 
