@@ -1,3 +1,6 @@
+#include <cerrno>
+#include <cstring>
+
 #include "cli_fixture.h"
 #include "core/dictionary/dictd_dictionary.h"
 
@@ -62,6 +65,12 @@ TEST_F(ReadingAidsCliTest, article_prints_plain_text_or_says_why_not) {
     if (!DictdDictionary(installed_article_files()).installed()) {
         EXPECT_EQ(status, 5);
         EXPECT_EQ(read("out.txt"), "go — идти\n");
+        // A qd.dat that cannot be read is named with the system's reason.
+        dictionary_option_ = "--dictionary . ";
+        EXPECT_EQ(translate("--article Went"), 1);
+        EXPECT_NE(read("err.txt").find(std::string(".: ") + std::strerror(EISDIR)),
+                  std::string::npos)
+            << read("err.txt");
         return;
     }
     EXPECT_EQ(status, 0);
