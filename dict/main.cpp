@@ -248,6 +248,9 @@ int say(const DictOptions& options, Script script) {
             return kProgram.fail(kCannotSpeak, vorna::texts::kNoEnglishVoice.in(script));
         case speech::SpeechFailure::no_sound_device:
             return kProgram.fail(kCannotSpeak, vorna::texts::kNoSoundDevice.in(script));
+        case speech::SpeechFailure::not_said:
+            return kProgram.fail(kCannotSpeak,
+                                 vorna::texts::kSpeechFailed.in(script) + outcome.status.reason());
         case speech::SpeechFailure::not_written:
             break;
     }

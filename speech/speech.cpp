@@ -23,24 +23,52 @@ bool has_letter(std::string_view text) {
                        [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); });
 }
 
+// The synthesiser's own words for a failure: the system's for the errno
+// values it passes on, its own message for the rest.
+Status reason_of(espeak_ng_STATUS status) {
+    if ((status & ENS_GROUP_MASK) == ENS_GROUP_ERRNO)
+        return Status::from_errno(static_cast<int>(status), {});
+    char message[512] = {};
+    espeak_ng_GetStatusCodeMessage(status, message, sizeof message);
+    return Status::failure({}, message);
+}
+
+// What a failed call of the synthesiser tells the reader.
+SpeechOutcome outcome_of(espeak_ng_STATUS status) {
+    if (status == ENS_OK)
+        return {};
+    if (status == ENS_AUDIO_ERROR)
+        return {SpeechFailure::no_sound_device, reason_of(status)};
+    if (status == ENS_VOICE_NOT_FOUND)
+        return {SpeechFailure::no_voice, reason_of(status)};
+    if (status == ENOMEM)
+        return {SpeechFailure::out_of_memory, reason_of(status)};
+    return {SpeechFailure::not_said, reason_of(status)};
+}
+
 // The sound library reports a missing device on the standard error stream,
 // in many lines, before the synthesiser returns its own status. The status
 // is what the front ends tell the reader, so those lines are held back for
 // the time the device is being opened and used.
 class QuietErrorStream {
   public:
-    QuietErrorStream() : saved_(dup(STDERR_FILENO)) {
+    QuietErrorStream() : saved_(fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 3)) {
         const int null = open("/dev/null", O_WRONLY | O_CLOEXEC);
-        if (saved_ >= 0 && null >= 0)
-            dup2(null, STDERR_FILENO);
+        if (saved_ >= 0 && null >= 0 && dup2(null, STDERR_FILENO) < 0) {
+            // The stream stays as it was; there is nothing to put back.
+            close(saved_);
+            saved_ = -1;
+        }
         if (null >= 0)
             close(null);
     }
     ~QuietErrorStream() {
-        if (saved_ >= 0) {
-            dup2(saved_, STDERR_FILENO);
-            close(saved_);
+        if (saved_ < 0)
+            return;
+        // A signal may cut the call short; the stream must not stay silenced.
+        while (dup2(saved_, STDERR_FILENO) < 0 && errno == EINTR) {
         }
+        close(saved_);
     }
     QuietErrorStream(const QuietErrorStream&) = delete;
     QuietErrorStream& operator=(const QuietErrorStream&) = delete;
@@ -90,7 +118,8 @@ class Synthesiser {
     }
 
     std::mutex& lock() { return lock_; }
-    bool has_voice() const { return voice_; }
+    // Why there is no voice to speak with; success when there is one.
+    const SpeechOutcome& voice() const { return voice_; }
 
     // Readies the output: samples into `sink`, or the sound device when
     // `sink` is null.
@@ -122,9 +151,13 @@ class Synthesiser {
     Synthesiser() {
         espeak_ng_InitializePath(nullptr);
         espeak_ng_ERROR_CONTEXT context = nullptr;
-        const bool initialised = espeak_ng_Initialize(&context) == ENS_OK;
+        espeak_ng_STATUS status = espeak_ng_Initialize(&context);
         espeak_ng_ClearErrorContext(&context);
-        voice_ = initialised && espeak_ng_SetVoiceByName(kEnglishVoice) == ENS_OK;
+        if (status == ENS_OK)
+            status = espeak_ng_SetVoiceByName(kEnglishVoice);
+        // Whatever stops the set-up, the voice is missing; its reason goes along.
+        if (status != ENS_OK)
+            voice_ = {SpeechFailure::no_voice, reason_of(status)};
     }
 
     // Speech that found no device stays queued and would come out in front
@@ -136,7 +169,7 @@ class Synthesiser {
     }
 
     std::mutex lock_;
-    bool voice_ = false;
+    SpeechOutcome voice_;
 };
 
 void put_le(std::string& out, uint32_t value, int bytes) {
@@ -153,19 +186,23 @@ SpeechOutcome synthesise(std::string_view text, SpeechSound& sound) {
     const SpeechPieces said = speech_pieces(text);
     Synthesiser& synthesiser = Synthesiser::instance();
     const std::lock_guard<std::mutex> hold(synthesiser.lock());
-    if (!synthesiser.has_voice())
-        return {SpeechFailure::no_voice, {}};
+    if (!synthesiser.voice().ok())
+        return synthesiser.voice();
     SoundSink sink{sound};
     espeak_ng_STATUS status = Synthesiser::open_output(&sink);
     if (status == ENS_OK)
         status = Synthesiser::say(joined(said.pieces), &sink);
     sound.sample_rate = espeak_ng_GetSampleRate();
-    if (sink.out_of_memory || status == ENOMEM) {
+    if (sink.out_of_memory) {
         sound = {};
-        return {SpeechFailure::out_of_memory, {}};
+        return {SpeechFailure::out_of_memory, Status::from_errno(ENOMEM, {})};
     }
-    if (status != ENS_OK || sound.samples.empty() || sound.sample_rate <= 0)
-        return {SpeechFailure::no_voice, {}};
+    if (status != ENS_OK) {
+        sound = {};
+        return outcome_of(status);
+    }
+    if (sound.samples.empty() || sound.sample_rate <= 0)
+        return {SpeechFailure::no_voice, {}};  // a voice that makes no sound is none
     SpeechOutcome outcome;
     outcome.words_left_out = said.words_left_out;
     return outcome;
@@ -177,8 +214,8 @@ SpeechOutcome speak(std::string_view text, const StopRequested& stop_requested) 
     const SpeechPieces said = speech_pieces(text);
     Synthesiser& synthesiser = Synthesiser::instance();
     const std::lock_guard<std::mutex> hold(synthesiser.lock());
-    if (!synthesiser.has_voice())
-        return {SpeechFailure::no_voice, {}};
+    if (!synthesiser.voice().ok())
+        return synthesiser.voice();
     SpeechOutcome outcome;
     outcome.words_left_out = said.words_left_out;
     QuietErrorStream quiet;
@@ -190,12 +227,8 @@ SpeechOutcome speak(std::string_view text, const StopRequested& stop_requested) 
         }
         status = Synthesiser::say(said.pieces[i], nullptr);
     }
-    if (status == ENS_AUDIO_ERROR)
-        return {SpeechFailure::no_sound_device, {}};
-    if (status == ENOMEM)
-        return {SpeechFailure::out_of_memory, {}};
     if (status != ENS_OK)
-        return {SpeechFailure::no_voice, {}};
+        return outcome_of(status);
     return outcome;
 }
 

@@ -16,6 +16,7 @@ enum class SpeechFailure {
     nothing_to_say,   // the text holds no letter
     no_voice,         // the synthesiser or its English voice data is not installed
     no_sound_device,  // nothing to play the speech on
+    not_said,         // the synthesiser stopped with an error; `status` gives its words
     not_written,      // the WAV file could not be written; `status` says why
     out_of_memory,    // the sound did not fit in memory
 };

@@ -10,6 +10,9 @@ inline constexpr ScriptedText kNoSoundDevice = {"Нет звукового ус�
 inline constexpr ScriptedText kNoEnglishVoice = {
     "Синтезатор речи или его английский голос не установлен (пакет espeak-ng-data).",
     "Sintezator rechi ili ego anglijskij golos ne ustanovlen (paket espeak-ng-data)."};
+// Followed by the synthesiser's own words on what stopped it.
+inline constexpr ScriptedText kSpeechFailed = {"Синтезатор речи не смог произнести текст: ",
+                                               "Sintezator rechi ne smog proiznesti tekst: "};
 inline constexpr ScriptedText kNothingToSay = {"Нечего произнести: нет английского слова.",
                                                "Nechego proiznesti: net anglijskogo slova."};
 inline constexpr ScriptedText kSpeechOutOfMemory = {"Не хватило памяти, чтобы произнести текст.",

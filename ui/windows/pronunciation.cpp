@@ -67,8 +67,12 @@ void Pronunciation::report(const speech::SpeechOutcome& outcome, QStatusBar* sta
             text = text_in(texts::kNoSoundDevice, script_);
             break;
         case speech::SpeechFailure::no_voice:
-        case speech::SpeechFailure::not_written:
             text = text_in(texts::kNoEnglishVoice, script_);
+            break;
+        case speech::SpeechFailure::not_said:
+        case speech::SpeechFailure::not_written:  // the window only speaks; no file is written
+            text = text_in(texts::kSpeechFailed, script_) +
+                   QString::fromLocal8Bit(QByteArray::fromStdString(outcome.status.reason()));
             break;
         case speech::SpeechFailure::out_of_memory:
             text = text_in(texts::kSpeechOutOfMemory, script_);
