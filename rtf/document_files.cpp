@@ -10,6 +10,8 @@
 
 #include <QFile>
 
+#include <cerrno>
+#include <new>
 #include <string>
 
 namespace vorna::rtf {
@@ -40,20 +42,27 @@ Status load_document_file(const QString& path, QTextDocument& document,
                           const std::function<void()>& between_pieces) {
     // Only a regular file: a FIFO or a device would hold the windows until
     // something is written to it, or never end.
+    const std::string name = QFile::encodeName(path).toStdString();
     std::string bytes;
-    if (Status read = read_whole_file(QFile::encodeName(path).toStdString(), bytes); !read) {
+    if (Status read = read_whole_file(name, bytes); !read)
         return read;
-    }
     const QByteArray content =
         QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
     if (content.startsWith("{\\rtf")) {
-        read_rtf(content, document, between_pieces);
-    } else {
-        const bool undo_enabled = document.isUndoRedoEnabled();
-        document.setUndoRedoEnabled(false);
-        document.setPlainText(decode_plain_text(bytes));
-        document.setUndoRedoEnabled(undo_enabled);
+        // A document cut short where memory ran out is no document loaded.
+        if (Status read = read_rtf(content, document, between_pieces); !read)
+            return Status::from_errno(read.error_number(), name);
+        return {};
     }
+    const bool undo_enabled = document.isUndoRedoEnabled();
+    document.setUndoRedoEnabled(false);
+    try {
+        document.setPlainText(decode_plain_text(bytes));
+    } catch (const std::bad_alloc&) {
+        document.setUndoRedoEnabled(undo_enabled);
+        return Status::from_errno(ENOMEM, name);
+    }
+    document.setUndoRedoEnabled(undo_enabled);
     return {};
 }
 

@@ -13,8 +13,9 @@ namespace vorna::rtf {
 // RTF, any other file as plain text (UTF-8 when it is valid UTF-8, otherwise
 // Windows-1251). The whole content of `document` is replaced. A file that
 // cannot be read or is not a regular file gives its reason and leaves the
-// document untouched. `between_pieces` is handed to the RTF reader (see
-// read_rtf).
+// document untouched; one that memory runs out on gives ENOMEM, and the
+// document then holds only part of it. `between_pieces` is handed to the RTF
+// reader (see read_rtf).
 Status load_document_file(const QString& path, QTextDocument& document,
                           const std::function<void()>& between_pieces = {});
 

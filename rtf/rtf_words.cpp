@@ -1,78 +1,61 @@
 #include "rtf/rtf_words.h"
 
 #include <unordered_map>
+#include <utility>
 
 namespace vorna::rtf {
 namespace {
 
-using WordTable = std::unordered_map<std::string_view, Word>;
+using WordTable = std::unordered_map<std::string_view, ControlWord>;
 
 WordTable make_word_table() {
     WordTable table{
-        {"rtf", Word::Rtf},
-        {"ansi", Word::Ansi},
-        {"ansicpg", Word::AnsiCodePage},
-        {"mac", Word::Mac},
-        {"pc", Word::Pc},
-        {"pca", Word::Pca},
-        {"deff", Word::DefaultFont},
-        {"fonttbl", Word::FontTable},
-        {"colortbl", Word::ColourTable},
-        {"f", Word::Font},
-        {"fcharset", Word::FontCharset},
-        {"cpg", Word::FontCodePage},
-        {"red", Word::Red},
-        {"green", Word::Green},
-        {"blue", Word::Blue},
-        {"plain", Word::Plain},
-        {"b", Word::Bold},
-        {"i", Word::Italic},
-        {"ul", Word::Underline},
-        {"uld", Word::Underline},
-        {"uldash", Word::Underline},
-        {"uldashd", Word::Underline},
-        {"uldashdd", Word::Underline},
-        {"uldb", Word::Underline},
-        {"ulth", Word::Underline},
-        {"ulw", Word::Underline},
-        {"ulwave", Word::Underline},
-        {"ulhwave", Word::Underline},
-        {"ululdbwave", Word::Underline},
-        {"ulldash", Word::Underline},
-        {"ulthd", Word::Underline},
-        {"ulthdash", Word::Underline},
-        {"ulnone", Word::UnderlineNone},
-        {"strike", Word::Strike},
-        {"striked", Word::Strike},
-        {"fs", Word::FontSize},
-        {"cf", Word::Colour},
-        {"par", Word::Paragraph},
-        {"pard", Word::ParagraphDefaults},
-        {"line", Word::Line},
-        {"tab", Word::Tab},
-        {"cell", Word::Cell},
-        {"nestcell", Word::Cell},
-        {"row", Word::Row},
-        {"u", Word::Unicode},
-        {"uc", Word::UnicodeSkip},
-        {"bin", Word::Binary},
-        {"fldrslt", Word::FieldResult},
-        {"emdash", Word::EmDash},
-        {"endash", Word::EnDash},
-        {"bullet", Word::Bullet},
-        {"lquote", Word::LeftQuote},
-        {"rquote", Word::RightQuote},
-        {"ldblquote", Word::LeftDoubleQuote},
-        {"rdblquote", Word::RightDoubleQuote},
-        {"emspace", Word::EmSpace},
-        {"enspace", Word::EnSpace},
-        {"qmspace", Word::QuarterEmSpace},
-        {"zwj", Word::ZeroWidthJoiner},
-        {"zwnj", Word::ZeroWidthNonJoiner},
-        {"zwbo", Word::ZeroWidthBreak},
-        {"ltrmark", Word::LeftToRightMark},
-        {"rtlmark", Word::RightToLeftMark},
+        {"rtf", {Word::rtf}},
+        {"ansi", {Word::code_page, 1252}},
+        {"mac", {Word::code_page, 10000}},
+        {"pc", {Word::code_page, 437}},
+        {"pca", {Word::code_page, 850}},
+        {"ansicpg", {Word::ansi_code_page}},
+        {"deff", {Word::default_font}},
+        {"fonttbl", {Word::font_table}},
+        {"colortbl", {Word::colour_table}},
+        {"f", {Word::font}},
+        {"fcharset", {Word::font_charset}},
+        {"cpg", {Word::font_code_page}},
+        {"red", {Word::red}},
+        {"green", {Word::green}},
+        {"blue", {Word::blue}},
+        {"plain", {Word::plain}},
+        {"b", {Word::bold}},
+        {"i", {Word::italic}},
+        {"ulnone", {Word::underline_none}},
+        {"strike", {Word::strike}},
+        {"striked", {Word::strike}},
+        {"fs", {Word::font_size}},
+        {"cf", {Word::colour}},
+        {"par", {Word::paragraph}},
+        {"pard", {Word::paragraph_defaults}},
+        {"row", {Word::paragraph}},
+        {"u", {Word::unicode}},
+        {"uc", {Word::unicode_skip}},
+        {"fldrslt", {Word::field_result}},
     };
+    // Every kind of underline is shown as the one the boxes have.
+    for (std::string_view name :
+         {"ul", "uld", "uldash", "uldashd", "uldashdd", "uldb", "ulth", "ulw", "ulwave", "ulhwave",
+          "ululdbwave", "ulldash", "ulthd", "ulthdash"}) {
+        table.emplace(name, ControlWord{Word::underline});
+    }
+    // Words that stand for one character.
+    const std::pair<std::string_view, char16_t> characters[] = {
+        {"line", 0x2028},    {"tab", u'\t'},        {"cell", u'\t'},       {"nestcell", u'\t'},
+        {"emdash", 0x2014},  {"endash", 0x2013},    {"bullet", 0x2022},    {"lquote", 0x2018},
+        {"rquote", 0x2019},  {"ldblquote", 0x201C}, {"rdblquote", 0x201D}, {"emspace", 0x2003},
+        {"enspace", 0x2002}, {"qmspace", 0x2005},   {"zwj", 0x200D},       {"zwnj", 0x200C},
+        {"zwbo", 0x200B},    {"ltrmark", 0x200E},   {"rtlmark", 0x200F},
+    };
+    for (const auto& [name, character] : characters)
+        table.emplace(name, ControlWord{Word::character, character});
     // Destinations that hold no document text (or text that is not the body's):
     // pictures, objects, document properties, headers and footers, notes,
     // list and style definitions, field instructions.
@@ -164,17 +147,17 @@ WordTable make_word_table() {
                                   "xe",
                                   "xmlnstbl",
                                   "xmlopen"}) {
-        table.emplace(name, Word::SkippedDestination);
+        table.emplace(name, ControlWord{Word::skipped_destination});
     }
     return table;
 }
 
 }  // namespace
 
-Word word_of(std::string_view name) {
+ControlWord word_of(std::string_view name) {
     static const WordTable table = make_word_table();
     auto found = table.find(name);
-    return found == table.end() ? Word::Unknown : found->second;
+    return found == table.end() ? ControlWord{} : found->second;
 }
 
 }  // namespace vorna::rtf

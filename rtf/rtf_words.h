@@ -4,66 +4,51 @@
 
 namespace vorna::rtf {
 
-// The control words the reader acts on. Every other word is ignored.
+// What a control word the reader acts on means. Every other word is ignored.
 enum class Word {
-    Unknown,
+    unknown,
     // document and tables
-    Rtf,
-    Ansi,
-    AnsiCodePage,
-    Mac,
-    Pc,
-    Pca,
-    DefaultFont,
-    FontTable,
-    ColourTable,
-    Font,
-    FontCharset,
-    FontCodePage,
-    Red,
-    Green,
-    Blue,
+    rtf,
+    code_page,  // a document code page of its own: \ansi, \mac, \pc, \pca
+    ansi_code_page,
+    default_font,
+    font_table,
+    colour_table,
+    font,
+    font_charset,
+    font_code_page,
+    red,
+    green,
+    blue,
     // character formatting
-    Plain,
-    Bold,
-    Italic,
-    Underline,
-    UnderlineNone,
-    Strike,
-    FontSize,
-    Colour,
+    plain,
+    bold,
+    italic,
+    underline,
+    underline_none,
+    strike,
+    font_size,
+    colour,
     // text
-    Paragraph,
-    ParagraphDefaults,
-    Line,
-    Tab,
-    Cell,
-    Row,
-    Unicode,
-    UnicodeSkip,
-    Binary,
+    paragraph,
+    paragraph_defaults,
+    character,  // one character of its own: \line, \tab, \emdash, \zwj ...
+    unicode,
+    unicode_skip,
     // destinations whose content is shown: fields keep their result text
-    FieldResult,
+    field_result,
     // destinations never shown
-    SkippedDestination,
-    // single characters
-    EmDash,
-    EnDash,
-    Bullet,
-    LeftQuote,
-    RightQuote,
-    LeftDoubleQuote,
-    RightDoubleQuote,
-    EmSpace,
-    EnSpace,
-    QuarterEmSpace,
-    ZeroWidthJoiner,
-    ZeroWidthNonJoiner,
-    ZeroWidthBreak,
-    LeftToRightMark,
-    RightToLeftMark,
+    skipped_destination,
 };
 
-Word word_of(std::string_view name);
+// A control word as the reader sees it: its meaning, and for words that stand
+// for one character or one code page, that character (a UTF-16 code unit) or
+// code page.
+struct ControlWord {
+    Word word = Word::unknown;
+    int value = 0;
+};
+
+ControlWord word_of(std::string_view name);
 
 }  // namespace vorna::rtf

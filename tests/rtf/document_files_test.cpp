@@ -10,6 +10,7 @@
 #include <sys/stat.h>
 
 #include <cerrno>
+#include <new>
 
 #include "../core/failing_calls.h"
 
@@ -67,6 +68,27 @@ TEST_F(document_files, loadsRtfByItsOpeningElsePlainTextAndLeavesUnreadableOnesA
     ASSERT_EQ(mkfifo(QFile::encodeName(path("fifo")).constData(), 0600), 0);
     EXPECT_FALSE(load_document_file(path("fifo"), document));
     EXPECT_EQ(document.toPlainText(), QStringLiteral("keep me"));
+}
+
+TEST_F(document_files, aDocumentThatMemoryRunsOutOnIsNoDocumentLoaded) {
+    QByteArray rtf = "{\\rtf1 ";
+    for (int i = 0; i < 4000; ++i)
+        rtf += "{\\b word} \\par\n";
+    const QString name = write("big.rtf", rtf + "}");
+    QTextDocument document;
+    int pieces = 0;
+    const auto run_out_at_the_second_piece = [&pieces] {
+        if (++pieces == 2)
+            throw std::bad_alloc();
+    };
+    const Status status = load_document_file(name, document, run_out_at_the_second_piece);
+    EXPECT_EQ(status.error_number(), ENOMEM);
+    EXPECT_EQ(status.path(), QFile::encodeName(name).toStdString());
+    EXPECT_EQ(pieces, 2);
+    EXPECT_LT(document.blockCount(), 4000);  // the reader stopped there
+    // The same document read with memory to spare loads whole.
+    ASSERT_TRUE(load_document_file(name, document, [] {}));
+    EXPECT_EQ(document.blockCount(), 4001);
 }
 
 TEST_F(document_files, saveWritesRtfWhateverTheNameOrLeavesTheTargetAlone) {

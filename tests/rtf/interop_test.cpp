@@ -31,7 +31,7 @@ TextRun run_with(const QTextDocument& document, const QString& needle) {
 void read_libreoffice_file(const char* name, QTextDocument& document) {
     QFile file(QStringLiteral(VORNA_TEST_DATA_DIR "/rtf/libreoffice/") + name);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name;
-    read_rtf(file.readAll(), document);
+    ASSERT_TRUE(read_rtf(file.readAll(), document)) << name;
 }
 
 TEST(rtf_interop, libreOfficeDocumentsKeepTheirTextAndFormats) {
@@ -96,7 +96,7 @@ TEST(rtf_interop, readersThatSkipUnicodeEscapesShowTheCodePageFallback) {
     ASSERT_FALSE(rtf.contains(QStringLiteral("\\u1")));
 
     QTextDocument fallback_only;
-    read_rtf(rtf.toLatin1(), fallback_only);
+    ASSERT_TRUE(read_rtf(rtf.toLatin1(), fallback_only));
     EXPECT_EQ(fallback_only.toPlainText(), QStringLiteral("Привет, Ёжик: caf? № 5 — ?? ??"));
 }
 

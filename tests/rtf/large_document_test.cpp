@@ -53,14 +53,14 @@ QStringList font_names(const QTextDocument& document, bool shown = false) {
 TEST(rtf_reader, a_document_read_in_pieces_is_the_document_read_at_once_and_keeps_its_fonts) {
     QByteArray rtf = varied_document(3000);
     QTextDocument at_once;
-    read_rtf(rtf, at_once);
+    ASSERT_TRUE(read_rtf(rtf, at_once));
     QTextDocument in_pieces;
     int pauses = 0;
-    read_rtf(rtf, in_pieces, [&] {
+    ASSERT_TRUE(read_rtf(rtf, in_pieces, [&] {
         ++pauses;
         // Between pieces the document is whole and may be looked at.
         EXPECT_TRUE(in_pieces.lastBlock().isValid());
-    });
+    }));
     EXPECT_GT(pauses, 3);
     EXPECT_EQ(in_pieces.toRawText(), at_once.toRawText());
     EXPECT_EQ(testing::paragraphs_of(in_pieces), testing::paragraphs_of(at_once));
@@ -74,7 +74,7 @@ TEST(rtf_reader, a_document_read_in_pieces_is_the_document_read_at_once_and_keep
     EXPECT_LT(QSet<QString>(shown.begin(), shown.end()).size(), 300);
 
     QTextDocument reopened;
-    read_rtf(write_rtf(at_once), reopened);
+    ASSERT_TRUE(read_rtf(write_rtf(at_once), reopened));
     EXPECT_EQ(reopened.toRawText(), at_once.toRawText());
     EXPECT_EQ(font_names(reopened), names);
 
@@ -83,7 +83,7 @@ TEST(rtf_reader, a_document_read_in_pieces_is_the_document_read_at_once_and_keep
     for (int i = 0; i <= 1000; ++i)
         rtf += "{\\f" + QByteArray::number(i) + " x}";
     QTextDocument document;
-    read_rtf(rtf + "}", document);
+    ASSERT_TRUE(read_rtf(rtf + "}", document));
     EXPECT_EQ(document.lastBlock().text().size(), 1001);
     QTextCursor cursor(&document);
     cursor.movePosition(QTextCursor::End);

@@ -13,7 +13,7 @@ namespace {
 
 QString text_of(const char* rtf) {
     QTextDocument document;
-    read_rtf(QByteArray(rtf), document);
+    EXPECT_TRUE(read_rtf(QByteArray(rtf), document));
     return document.toRawText().replace(QChar::ParagraphSeparator, QChar(u'\n'));
 }
 
@@ -80,12 +80,12 @@ TEST(rtf_reader, aWordProcessorsMarksTranslateAsTyped) {
 TEST(rtf_reader, groupsScopeTheCharacterFormat) {
     QTextDocument document;
     document.setDefaultFont(QFont(QStringLiteral("DejaVu Serif"), 11));  // the box's font
-    read_rtf(
+    ASSERT_TRUE(read_rtf(
         R"({\rtf1{\fonttbl{\f0 DejaVu Sans;}{\f1\froman{\*\panose 0}DejaVu Serif;}})"
         R"({\colortbl;\red255\green0\blue0;\red0\green0\blue255;})"
         R"(\f0\fs20 a{\b b{\i c}}\ul d\ulnone e\strike f\strike0\b g\b0 {\f1\fs31\cf1 h}{\cf2 i})"
         R"(\plain j\ul k\ul0 l})",
-        document);
+        document));
     const auto paragraphs = testing::paragraphs_of(document);
     QStringList runs;
     for (const testing::TextRun& run : paragraphs.at(0))
