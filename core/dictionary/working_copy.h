@@ -28,7 +28,6 @@ class WorkingCopy {
     // Deletes the file.
     void remove() { file_.remove(); }
 
-    bool in_memory() const { return in_memory_; }
     const std::string& path() const { return file_.path(); }
 
   private:

@@ -12,10 +12,10 @@ namespace vorna {
 
 namespace {
 
-enum SlotState : int { kFree, kFilling, kFile, kFolder };
+enum class SlotState : int { free, filling, file, folder };
 
 struct Slot {
-    std::atomic<int> state{kFree};
+    std::atomic<SlotState> state{SlotState::free};
     char path[PATH_MAX];
 };
 
@@ -27,17 +27,18 @@ constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGPIPE, SIGXFSZ};
 std::array<Slot, kSlots> registry;
 std::atomic<bool> handlers_installed{false};
 
-static_assert(std::atomic<int>::is_always_lock_free, "the handler may use only lock-free atomics");
+static_assert(std::atomic<SlotState>::is_always_lock_free,
+              "the handler may use only lock-free atomics");
 
 // Only async-signal-safe calls from here on: unlink, rmdir, signal, raise.
 void remove_and_reraise(int signal_number) {
     for (Slot& slot : registry) {
-        if (slot.state.load(std::memory_order_acquire) == kFile)
+        if (slot.state.load(std::memory_order_acquire) == SlotState::file)
             unlink(slot.path);
     }
     // Folders after their files; the newest first, for folders inside folders.
     for (std::size_t i = kSlots; i-- > 0;) {
-        if (registry[i].state.load(std::memory_order_acquire) == kFolder)
+        if (registry[i].state.load(std::memory_order_acquire) == SlotState::folder)
             rmdir(registry[i].path);
     }
     signal(signal_number, SIG_DFL);
@@ -66,11 +67,12 @@ RemoveOnSignal::RemoveOnSignal(const std::string& path, Kind kind) {
     if (path.size() >= PATH_MAX)
         return;
     for (std::size_t i = 0; i < kSlots; ++i) {
-        int expected = kFree;
-        if (!registry[i].state.compare_exchange_strong(expected, kFilling))
+        SlotState expected = SlotState::free;
+        if (!registry[i].state.compare_exchange_strong(expected, SlotState::filling))
             continue;
         std::memcpy(registry[i].path, path.c_str(), path.size() + 1);
-        registry[i].state.store(kind == Kind::file ? kFile : kFolder, std::memory_order_release);
+        registry[i].state.store(kind == Kind::file ? SlotState::file : SlotState::folder,
+                                std::memory_order_release);
         slot_ = static_cast<int>(i);
         install_handlers();
         return;
@@ -89,7 +91,8 @@ RemoveOnSignal& RemoveOnSignal::operator=(RemoveOnSignal&& other) noexcept {
 void RemoveOnSignal::release() {
     if (slot_ < 0)
         return;
-    registry[static_cast<std::size_t>(slot_)].state.store(kFree, std::memory_order_release);
+    registry[static_cast<std::size_t>(slot_)].state.store(SlotState::free,
+                                                          std::memory_order_release);
     slot_ = -1;
 }
 

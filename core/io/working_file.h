@@ -29,7 +29,6 @@ class WorkingFile {
     // Removes the file and closes it.
     void remove();
 
-    bool is_open() const { return descriptor_ >= 0; }
     int descriptor() const { return descriptor_; }
     const std::string& path() const { return path_; }
 
