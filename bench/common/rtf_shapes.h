@@ -4,7 +4,7 @@
 
 namespace vorna::bench {
 
-// RTF documents of shapes that once made loading slow: many short runs of
+// RTF documents of shapes that are slow to load: many short runs of
 // alternating format in one paragraph, many empty paragraphs, many fonts.
 // Each takes how many times its pattern repeats.
 

@@ -5,7 +5,7 @@
 // long the main window takes to open it from a file into RTF1, to take it
 // from the clipboard, and to translate it with either command into RTF2 and
 // show the result; and how long it takes to open RTF documents of shapes
-// that once froze the window; for each, the longest wait of the event loop,
+// that are slow to load; for each, the longest wait of the event loop,
 // and for the translations also the longest after the result is shown. Run
 // it with QT_QPA_PLATFORM=offscreen or under Xvfb.
 #include <QAction>
