@@ -138,9 +138,16 @@ Status load_box_file(const QString& path, const QTextEdit& box,
         copy_settings(*model, document.get());
         document->setUndoRedoEnabled(false);
         if (bytes.compare(0, 5, "{\\rtf") == 0) {
-            rtf::read_rtf(
-                QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size())),
-                *document);
+            // A document cut short where memory ran out is no document loaded.
+            if (const Status whole = rtf::read_rtf(
+                    QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size())),
+                    *document);
+                !whole.ok()) {
+                read =
+                    Status::from_errno(whole.error_number(), QFile::encodeName(path).toStdString());
+                document.reset();
+                return;
+            }
             keep_rtf_formatting(*document);
         } else {
             document->setPlainText(rtf::decode_plain_text(bytes));
