@@ -13,6 +13,7 @@
 #include "cmdline/option_loop.h"
 #include "core/io/file_bytes.h"
 #include "core/io/file_calls.h"
+#include "core/io/file_descriptor.h"
 
 namespace vorna::cmdline {
 
@@ -26,15 +27,13 @@ Status occupy_closed_standard_descriptors() {
     for (int descriptor = 0; descriptor <= 2; ++descriptor) {
         if (fcntl(descriptor, F_GETFD) != -1 || errno != EBADF)
             continue;
-        const int taken = open("/dev/null", descriptor == 0 ? O_WRONLY : O_RDONLY);
-        if (taken < 0)
+        FileDescriptor taken(open("/dev/null", descriptor == 0 ? O_WRONLY : O_RDONLY));
+        if (!taken.is_open())
             return Status::from_errno(errno, "/dev/null");
-        if (taken != descriptor) {
-            const bool moved = dup2(taken, descriptor) == descriptor;
-            const int error = errno;
-            close(taken);
-            if (!moved)
-                return Status::from_errno(error, "/dev/null");
+        if (taken.get() == descriptor) {
+            taken.release();  // it is the standard descriptor now, and stays open
+        } else if (dup2(taken.get(), descriptor) != descriptor) {
+            return Status::from_errno(errno, "/dev/null");
         }
     }
     return {};

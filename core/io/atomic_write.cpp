@@ -77,16 +77,14 @@ Status PendingFile::prepare(const std::string& target, std::string_view bytes, F
     // A new file gets what any new file gets (0666 less the umask); a replaced
     // one keeps its own permissions, set below.
     for (int attempt = 0; attempt < 4 && !temporary_file_.is_open(); ++attempt) {
-        int created = -1;
-        if (Status status =
-                create_unique_file(stem, like != nullptr ? 0600 : 0666, temporary_, created);
+        if (Status status = create_unique_file(stem, like != nullptr ? 0600 : 0666, temporary_,
+                                               temporary_file_);
             !status.ok()) {
             temporary_.clear();
             return Status::from_errno(status.error_number(), target);
         }
-        temporary_file_.reset(created);
         // Taken for a stale one by another process meanwhile: not ours.
-        if (!claim_new_file(created, temporary_))
+        if (!claim_new_file(temporary_file_.get(), temporary_))
             temporary_file_.reset();
     }
     if (!temporary_file_.is_open()) {

@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <filesystem>
 #include <system_error>
+#include <utility>
 
 #include "core/io/unique_file.h"
 #include "core/io/work_folder.h"
@@ -19,8 +20,8 @@ namespace vorna {
 
 namespace {
 
-int open_folder(const std::string& path) {
-    return open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+FileDescriptor open_folder(const std::string& path) {
+    return FileDescriptor(open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
 }
 
 // A folder of ours whose lock nobody holds belonged to a process that no
@@ -39,14 +40,11 @@ void clear_stale_folders(const std::string& base, const std::string& prefix) {
             status.st_uid != geteuid()) {
             continue;
         }
-        const int lock = open_folder(folder);
-        if (lock < 0)
-            continue;
-        if (flock(lock, LOCK_EX | LOCK_NB) == 0) {
+        const FileDescriptor lock = open_folder(folder);
+        if (lock.is_open() && flock(lock.get(), LOCK_EX | LOCK_NB) == 0) {
             clear_stale_work_files(folder);
             rmdir(folder.c_str());
         }
-        close(lock);
     }
     closedir(listing);
 }
@@ -67,17 +65,15 @@ Status PrivateFolder::create(const std::string& prefix, const std::string& base)
         std::string pattern = base + "/" + prefix + "XXXXXX";
         if (mkdtemp(pattern.data()) == nullptr)
             return Status::from_errno(errno, base + "/" + prefix + "XXXXXX");
-        const int lock = open_folder(pattern);
+        FileDescriptor lock = open_folder(pattern);
         struct stat status {};
-        if (lock >= 0 && flock(lock, LOCK_EX | LOCK_NB) == 0 && fstat(lock, &status) == 0 &&
-            status.st_nlink > 0) {
+        if (lock.is_open() && flock(lock.get(), LOCK_EX | LOCK_NB) == 0 &&
+            fstat(lock.get(), &status) == 0 && status.st_nlink > 0) {
             path_ = std::move(pattern);
-            lock_ = lock;
+            lock_ = std::move(lock);
             on_signal_ = RemoveOnSignal(path_, RemoveOnSignal::Kind::folder);
             return {};
         }
-        if (lock >= 0)
-            close(lock);
     }
     return Status::from_errno(EBUSY, base + "/" + prefix + "XXXXXX");
 }
@@ -90,8 +86,7 @@ void PrivateFolder::remove() {
     std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
                                  std::filesystem::perm_options::add, ignored);
     std::filesystem::remove_all(path_, ignored);
-    close(lock_);
-    lock_ = -1;
+    lock_.reset();
     path_.clear();
 }
 

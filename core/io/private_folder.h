@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/io/file_descriptor.h"
 #include "core/io/signal_cleanup.h"
 #include "core/io/status.h"
 
@@ -35,7 +36,7 @@ class PrivateFolder {
 
   private:
     std::string path_;
-    int lock_ = -1;
+    FileDescriptor lock_;
     RemoveOnSignal on_signal_;
 };
 

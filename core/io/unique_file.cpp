@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <random>
 #include <string_view>
+#include <utility>
 
 namespace vorna {
 
@@ -27,13 +28,16 @@ std::string random_suffix() {
 }  // namespace
 
 Status create_unique_file(const std::string& stem, mode_t mode, std::string& path,
-                          int& descriptor) {
+                          FileDescriptor& file) {
     // 62^6 names: a clash is rare, a hundred in a row means something else.
     for (int attempt = 0; attempt < 100; ++attempt) {
         path = stem + random_suffix();
-        descriptor = open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
-        if (descriptor >= 0)
+        FileDescriptor created(
+            open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode));
+        if (created.is_open()) {
+            file = std::move(created);
             return {};
+        }
         if (errno != EEXIST)
             return Status::from_errno(errno, path);
     }

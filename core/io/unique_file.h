@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "core/io/file_descriptor.h"
 #include "core/io/status.h"
 
 namespace vorna {
@@ -12,8 +13,9 @@ namespace vorna {
 // open for reading and writing. It is never an existing file and never
 // reached through a link (O_CREAT | O_EXCL | O_NOFOLLOW), so a name planted
 // in a shared folder cannot redirect the write. `mode` is filtered by the
-// umask as for any new file.
-Status create_unique_file(const std::string& stem, mode_t mode, std::string& path, int& descriptor);
+// umask as for any new file. `file` holds it on success.
+Status create_unique_file(const std::string& stem, mode_t mode, std::string& path,
+                          FileDescriptor& file);
 
 // Gives the file `existing` a second name (a hard link): `stem` followed by
 // six random letters and digits, in the same folder.

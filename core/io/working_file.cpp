@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <utility>
 
 #include "core/io/unique_file.h"
 
@@ -32,17 +33,13 @@ bool claim(int descriptor, const std::string& path) {
 // Removes `path` when it is a regular file whose lock nobody holds. True when
 // the name is free now.
 bool remove_if_stale(const std::string& path) {
-    const int descriptor = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    if (descriptor < 0)
+    const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    if (!file.is_open())
         return errno == ENOENT;
     struct stat status {};
-    bool removed = false;
-    if (fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode) &&
-        flock(descriptor, LOCK_EX | LOCK_NB) == 0 && names_the_same_file(descriptor, path)) {
-        removed = unlink(path.c_str()) == 0;
-    }
-    close(descriptor);
-    return removed;
+    return fstat(file.get(), &status) == 0 && S_ISREG(status.st_mode) &&
+           flock(file.get(), LOCK_EX | LOCK_NB) == 0 && names_the_same_file(file.get(), path) &&
+           unlink(path.c_str()) == 0;
 }
 
 }  // namespace
@@ -52,31 +49,27 @@ Status WorkingFile::open(const std::string& folder, const std::string& name) {
     const std::string fixed = folder + "/" + name;
     // A few rounds: a name freed from a stale file can be taken again at once.
     for (int attempt = 0; attempt < 4; ++attempt) {
-        const int descriptor =
-            ::open(fixed.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, kOwnerOnly);
-        if (descriptor >= 0 && claim(descriptor, fixed)) {
-            descriptor_ = descriptor;
+        FileDescriptor file(
+            ::open(fixed.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, kOwnerOnly));
+        if (file.is_open() && claim(file.get(), fixed)) {
+            file_ = std::move(file);
             path_ = fixed;
             break;
         }
-        if (descriptor >= 0) {
-            close(descriptor);
+        if (file.is_open())
             continue;
-        }
         if (errno != EEXIST)
             return Status::from_errno(errno, fixed);
         if (!remove_if_stale(fixed))
             break;  // a live process holds it, or it is not ours
     }
-    if (descriptor_ < 0) {
+    if (!file_.is_open()) {
         std::string path;
-        int descriptor = -1;
-        if (Status status = create_unique_file(fixed + "-", kOwnerOnly, path, descriptor);
-            !status.ok()) {
+        FileDescriptor file;
+        if (Status status = create_unique_file(fixed + "-", kOwnerOnly, path, file); !status.ok())
             return status;
-        }
-        flock(descriptor, LOCK_EX | LOCK_NB);  // nobody else knows this name yet
-        descriptor_ = descriptor;
+        flock(file.get(), LOCK_EX | LOCK_NB);  // nobody else knows this name yet
+        file_ = std::move(file);
         path_ = std::move(path);
     }
     on_signal_ = RemoveOnSignal(path_, RemoveOnSignal::Kind::file);
@@ -84,14 +77,13 @@ Status WorkingFile::open(const std::string& folder, const std::string& name) {
 }
 
 void WorkingFile::remove() {
-    if (descriptor_ < 0)
+    if (!file_.is_open())
         return;
     // Off the list first: once the name is free another process may take it,
     // and the handler must never remove that one.
     on_signal_.release();
     unlink(path_.c_str());
-    close(descriptor_);
-    descriptor_ = -1;
+    file_.reset();
     path_.clear();
 }
 

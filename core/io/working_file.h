@@ -3,6 +3,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "core/io/file_descriptor.h"
 #include "core/io/signal_cleanup.h"
 #include "core/io/status.h"
 
@@ -29,11 +30,11 @@ class WorkingFile {
     // Removes the file and closes it.
     void remove();
 
-    int descriptor() const { return descriptor_; }
+    int descriptor() const { return file_.get(); }
     const std::string& path() const { return path_; }
 
   private:
-    int descriptor_ = -1;
+    FileDescriptor file_;
     std::string path_;
     RemoveOnSignal on_signal_;
 };

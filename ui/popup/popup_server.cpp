@@ -13,6 +13,8 @@
 #include <cstring>
 #include <memory>
 
+#include "core/io/file_descriptor.h"
+
 namespace vorna::ui {
 
 namespace {
@@ -24,43 +26,34 @@ constexpr int kBacklog = 16;
 class StarterLock {
   public:
     explicit StarterLock(const std::string& path)
-        : fd_(::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600)) {
-        while (fd_ >= 0 && ::flock(fd_, LOCK_EX) != 0) {
-            if (errno != EINTR) {
-                ::close(fd_);
-                fd_ = -1;
-            }
+        : file_(::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600)) {
+        while (file_.is_open() && ::flock(file_.get(), LOCK_EX) != 0) {
+            if (errno != EINTR)
+                file_.reset();
         }
     }
-    ~StarterLock() {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    StarterLock(const StarterLock&) = delete;
-    StarterLock& operator=(const StarterLock&) = delete;
-    bool held() const { return fd_ >= 0; }
+    bool held() const { return file_.is_open(); }
 
   private:
-    int fd_;
+    FileDescriptor file_;
 };
 
-// A listening socket bound at `path`, reachable by this user alone, or -1.
-int listening_socket(const std::string& path) {
+// A listening socket bound at `path`, reachable by this user alone, or none.
+FileDescriptor listening_socket(const std::string& path) {
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
     if (path.size() >= sizeof(address.sun_path))
-        return -1;
+        return {};
     std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    if (fd < 0)
-        return -1;
+    FileDescriptor listener(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
+    if (!listener.is_open())
+        return {};
     // The folder admits no one else, so the moment before chmod is safe.
-    if (::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) != 0 ||
-        ::chmod(path.c_str(), 0600) != 0 || ::listen(fd, kBacklog) != 0) {
-        ::close(fd);
-        return -1;
+    if (::bind(listener.get(), reinterpret_cast<const sockaddr*>(&address), sizeof(address)) != 0 ||
+        ::chmod(path.c_str(), 0600) != 0 || ::listen(listener.get(), kBacklog) != 0) {
+        return {};
     }
-    return fd;
+    return listener;
 }
 
 }  // namespace
@@ -98,13 +91,13 @@ PopupServer::Claim PopupServer::claim(const PopupSocketPlace& place) {
     // Stale (its process is gone) or not to be trusted: replaced either way.
     if (::unlink(place.socket.c_str()) != 0 && errno != ENOENT)
         return Claim::unavailable;
-    const int fd = listening_socket(place.socket);
+    FileDescriptor listener = listening_socket(place.socket);
     struct stat info {};
-    if (fd < 0 || ::lstat(place.socket.c_str(), &info) != 0 || !server_.listen(fd)) {
-        if (fd >= 0)
-            ::close(fd);
+    if (!listener.is_open() || ::lstat(place.socket.c_str(), &info) != 0 ||
+        !server_.listen(listener.get())) {
         return Claim::unavailable;
     }
+    listener.release();  // the server's now
     socket_path_ = place.socket;
     socket_device_ = info.st_dev;
     socket_inode_ = info.st_ino;

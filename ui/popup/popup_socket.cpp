@@ -10,25 +10,11 @@
 #include <cerrno>
 #include <cstring>
 
+#include "core/io/file_descriptor.h"
+
 namespace vorna::ui {
 
 namespace {
-
-// Closes a descriptor when it goes out of scope.
-class Descriptor {
-  public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor() {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return fd_; }
-
-  private:
-    int fd_;
-};
 
 // A folder nobody else may change: this user's, not writable by others.
 Status check_own_folder(const std::string& path, mode_t forbidden_bits) {
@@ -53,33 +39,32 @@ bool fill_address(const std::string& path, sockaddr_un& address) {
     return true;
 }
 
-// A connected socket to the instance, or -1 with `state` saying why not.
-int connect_to_instance(const PopupSocketPlace& place, InstanceState& state) {
+// A connected socket to the instance, or none with `state` saying why not.
+FileDescriptor connect_to_instance(const PopupSocketPlace& place, InstanceState& state) {
     state = InstanceState::none;
     struct stat info {};
     if (::lstat(place.socket.c_str(), &info) != 0)
-        return -1;
+        return {};
     if (!trusted_socket_file(place.socket)) {
         state = InstanceState::untrusted;
-        return -1;
+        return {};
     }
     sockaddr_un address{};
     if (!fill_address(place.socket, address))
-        return -1;
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    if (fd < 0)
-        return -1;
-    if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) != 0) {
-        ::close(fd);
-        return -1;  // refused: the process that made it is gone
+        return {};
+    FileDescriptor connection(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
+    if (!connection.is_open())
+        return {};
+    if (::connect(connection.get(), reinterpret_cast<const sockaddr*>(&address), sizeof(address)) !=
+        0) {
+        return {};  // refused: the process that made it is gone
     }
-    if (!peer_is_this_user(fd)) {
-        ::close(fd);
+    if (!peer_is_this_user(connection.get())) {
         state = InstanceState::untrusted;
-        return -1;
+        return {};
     }
     state = InstanceState::running;
-    return fd;
+    return connection;
 }
 
 bool write_all(int fd, const std::string& bytes) {
@@ -158,17 +143,17 @@ bool peer_is_this_user(int socket_descriptor) {
 
 InstanceState probe_instance(const PopupSocketPlace& place) {
     InstanceState state = InstanceState::none;
-    const Descriptor fd(connect_to_instance(place, state));
+    const FileDescriptor connection = connect_to_instance(place, state);
     return state;
 }
 
 ClientAnswer ask_running_instance(const PopupSocketPlace& place, const PopupRequest& request,
                                   int timeout_ms) {
     ClientAnswer answer;
-    const Descriptor fd(connect_to_instance(place, answer.state));
-    if (fd.get() < 0 || !write_all(fd.get(), request_line(request)))
+    const FileDescriptor connection = connect_to_instance(place, answer.state);
+    if (!connection.is_open() || !write_all(connection.get(), request_line(request)))
         return answer;
-    answer.reply = read_reply(fd.get(), timeout_ms);
+    answer.reply = read_reply(connection.get(), timeout_ms);
     return answer;
 }
 
