@@ -36,6 +36,7 @@ void PopupTest::translator_wordWithItsFormAndText() {
     QVERIFY(word.found);
     QCOMPARE(word.source, QStringLiteral("Hello"));
     QCOMPARE(word.translation, QStringLiteral("привет"));
+    QVERIFY(word.article.isEmpty());  // qd.dat's record is the translation, never an article
     QCOMPARE(translator.translate(QStringLiteral("hello"), Script::translit).translation,
              QStringLiteral("privet"));
     const PopupContent unknown = translator.translate(QStringLiteral("dog"), Script::cyrillic);

@@ -105,9 +105,11 @@ PopupContent PopupTranslator::translate_word(const QString& word, Script script)
     }
     if (!full_dictionary_)
         full_dictionary_ = std::make_unique<DictdDictionary>(article_files_);
-    const WordArticle article = find_word_article(key, *full_dictionary_, &forms_, &store_, script);
-    if (article.source == WordArticle::Source::full_dictionary &&
-        article.full_dictionary_installed && article.full_dictionary_status.ok()) {
+    // Without the store: qd.dat's record is the match above already, so the
+    // article adds only what the full dictionary holds, and the word is not
+    // looked up in qd.dat a second time.
+    const WordArticle article = find_word_article(key, *full_dictionary_, &forms_, nullptr, script);
+    if (article.source == WordArticle::Source::full_dictionary) {
         content.article =
             first_lines(script == Script::translit ? transliterate(article.text) : article.text);
     }
