@@ -40,7 +40,8 @@ struct ImportFigures {
 
 // Turns the articles of an English-Russian dictd dictionary into qd.dat
 // records: one short translation per headword, references followed,
-// inflected forms added, the commonest words kept within `limit`.
+// inflected forms added, the commonest words kept within `limit`. Its parts
+// live in importer_*.cpp, one concept a file.
 class Importer {
   public:
     // The word lists are only referred to: they must outlive the importer.

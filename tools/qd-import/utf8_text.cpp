@@ -1,5 +1,7 @@
 #include "utf8_text.h"
 
+#include <algorithm>
+
 namespace qd_import {
 
 bool contains_cyrillic(std::string_view text) {
@@ -9,6 +11,11 @@ bool contains_cyrillic(std::string_view text) {
         }
     }
     return false;
+}
+
+bool only_small_letters(std::string_view word) {
+    return !word.empty() &&
+           std::all_of(word.begin(), word.end(), [](char c) { return c >= 'a' && c <= 'z'; });
 }
 
 std::string trim(std::string_view text) {

@@ -30,6 +30,9 @@ bool contains_cyrillic(std::string_view text);
 
 std::string trim(std::string_view text);
 
+// Whether `word` is a-z only, and not empty.
+bool only_small_letters(std::string_view word);
+
 // Lower-cases A-Z only; headwords are English.
 std::string ascii_lower(std::string_view text);
 
