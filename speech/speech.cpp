@@ -10,6 +10,7 @@
 #include <new>
 
 #include "core/io/atomic_write.h"
+#include "core/io/file_descriptor.h"
 #include "speech/speech_pieces.h"
 
 namespace vorna::speech {
@@ -53,28 +54,20 @@ SpeechOutcome outcome_of(espeak_ng_STATUS status) {
 class QuietErrorStream {
   public:
     QuietErrorStream() : saved_(fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 3)) {
-        const int null = open("/dev/null", O_WRONLY | O_CLOEXEC);
-        if (saved_ >= 0 && null >= 0 && dup2(null, STDERR_FILENO) < 0) {
-            // The stream stays as it was; there is nothing to put back.
-            close(saved_);
-            saved_ = -1;
-        }
-        if (null >= 0)
-            close(null);
+        const FileDescriptor null(open("/dev/null", O_WRONLY | O_CLOEXEC));
+        if (saved_.is_open() && null.is_open() && dup2(null.get(), STDERR_FILENO) < 0)
+            saved_.reset();  // the stream stays as it was; there is nothing to put back
     }
     ~QuietErrorStream() {
-        if (saved_ < 0)
+        if (!saved_.is_open())
             return;
         // A signal may cut the call short; the stream must not stay silenced.
-        while (dup2(saved_, STDERR_FILENO) < 0 && errno == EINTR) {
+        while (dup2(saved_.get(), STDERR_FILENO) < 0 && errno == EINTR) {
         }
-        close(saved_);
     }
-    QuietErrorStream(const QuietErrorStream&) = delete;
-    QuietErrorStream& operator=(const QuietErrorStream&) = delete;
 
   private:
-    int saved_;
+    FileDescriptor saved_;
 };
 
 // Where one call's samples go; it travels with the call's events, so no
@@ -172,6 +165,20 @@ class Synthesiser {
     SpeechOutcome voice_;
 };
 
+// Runs `use` on the pieces of `text` with the synthesiser held for this call
+// alone and its voice ready; a text without a letter is not said at all.
+template <typename Use>
+SpeechOutcome with_voice(std::string_view text, Use use) {
+    if (!has_letter(text))
+        return {SpeechFailure::nothing_to_say, {}};
+    const SpeechPieces said = speech_pieces(text);
+    Synthesiser& synthesiser = Synthesiser::instance();
+    const std::lock_guard<std::mutex> hold(synthesiser.lock());
+    if (!synthesiser.voice().ok())
+        return synthesiser.voice();
+    return use(said);
+}
+
 void put_le(std::string& out, uint32_t value, int bytes) {
     for (int i = 0; i < bytes; ++i)
         out += static_cast<char>((value >> (8 * i)) & 0xFF);
@@ -181,55 +188,45 @@ void put_le(std::string& out, uint32_t value, int bytes) {
 
 SpeechOutcome synthesise(std::string_view text, SpeechSound& sound) {
     sound = {};
-    if (!has_letter(text))
-        return {SpeechFailure::nothing_to_say, {}};
-    const SpeechPieces said = speech_pieces(text);
-    Synthesiser& synthesiser = Synthesiser::instance();
-    const std::lock_guard<std::mutex> hold(synthesiser.lock());
-    if (!synthesiser.voice().ok())
-        return synthesiser.voice();
-    SoundSink sink{sound};
-    espeak_ng_STATUS status = Synthesiser::open_output(&sink);
-    if (status == ENS_OK)
-        status = Synthesiser::say(joined(said.pieces), &sink);
-    sound.sample_rate = espeak_ng_GetSampleRate();
-    if (sink.out_of_memory) {
-        sound = {};
-        return {SpeechFailure::out_of_memory, Status::from_errno(ENOMEM, {})};
-    }
-    if (status != ENS_OK) {
-        sound = {};
-        return outcome_of(status);
-    }
-    if (sound.samples.empty() || sound.sample_rate <= 0)
-        return {SpeechFailure::no_voice, {}};  // a voice that makes no sound is none
-    SpeechOutcome outcome;
-    outcome.words_left_out = said.words_left_out;
-    return outcome;
+    return with_voice(text, [&sound](const SpeechPieces& said) -> SpeechOutcome {
+        SoundSink sink{sound};
+        espeak_ng_STATUS status = Synthesiser::open_output(&sink);
+        if (status == ENS_OK)
+            status = Synthesiser::say(joined(said.pieces), &sink);
+        sound.sample_rate = espeak_ng_GetSampleRate();
+        if (sink.out_of_memory) {
+            sound = {};
+            return {SpeechFailure::out_of_memory, Status::from_errno(ENOMEM, {})};
+        }
+        if (status != ENS_OK) {
+            sound = {};
+            return outcome_of(status);
+        }
+        if (sound.samples.empty() || sound.sample_rate <= 0)
+            return {SpeechFailure::no_voice, {}};  // a voice that makes no sound is none
+        SpeechOutcome outcome;
+        outcome.words_left_out = said.words_left_out;
+        return outcome;
+    });
 }
 
 SpeechOutcome speak(std::string_view text, const StopRequested& stop_requested) {
-    if (!has_letter(text))
-        return {SpeechFailure::nothing_to_say, {}};
-    const SpeechPieces said = speech_pieces(text);
-    Synthesiser& synthesiser = Synthesiser::instance();
-    const std::lock_guard<std::mutex> hold(synthesiser.lock());
-    if (!synthesiser.voice().ok())
-        return synthesiser.voice();
-    SpeechOutcome outcome;
-    outcome.words_left_out = said.words_left_out;
-    QuietErrorStream quiet;
-    espeak_ng_STATUS status = Synthesiser::open_output(nullptr);
-    for (std::size_t i = 0; i < said.pieces.size() && status == ENS_OK; ++i) {
-        if (stop_requested && stop_requested()) {
-            outcome.stopped = true;
-            break;
+    return with_voice(text, [&stop_requested](const SpeechPieces& said) {
+        SpeechOutcome outcome;
+        outcome.words_left_out = said.words_left_out;
+        QuietErrorStream quiet;
+        espeak_ng_STATUS status = Synthesiser::open_output(nullptr);
+        for (std::size_t i = 0; i < said.pieces.size() && status == ENS_OK; ++i) {
+            if (stop_requested && stop_requested()) {
+                outcome.stopped = true;
+                break;
+            }
+            status = Synthesiser::say(said.pieces[i], nullptr);
         }
-        status = Synthesiser::say(said.pieces[i], nullptr);
-    }
-    if (status != ENS_OK)
-        return outcome_of(status);
-    return outcome;
+        if (status != ENS_OK)
+            return outcome_of(status);
+        return outcome;
+    });
 }
 
 SpeechOutcome write_wav(std::string_view text, const std::string& path) {
