@@ -4,13 +4,10 @@
 #include <array>
 #include <string_view>
 
+#include "utf8_text.h"
+
 namespace qd_import {
 namespace {
-
-bool ends_with(std::string_view text, std::string_view ending) {
-    return text.size() >= ending.size() &&
-           text.compare(text.size() - ending.size(), ending.size(), ending) == 0;
-}
 
 bool starts_with(std::string_view text, std::string_view start) {
     return text.compare(0, start.size(), start) == 0;

@@ -1,10 +1,12 @@
 #include "importer.h"
 
 #include <algorithm>
+#include <string_view>
 
 #include "form_tags.h"
 #include "inflections.h"
 #include "russian_forms.h"
+#include "utf8_text.h"
 
 // Headwords read as forms of another word: their bases and what they mean.
 
@@ -146,9 +148,8 @@ std::optional<std::string> Importer::translate_comparison(const std::string& for
 // takes the Russian comparative or superlative ("больше", "самый лёгкий").
 std::optional<std::string> Importer::compared_form(const std::string& form,
                                                    const std::string& base) {
-    const auto ends_in = [&form](const std::string& ending) {
-        return form.size() > ending.size() &&
-               form.compare(form.size() - ending.size(), ending.size(), ending) == 0;
+    const auto ends_in = [&form](std::string_view ending) {
+        return form.size() > ending.size() && ends_with(form, ending);
     };
     const auto& tags = usage_.form_tags(form);
     const auto tagged = [&tags](const char* tag) {

@@ -1,15 +1,12 @@
 #include "inflections.h"
 
+#include "utf8_text.h"
+
 namespace qd_import {
 namespace {
 
 bool is_vowel(char c) {
     return c == 'a' || c == 'e' || c == 'i' || c == 'o' || c == 'u';
-}
-
-bool ends_with(const std::string& word, const std::string& tail) {
-    return word.size() >= tail.size() &&
-           word.compare(word.size() - tail.size(), tail.size(), tail) == 0;
 }
 
 // stop, plan, admit: a last consonant after a single vowel may double.

@@ -3,16 +3,13 @@
 #include <array>
 #include <string_view>
 
+#include "utf8_text.h"
+
 namespace qd_import {
 namespace {
 
 // Cyrillic letters take two bytes in UTF-8.
 constexpr std::size_t kLetter = 2;
-
-bool ends_with(std::string_view text, std::string_view ending) {
-    return text.size() >= ending.size() &&
-           text.compare(text.size() - ending.size(), ending.size(), ending) == 0;
-}
 
 bool is_adjective(const std::string& word) {
     if (word.find_first_of(" -") != std::string::npos || word.size() < 4 * kLetter) {

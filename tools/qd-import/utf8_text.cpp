@@ -13,6 +13,11 @@ bool contains_cyrillic(std::string_view text) {
     return false;
 }
 
+bool ends_with(std::string_view text, std::string_view ending) {
+    return text.size() >= ending.size() &&
+           text.compare(text.size() - ending.size(), ending.size(), ending) == 0;
+}
+
 bool only_small_letters(std::string_view word) {
     return !word.empty() &&
            std::all_of(word.begin(), word.end(), [](char c) { return c >= 'a' && c <= 'z'; });

@@ -30,6 +30,9 @@ bool contains_cyrillic(std::string_view text);
 
 std::string trim(std::string_view text);
 
+// Whether `text` ends with `ending`, byte for byte.
+bool ends_with(std::string_view text, std::string_view ending);
+
 // Whether `word` is a-z only, and not empty.
 bool only_small_letters(std::string_view word);
 
