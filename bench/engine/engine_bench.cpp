@@ -13,11 +13,11 @@
 #include <random>
 
 #include "common/dictionary_generator.h"
+#include "common/scratch_folder.h"
 #include "core/dictionary/dictionary_loader.h"
 #include "core/engine/silent_hosts.h"
 #include "core/engine/translation_engine.h"
 #include "core/engine/unknown_words_table.h"
-#include "core/io/private_folder.h"
 #include "forms/dictionary_forms.h"
 #include "prose_generator.h"
 
@@ -97,12 +97,9 @@ std::string unknown_word_list(int count) {
 // engine_bench [DICTIONARY [TEXT]]: a generated 60,000-entry dictionary and
 // generated prose by default; a real qd.dat and a real text when given.
 int main(int argc, char** argv) {
-    // Removed at the end, and by a start after an interrupted run.
     PrivateFolder scratch;
-    if (const Status made = scratch.create("vorna-engine-bench-"); !made.ok()) {
-        std::fprintf(stderr, "%s\n", made.describe().c_str());
+    if (!bench::create_scratch_folder(scratch, "vorna-engine-bench-"))
         return 1;
-    }
     const fs::path folder = scratch.path();
     std::ofstream(folder / "qd.dat", std::ios::binary)
         << (argc > 1 ? read_file(argv[1]) : bench::generate_dictionary(60000, 7));

@@ -20,7 +20,7 @@
 #include <vector>
 
 #include "common/dictionary_generator.h"
-#include "core/io/private_folder.h"
+#include "common/scratch_folder.h"
 
 extern char** environ;
 
@@ -107,10 +107,8 @@ int main(int argc, char* argv[]) {
         counts = {10000, 100000, 1000000};
     const fs::path program = fs::canonical("/proc/self/exe").parent_path() / "vorna-dict";
     vorna::PrivateFolder scratch;
-    if (const vorna::Status made = scratch.create("vorna-import-bench-"); !made.ok()) {
-        std::fprintf(stderr, "%s\n", made.describe().c_str());
+    if (!vorna::bench::create_scratch_folder(scratch, "vorna-import-bench-"))
         return 1;
-    }
     const fs::path folder = scratch.path();
     const std::string dictionary_bytes = vorna::bench::generate_dictionary(kDictionaryLines, 7);
     std::vector<std::string> words;

@@ -15,8 +15,8 @@
 #include <vector>
 
 #include "common/dictionary_generator.h"
+#include "common/scratch_folder.h"
 #include "core/dictionary/dictionary_loader.h"
-#include "core/io/private_folder.h"
 
 namespace fs = std::filesystem;
 using namespace vorna;
@@ -71,12 +71,9 @@ std::size_t read_and_split(const fs::path& path) {
 int main() {
     constexpr std::size_t kLines = 60000;
     constexpr int kRounds = 15;
-    // Removed at the end, and by a start after an interrupted run.
     PrivateFolder scratch;
-    if (const Status made = scratch.create("vorna-load-bench-"); !made.ok()) {
-        std::fprintf(stderr, "%s\n", made.describe().c_str());
+    if (!bench::create_scratch_folder(scratch, "vorna-load-bench-"))
         return 1;
-    }
     const fs::path folder = scratch.path();
     const std::string dictionary = bench::generate_dictionary(kLines, 7);
     std::ofstream(folder / "qd.dat", std::ios::binary) << dictionary;

@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "common/dictionary_generator.h"
-#include "core/io/private_folder.h"
+#include "common/scratch_folder.h"
 #include "engine/prose_generator.h"
 
 extern char** environ;
@@ -64,12 +64,9 @@ int main(int argc, char* argv[]) {
     const std::size_t line_mb = argc > 1 ? std::max(1, std::atoi(argv[1])) : 100;
     const std::size_t prose_mb = argc > 1 ? line_mb : 50;
     const fs::path program = fs::canonical("/proc/self/exe").parent_path() / "vorna-translate";
-    // Removed at the end, and by a start after an interrupted run.
     vorna::PrivateFolder scratch;
-    if (const vorna::Status made = scratch.create("vorna-memory-bench-"); !made.ok()) {
-        std::fprintf(stderr, "%s\n", made.describe().c_str());
+    if (!vorna::bench::create_scratch_folder(scratch, "vorna-memory-bench-"))
         return 1;
-    }
     const fs::path folder = scratch.path();
     const fs::path dictionary = folder / "qd.dat";
     const fs::path input = folder / "input.txt";
