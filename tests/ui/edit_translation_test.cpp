@@ -61,6 +61,24 @@ struct ReadOnlyFolder : vorna::FileCalls {
     }
 };
 
+// A started program installed in a folder it cannot write to, with the
+// reader's folder in a temporary one.
+struct ReadOnlyInstall {
+    QTemporaryDir data;
+    const std::string data_folder = QFile::encodeName(data.path()).toStdString() + "/vorna";
+    ProgramFixture program;
+    ReadOnlyFolder read_only;
+
+    bool start() {
+        if (!program.start())
+            return false;
+        read_only.folder = QFileInfo(program.folder.path()).canonicalFilePath();
+        program.session->file_calls = &read_only;
+        program.session->readers_folder = data_folder;
+        return true;
+    }
+};
+
 }  // namespace
 
 void UiTest::editTranslation_changesAddsAndRemovesWords() {
@@ -187,21 +205,17 @@ void UiTest::editTranslation_fitsItsTextAndShowsTranslationsWithoutCyrillic() {
 }
 
 void UiTest::editTranslation_readOnlyDictionaryEditsTheReadersCopy() {
-    QTemporaryDir data;
-    const std::string data_folder = QFile::encodeName(data.path()).toStdString() + "/vorna";
-    ProgramFixture program;
-    QVERIFY(program.start());
-    ReadOnlyFolder read_only;
-    read_only.folder = QFileInfo(program.folder.path()).canonicalFilePath();
-    program.session->file_calls = &read_only;
-    program.session->readers_folder = data_folder;
+    ReadOnlyInstall install;
+    QVERIFY(install.start());
+    ProgramFixture& program = install.program;
+    const std::string& data_folder = install.data_folder;
     const QByteArray installed = file_bytes(program.path("qd.dat"));
 
     answer_dialog(program, nullptr, QStringLiteral("cat"), QStringLiteral("кошка"),
                   names::kOkButton);
     QVERIFY(program.trigger(program.menu().edit_translation));
     QCOMPARE(file_bytes(program.path("qd.dat")), installed);
-    const QString copy = data.filePath(QStringLiteral("vorna/qd.dat"));
+    const QString copy = install.data.filePath(QStringLiteral("vorna/qd.dat"));
     // The reader is told once where the copy is.
     QCOMPARE(program.desktop.messages.size(), 1);
     QVERIFY(program.desktop.messages.front().contains(copy));
@@ -231,19 +245,15 @@ void UiTest::editTranslation_readOnlyDictionaryEditsTheReadersCopy() {
 }
 
 void UiTest::editTranslation_copyMadeSinceTheStartIsFoundAndKept() {
-    QTemporaryDir data;
-    const std::string data_folder = QFile::encodeName(data.path()).toStdString() + "/vorna";
-    ProgramFixture program;
-    QVERIFY(program.start());
-    ReadOnlyFolder read_only;
-    read_only.folder = QFileInfo(program.folder.path()).canonicalFilePath();
-    program.session->file_calls = &read_only;
-    program.session->readers_folder = data_folder;
+    ReadOnlyInstall install;
+    QVERIFY(install.start());
+    ProgramFixture& program = install.program;
+    const std::string& data_folder = install.data_folder;
 
     // The window started on the installed dictionary; another program then
     // makes the reader's copy with a word of its own.
     vorna::DictionaryWriter other({{}, program.session->application_folder, data_folder},
-                                  read_only);
+                                  install.read_only);
     QVERIFY(vorna::correct_dictionary(other, [](vorna::DictionaryChange& change) {
                 return change.set({"zebra", "зебра", ""});
             }).ok());
@@ -251,7 +261,7 @@ void UiTest::editTranslation_copyMadeSinceTheStartIsFoundAndKept() {
     answer_dialog(program, nullptr, QStringLiteral("cat"), QStringLiteral("кошка"),
                   names::kOkButton);
     QVERIFY(program.trigger(program.menu().edit_translation));
-    const QByteArray copy = file_bytes(data.filePath(QStringLiteral("vorna/qd.dat")));
+    const QByteArray copy = file_bytes(install.data.filePath(QStringLiteral("vorna/qd.dat")));
     QVERIFY(copy.contains("zebra,зебра,zebra"));
     QVERIFY(copy.contains("cat,кошка,koshka"));
     QVERIFY(program.desktop.messages.isEmpty());  // the copy was there; none was made
