@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <string>
 
 #include "core/dictionary/dictionary_store.h"
@@ -40,8 +41,9 @@ class TranslationEngine {
     const DictionaryStore& store_;
     std::string dictionary_path_;
     std::string work_folder_;
-    // Guards the working files, which admit one run at a time.
-    mutable bool run_in_progress_ = false;
+    // Guards the working files, which admit one run at a time; a window
+    // asks it while a run goes on in another thread.
+    mutable std::atomic<bool> run_in_progress_{false};
 };
 
 }  // namespace vorna

@@ -16,16 +16,16 @@ namespace {
 
 constexpr std::string_view kCrLf = "\r\n";
 
-// Marks the engine busy for the life of one run, whatever way it ends.
+// Clears the engine's busy mark when a run ends, whatever way it ends.
 class BusyFlag {
   public:
-    explicit BusyFlag(bool& flag) : flag_(flag) { flag_ = true; }
+    explicit BusyFlag(std::atomic<bool>& flag) : flag_(flag) {}
     ~BusyFlag() { flag_ = false; }
     BusyFlag(const BusyFlag&) = delete;
     BusyFlag& operator=(const BusyFlag&) = delete;
 
   private:
-    bool& flag_;
+    std::atomic<bool>& flag_;
 };
 
 // A working file of the run, written a large piece at a time. A file that
@@ -157,7 +157,7 @@ TranslationResult TranslationRun::finish(RunOutcome outcome, std::string text) {
 TranslationResult TranslationEngine::text_translate(const std::string& source_text,
                                                     const TranslationOptions& options,
                                                     RunHost& host) const {
-    if (run_in_progress_) {
+    if (run_in_progress_.exchange(true)) {
         TranslationResult busy;
         busy.outcome = RunOutcome::busy;
         return busy;

@@ -97,3 +97,44 @@ void UiTest::longText_openedPastedAndTranslatedWhole() {
              int(QFont::Bold));
     QGuiApplication::clipboard()->clear();
 }
+
+void UiTest::longText_clearedDuringAPasteAndAfterARun() {
+    ProgramFixture program;
+    QVERIFY(program.start());
+    QTextEdit& rtf1 = program.source();
+    QTextEdit& rtf2 = program.translation();
+    const QString list = word_list(20000);
+    QFont font = rtf1.font();
+    font.setPointSize(font.pointSize() + 3);
+    program.desktop.next_fonts = {font};
+    QVERIFY(program.trigger(program.menu().font));
+
+    // Cleared while a paste goes into a long text: the paste stops there and
+    // both boxes stay empty.
+    rtf1.setPlainText(list);
+    rtf2.setPlainText(list);
+    rtf1.moveCursor(QTextCursor::End);
+    QGuiApplication::clipboard()->setText(list);
+    bool cleared = false;
+    QTimer::singleShot(0, [&] { cleared = program.trigger(program.menu().clear_both); });
+    rtf1.paste();
+    QVERIFY(cleared);
+    QVERIFY(rtf1.document()->isEmpty());
+    QVERIFY(rtf2.document()->isEmpty());
+    QGuiApplication::clipboard()->clear();
+
+    // Cleared after a run over a long text; the boxes keep their font and
+    // take a new text and run.
+    rtf1.setPlainText(list);
+    QVERIFY(program.trigger(program.menu().translate_word_list));
+    QCOMPARE(rtf2.document()->blockCount(), 2 * 20000 + 1);
+    QVERIFY(program.trigger(program.menu().clear_both));
+    QVERIFY(rtf1.document()->isEmpty());
+    QVERIFY(rtf2.document()->isEmpty());
+    for (QTextEdit* box : {&rtf1, &rtf2})
+        QCOMPARE(box->document()->defaultFont().pointSize(), font.pointSize());
+    rtf1.setFocus();
+    QTest::keyClicks(&rtf1, QStringLiteral("cat"));
+    QVERIFY(program.trigger(program.menu().translate_text));
+    QCOMPARE(rtf2.toPlainText(), QStringLiteral("кот\n"));
+}

@@ -29,6 +29,7 @@ class UiTest : public QObject {
     void exitDuringRun_endsAfterRemovingTemporaryFiles();
     void longTranslation_comesWholeUnlessTheBoxIsCleared();
     void longText_openedPastedAndTranslatedWhole();
+    void longText_clearedDuringAPasteAndAfterARun();
 
     // statistics and About
     void statisticsWindow_showsReportOfLastRun();

@@ -8,6 +8,7 @@
 #include <QTextEdit>
 #include <QThread>
 #include <algorithm>
+#include <vector>
 
 #include "core/io/file_bytes.h"
 #include "core/text/text_case.h"
@@ -71,21 +72,81 @@ void copy_settings(const QTextDocument& model, QTextDocument* document) {
 
 }  // namespace
 
-std::unique_ptr<QTextDocument> empty_document_like(const QTextEdit& box) {
+std::unique_ptr<QTextDocument> empty_document_like(const QTextDocument& model) {
     auto document = std::make_unique<QTextDocument>();
-    copy_settings(*box.document(), document.get());
+    copy_settings(model, document.get());
     return document;
 }
 
+std::unique_ptr<QTextDocument> empty_document_like(const QTextEdit& box) {
+    return empty_document_like(*box.document());
+}
+
+namespace {
+
+int stretches_in_use = 0;
+// Documents taken from a box during a DocumentsInUse stretch. Never freed
+// at exit: the toolkit may be gone by then.
+std::vector<QTextDocument*>& documents_held() {
+    static auto* held = new std::vector<QTextDocument*>;
+    return *held;
+}
+
+void free_on_own_thread(std::unique_ptr<QTextDocument> document) {
+    // Nothing hears from it any more, and it is deleted where it then lives.
+    document->disconnect();
+    for (QObject* child : document->children())
+        child->disconnect();
+    auto* thread = new QThread;
+    QTextDocument* const doomed = document.release();
+    doomed->moveToThread(thread);
+    QObject::connect(doomed, &QObject::destroyed, thread, &QThread::quit, Qt::DirectConnection);
+    QObject::connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+    thread->start(QThread::LowPriority);
+    doomed->deleteLater();
+}
+
+}  // namespace
+
+void free_document(std::unique_ptr<QTextDocument> document) {
+    if (document == nullptr)
+        return;
+    if (stretches_in_use > 0) {
+        documents_held().push_back(document.release());
+        return;
+    }
+    if (document->characterCount() < kPlainLayoutFrom)
+        return;  // freed here and now
+    free_on_own_thread(std::move(document));
+}
+
+DocumentsInUse::DocumentsInUse() {
+    ++stretches_in_use;
+}
+
+DocumentsInUse::~DocumentsInUse() {
+    if (--stretches_in_use > 0)
+        return;
+    std::vector<QTextDocument*> held;
+    held.swap(documents_held());
+    for (QTextDocument* document : held)
+        free_document(std::unique_ptr<QTextDocument>(document));
+}
+
 void give_document_to_box(QTextEdit& box, std::unique_ptr<QTextDocument> document) {
-    // The box deletes a document it made itself when it is given another;
-    // one given to it earlier is its child and is deleted here.
-    QPointer<QTextDocument> previous = box.document();
+    // The box's document is its own child, or the child of the box's text
+    // control when the box made it; either is freed here, the control being
+    // kept from deleting it itself. One somebody else owns stays theirs.
+    std::unique_ptr<QTextDocument> previous;
+    QTextDocument* shown = box.document();
+    if (shown != nullptr && shown->parent() != nullptr &&
+        (shown->parent() == &box || shown->parent()->parent() == &box)) {
+        shown->setParent(nullptr);
+        previous.reset(shown);
+    }
     document->setParent(&box);
     box.setDocument(document.release());
-    if (previous != nullptr && previous->parent() == &box) {
-        delete previous.data();
-    }
+    free_document(std::move(previous));
 }
 
 bool append_plain_text(QTextDocument& document, std::string_view crlf_text,
@@ -165,12 +226,16 @@ Status load_box_file(const QString& path, const QTextEdit& box,
 }
 
 std::string text_for_run(const QTextEdit& box, const std::function<void()>& between_pieces) {
+    const DocumentsInUse reading;
     for (;;) {
         const QPointer<QTextDocument> document = box.document();
         bool changed = false;
         const QMetaObject::Connection watch = QObject::connect(
             document, &QTextDocument::contentsChange, [&changed] { changed = true; });
         std::string text;
+        // At least a byte a character: a book's text then grows without
+        // being copied while the event loop waits.
+        text.reserve(static_cast<std::size_t>(document->characterCount()));
         QElapsedTimer piece;
         piece.start();
         for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
@@ -195,7 +260,7 @@ std::string text_for_run(const QTextEdit& box, const std::function<void()>& betw
 }
 
 bool insert_plain_text(QTextCursor& cursor, const QString& text,
-                       const std::function<void()>& between_pieces) {
+                       const std::function<bool()>& between_pieces) {
     QTextDocument& document = *cursor.document();
     // Pieces of a long text would each be a step to undo.
     const bool undo_enabled = document.isUndoRedoEnabled();
@@ -215,8 +280,7 @@ bool insert_plain_text(QTextCursor& cursor, const QString& text,
         start = end;
         if (start < text.size()) {
             const int length = document.characterCount();
-            between_pieces();
-            if (document.characterCount() != length) {
+            if (!between_pieces() || document.characterCount() != length) {
                 whole = false;
                 break;
             }

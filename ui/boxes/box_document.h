@@ -21,18 +21,38 @@ namespace vorna::ui {
 // An empty document with the box's settings (font, margins, wrapping, undo).
 std::unique_ptr<QTextDocument> empty_document_like(const QTextEdit& box);
 
+// An empty document with the settings of `model`; on any thread, while
+// nothing changes the model.
+std::unique_ptr<QTextDocument> empty_document_like(const QTextDocument& model);
+
 // Shows `document` in the box in place of the box's document, which is
-// deleted.
+// freed (see free_document).
 void give_document_to_box(QTextEdit& box, std::unique_ptr<QTextDocument> document);
 
+// Frees a document no box shows. Freeing a book's takes up to a second (every
+// paragraph is a node of its own), so one of 64 K characters or more is
+// freed by a thread of its own; one that a DocumentsInUse stretch may still
+// hold is freed when the last stretch ends.
+void free_document(std::unique_ptr<QTextDocument> document);
+
+// A stretch in which this thread turns the event loop while it holds cursors
+// or paragraphs of a box's document (a long paste, a run reading its text).
+// A command run meanwhile may take the document from the box; the stretch
+// sees that by comparing the box's document, and the document lives on
+// until no stretch is left.
+class DocumentsInUse {
+  public:
+    DocumentsInUse();
+    ~DocumentsInUse();
+    DocumentsInUse(const DocumentsInUse&) = delete;
+    DocumentsInUse& operator=(const DocumentsInUse&) = delete;
+};
+
 // Appends UTF-8 text whose lines end in CR LF as plain text with line feeds,
-// unformatted, as a box's setPlainText() would; `between_pieces` is called
-// after every piece of some kilobytes. Into a document a box shows, each
-// piece is laid out as it comes, so no turn of the event loop waits long,
-// however many lines the text has; the toolkit's own lazy layout takes ever
-// longer steps over a document of a million lines. The appending stops, and
-// false is returned, when `between_pieces` returns false or when something
-// else changed the document meanwhile (a reader clearing the box).
+// unformatted, as a box's setPlainText() would, a piece of some kilobytes at
+// a time; `between_pieces` (when given) is called after every piece. The
+// appending stops, and false is returned, when `between_pieces` returns
+// false or when something else changed the document meanwhile.
 bool append_plain_text(QTextDocument& document, std::string_view crlf_text,
                        const std::function<bool()>& between_pieces);
 
@@ -50,9 +70,11 @@ Status load_box_file(const QString& path, const QTextEdit& box,
 std::string text_for_run(const QTextEdit& box, const std::function<void()>& between_pieces);
 
 // Inserts plain text at the cursor in place of its selection, a piece at a
-// time, as append_plain_text does; nothing of it can be undone. False when it
-// stopped because the document changed meanwhile.
+// time, as append_plain_text does; nothing of it can be undone. Stops, and
+// gives false, when `between_pieces` returns false (the box no longer shows
+// the document) or the document changed meanwhile; the caller holds a
+// DocumentsInUse around it and the cursor.
 bool insert_plain_text(QTextCursor& cursor, const QString& text,
-                       const std::function<void()>& between_pieces);
+                       const std::function<bool()>& between_pieces);
 
 }  // namespace vorna::ui

@@ -55,6 +55,8 @@ void use_plain_layout(QTextDocument& document) {
 }
 
 PlainTextLayout::PlainTextLayout(QTextDocument* document) : QAbstractTextDocumentLayout(document) {
+    // A child, so that it goes with the document to the thread that frees it.
+    size_signal_.setParent(this);
     size_signal_.setSingleShot(true);
     size_signal_.setInterval(0);
     connect(&size_signal_, &QTimer::timeout, this,

@@ -31,12 +31,18 @@ void TextBox::insertFromMimeData(const QMimeData* source) {
         return;
     }
     const QScopedValueRollback<bool> busy(pasting_, true);
-    QTextDocument& document = *this->document();
-    if (has_one_format(document))
-        use_plain_layout(document);
+    // Before the cursor: the document outlives it, whatever a command does
+    // to the box meanwhile.
+    const DocumentsInUse pasting;
+    QTextDocument* const document = this->document();
+    if (has_one_format(*document))
+        use_plain_layout(*document);
     QTextCursor cursor = textCursor();
     pacer_.reset();
-    insert_plain_text(cursor, text, [this] { pacer_.process_pending_events(); });
+    insert_plain_text(cursor, text, [this, document] {
+        pacer_.process_pending_events();
+        return this->document() == document;
+    });
     if (cursor.document() == this->document()) {
         setTextCursor(cursor);
         ensureCursorVisible();

@@ -2,13 +2,13 @@
 
 #include <QMainWindow>
 #include <QPoint>
+#include <atomic>
 #include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "core/dictionary/dictionary_edit.h"
-#include "core/engine/run_host.h"
 #include "core/engine/translation_engine.h"
 #include "ui/boxes/box_layout.h"
 #include "ui/desktop/event_loop_pacer.h"
@@ -58,7 +58,7 @@ struct MainMenu {
 };
 
 // The main window (Form1), with the text to translate above its translation.
-class MainWindow : public QMainWindow, private RunHost {
+class MainWindow : public QMainWindow {
   public:
     MainWindow(Session& session, DesktopServices& services);
     ~MainWindow() override;
@@ -147,10 +147,13 @@ class MainWindow : public QMainWindow, private RunHost {
     // translation replaces the file the source text was opened from.
     bool may_replace(const QTextEdit& box, const QString& name);
 
-    // RunHost
-    void show_progress(double percent) override;
-    void process_pending_events() override;
-    bool cancel_requested() const override { return exit_requested_; }
+    // Panel 1 with the share of a run's lines done.
+    void show_progress(double percent);
+    // From a run on another thread: shows the latest share at the next turn
+    // of the event loop.
+    void report_progress(double percent);
+    // One turn of the event loop, at most every few tens of milliseconds.
+    void process_pending_events();
 
     Session& session_;
     DesktopServices& services_;
@@ -174,7 +177,11 @@ class MainWindow : public QMainWindow, private RunHost {
     // opened at, so a command can act on the word under the mouse.
     QTextEdit* context_menu_box_ = nullptr;
     QPoint context_menu_point_;
-    bool exit_requested_ = false;
+    std::atomic<bool> exit_requested_{false};  // read by a run on another thread
+    // The latest share of lines a run reported, and whether panel 1 is to
+    // be told; the run reports from its own thread.
+    std::atomic<double> run_percent_{-1};
+    std::atomic<bool> progress_posted_{false};
     bool translation_command_running_ = false;
     QString opened_file_;                     // the file RTF1 was last opened from
     ReadingAids* reading_aids_ = nullptr;     // a child of the window

@@ -1,4 +1,5 @@
 // The commands behind the main window's menu items.
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -9,8 +10,11 @@
 #include <QTextCharFormat>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <QThread>
+#include <functional>
 
 #include "core/engine/run_figures.h"
+#include "core/engine/run_host.h"
 #include "core/text/text_case.h"
 #include "rtf/document_files.h"
 #include "rtf/long_word_wrap.h"
@@ -18,6 +22,7 @@
 #include "ui/boxes/box_font.h"
 #include "ui/boxes/plain_text_layout.h"
 #include "ui/desktop/desktop_services.h"
+#include "ui/desktop/off_thread.h"
 #include "ui/windows/about_box.h"
 #include "ui/windows/main_window.h"
 #include "ui/windows/pronunciation.h"
@@ -42,6 +47,35 @@ void set_unformatted_text(QTextEdit& box, const QString& text) {
     box.setCurrentCharFormat(QTextCharFormat());
     box.setPlainText(text);
 }
+
+// The host of a run on another thread, while the window's thread answers
+// events. After its first line the run lets the window's thread answer, and
+// waits until it has handled what came before: a command given with F5
+// finds the run in progress, as it would if the run turned the event loop
+// itself.
+class OffThreadHost : public RunHost {
+  public:
+    OffThreadHost(std::function<void(double)> report, const std::atomic<bool>& cancel,
+                  const std::function<void()>& begun)
+        : report_(std::move(report)), cancel_(cancel), begun_(begun) {}
+
+    void show_progress(double percent) override { report_(percent); }
+    void process_pending_events() override {
+        if (!caught_up_) {
+            caught_up_ = true;
+            begun_();
+            QMetaObject::invokeMethod(
+                QCoreApplication::instance(), [] {}, Qt::BlockingQueuedConnection);
+        }
+    }
+    bool cancel_requested() const override { return cancel_; }
+
+  private:
+    std::function<void(double)> report_;
+    const std::atomic<bool>& cancel_;
+    const std::function<void()>& begun_;
+    bool caught_up_ = false;
+};
 
 }  // namespace
 
@@ -142,7 +176,33 @@ void MainWindow::translate(OutputForm form) {
     options.word_forms = reading_aids_->word_forms();
     pacer_.reset();
     std::string source = text_for_run(*source_box_, [this] { process_pending_events(); });
-    TranslationResult result = engine_.text_translate(source, options, *this);
+
+    // The run, the document of its output and what it leaves for the reading
+    // aids are made on another thread, which over a book takes seconds; this
+    // one answers events meanwhile, and translation commands wait.
+    const std::unique_ptr<QTextDocument> model = empty_document_like(*translation_box_);
+    QThread* const here = QThread::currentThread();
+    TranslationResult result;
+    std::unique_ptr<QTextDocument> output;
+    bool plain_layout = false;
+    ReadingAids::RunLeftovers leftovers;
+    run_percent_ = -1;
+    run_off_thread_once_begun([&](const std::function<void()>& begun) {
+        OffThreadHost host([this](double percent) { report_progress(percent); }, exit_requested_,
+                           begun);
+        result = engine_.text_translate(source, options, host);
+        if (result.outcome == RunOutcome::translated && !exit_requested_) {
+            output = empty_document_like(*model);
+            plain_layout = result.text.size() >= static_cast<std::size_t>(kPlainLayoutFrom);
+            append_plain_text(*output, result.text, nullptr);
+            output->moveToThread(here);
+            std::string().swap(result.text);
+        }
+        if (result.outcome == RunOutcome::translated || result.outcome == RunOutcome::empty_text)
+            leftovers = ReadingAids::leftovers_of(std::move(source), result);
+    });
+    if (const double percent = run_percent_; percent >= 0)
+        show_progress(percent);
     translation_command_running_ = false;
     switch (result.outcome) {
         case RunOutcome::busy:
@@ -157,28 +217,30 @@ void MainWindow::translate(OutputForm form) {
             return;
         case RunOutcome::empty_text:
             last_counts_ = std::move(result.counts);
-            reading_aids_->run_finished(std::move(source), result);
+            reading_aids_->run_finished(std::move(leftovers));
             break;
         case RunOutcome::translated: {
+            if (exit_requested_) {
+                services_.end_program(0);  // asked for after the run's last line
+                return;
+            }
             last_counts_ = std::move(result.counts);
-            // The translation goes into the box a piece at a time, each laid
-            // out as it comes, the event loop turning between pieces.
-            // Translation commands wait until it is whole, as during the run.
+            // Laid out only where shown, from the start: the toolkit's layout
+            // would go through all of it once the box has it.
+            if (plain_layout)
+                use_plain_layout(*output);
+            give_document_to_box(*translation_box_, std::move(output));
+            reading_aids_->run_finished(std::move(leftovers));
+            // A command given as the result came in is answered within the
+            // command, as while the box filled a piece at a time.
             translation_command_running_ = true;
-            give_document_to_box(*translation_box_, empty_document_like(*translation_box_));
-            if (result.text.size() >= static_cast<std::size_t>(kPlainLayoutFrom))
-                use_plain_layout(*translation_box_->document());
             pacer_.reset();
-            append_plain_text(*translation_box_->document(), result.text, [this] {
-                process_pending_events();
-                return !exit_requested_;
-            });
+            process_pending_events();
             translation_command_running_ = false;
             if (exit_requested_) {
                 services_.end_program(0);
                 return;
             }
-            reading_aids_->run_finished(std::move(source), result);
             break;
         }
     }
@@ -198,6 +260,10 @@ void MainWindow::show_about() {
 }
 
 void MainWindow::clear_box(QTextEdit& box) {
+    // Emptying a book's document takes up to a second; the box gets an empty
+    // one instead, and the old one is freed elsewhere.
+    if (box.document()->characterCount() >= kPlainLayoutFrom)
+        give_document_to_box(box, empty_document_like(box));
     set_unformatted_text(box, QString());
 }
 
@@ -235,6 +301,20 @@ void MainWindow::choose_font() {
 void MainWindow::show_progress(double percent) {
     progress_panel_->setText(
         QString::fromStdString(progress_panel_text(script_, percent, decimal_separator())));
+}
+
+void MainWindow::report_progress(double percent) {
+    run_percent_ = percent;
+    if (!progress_posted_.exchange(true)) {
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                progress_posted_ = false;
+                if (const double latest = run_percent_; latest >= 0)
+                    show_progress(latest);
+            },
+            Qt::QueuedConnection);
+    }
 }
 
 void MainWindow::process_pending_events() {

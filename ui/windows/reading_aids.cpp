@@ -54,7 +54,7 @@ ReadingAids::ReadingAids(QWidget& window, QTextEdit& source_box, QTextEdit& tran
 ReadingAids::~ReadingAids() = default;
 
 WordForms* ReadingAids::word_forms() {
-    return dictionary_forms_on_ ? &forms_ : nullptr;
+    return dictionary_forms_on_ ? &shared_forms_ : nullptr;
 }
 
 void ReadingAids::set_dictionary_forms(bool on) {
@@ -62,9 +62,18 @@ void ReadingAids::set_dictionary_forms(bool on) {
     session_.settings.set_dictionary_forms(on);
 }
 
-void ReadingAids::run_finished(std::string source_text, TranslationResult& result) {
-    unknown_rows_ = unknown_word_rows(result.unknown_words, source_text);
-    word_map_.remember(std::move(source_text), std::move(result.word_positions),
+ReadingAids::RunLeftovers ReadingAids::leftovers_of(std::string source_text,
+                                                    TranslationResult& result) {
+    RunLeftovers leftovers;
+    leftovers.unknown_rows = unknown_word_rows(result.unknown_words, source_text);
+    leftovers.source_text = std::move(source_text);
+    leftovers.word_positions = std::move(result.word_positions);
+    return leftovers;
+}
+
+void ReadingAids::run_finished(RunLeftovers leftovers) {
+    unknown_rows_ = std::move(leftovers.unknown_rows);
+    word_map_.remember(std::move(leftovers.source_text), std::move(leftovers.word_positions),
                        *translation_box_.document());
 }
 
@@ -92,8 +101,8 @@ QString ReadingAids::article_of(const QString& word) {
     const Script script = script_;
     if (!full_dictionary_)
         full_dictionary_ = std::make_unique<DictdDictionary>(session_.article_files);
-    const WordArticle article =
-        find_word_article(word.toStdString(), *full_dictionary_, &forms_, &session_.store, script);
+    const WordArticle article = find_word_article(word.toStdString(), *full_dictionary_,
+                                                  &shared_forms_, &session_.store, script);
     const bool full = article.full_dictionary_installed && article.full_dictionary_status.ok();
     if (full && article.source == WordArticle::Source::full_dictionary) {
         return QString::fromStdString(script == Script::translit ? transliterate(article.text)
@@ -143,7 +152,7 @@ void ReadingAids::save_unknown_words(QStatusBar& status_line) {
                        text_in(kReplaceFileQuestion, script).arg(QDir::toNativeSeparators(name)))) {
         return;
     }
-    const std::string table = unknown_words_tsv(*unknown_rows_, &forms_);
+    const std::string table = unknown_words_tsv(*unknown_rows_, &shared_forms_);
     // Complete or not at all, as every save of the program.
     const Status saved = write_file_atomically(QFile::encodeName(name).toStdString(), table);
     if (!saved.ok()) {

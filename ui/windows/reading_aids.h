@@ -4,6 +4,7 @@
 #include <QPoint>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <vector>
@@ -42,11 +43,21 @@ class ReadingAids : public QObject {
 
     // What a run looks unknown words up by: their dictionary forms while
     // that is asked for, else nothing. A run made for the reading aids also
-    // keeps word positions and collects the unknown words.
+    // keeps word positions and collects the unknown words. The run may go on
+    // in another thread while the window's commands ask too.
     WordForms* word_forms();
-    // After a run has put its output into the translation box: what the run
-    // left for mapping words back and for the unknown words.
-    void run_finished(std::string source_text, TranslationResult& result);
+
+    // What a run leaves for mapping words back and for the unknown words.
+    // Made from the run's source text and result where the run ran, since
+    // over a book it takes a while; the result keeps its text and counts.
+    struct RunLeftovers {
+        std::string source_text;
+        std::vector<WordPosition> word_positions;
+        std::vector<UnknownWordRow> unknown_rows;
+    };
+    static RunLeftovers leftovers_of(std::string source_text, TranslationResult& result);
+    // After a run has put its output into the translation box.
+    void run_finished(RunLeftovers leftovers);
 
     // The article of the word in `box`: at `point` (viewport coordinates)
     // when given, else at the caret.
@@ -70,6 +81,21 @@ class ReadingAids : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // Forms asked for by one thread at a time; an answer, once given, stays
+    // where it is, so it may be read after the next question began.
+    class SharedForms : public WordForms {
+      public:
+        explicit SharedForms(WordForms& forms) : forms_(forms) {}
+        const std::vector<std::string>& forms_of(std::string_view word) override {
+            const std::lock_guard<std::mutex> one_at_a_time(mutex_);
+            return forms_.forms_of(word);
+        }
+
+      private:
+        WordForms& forms_;
+        std::mutex mutex_;
+    };
+
     void show_article_text(const QString& text);
     QString article_of(const QString& word);
 
@@ -82,6 +108,7 @@ class ReadingAids : public QObject {
     bool dictionary_forms_on_ = false;
     std::unique_ptr<DictdDictionary> full_dictionary_;  // made when first asked
     forms::DictionaryForms forms_;                      // read when first asked
+    SharedForms shared_forms_{forms_};                  // how everything asks forms_
     RunWordMap word_map_;
     std::optional<std::vector<UnknownWordRow>> unknown_rows_;  // none before the first run
     ArticleWindow* article_window_ = nullptr;
