@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "ui/desktop/desktop_services.h"
+#include "ui/desktop/large_blocks.h"
 #include "ui/desktop/product_art.h"
 #include "ui/popup/popup_program.h"
 #include "ui/popup/popup_service.h"
@@ -29,6 +30,7 @@ int main(int argc, char* argv[]) {
     }
     if (command.mode == vorna::ui::ProgramCommand::Mode::popup)
         vorna::ui::prefer_x11_for_popups();
+    vorna::ui::map_large_blocks();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vorna"));
     QApplication::setApplicationVersion(QStringLiteral(VORNA_VERSION));
