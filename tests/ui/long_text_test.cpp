@@ -123,9 +123,14 @@ void UiTest::longText_clearedDuringAPasteAndAfterARun() {
     QVERIFY(rtf2.document()->isEmpty());
     QGuiApplication::clipboard()->clear();
 
-    // Cleared after a run over a long text; the boxes keep their font and
-    // take a new text and run.
-    rtf1.setPlainText(list);
+    // Pasted into the empty box, then cleared after a run over it; the
+    // boxes keep their font and take a new text and run.
+    QGuiApplication::clipboard()->setText(list);
+    rtf1.paste();
+    QGuiApplication::clipboard()->clear();
+    QCOMPARE(rtf1.toPlainText(), list);
+    QCOMPARE(rtf1.textCursor().position(), list.size());
+    QVERIFY(vorna::ui::has_plain_layout(*rtf1.document()));
     QVERIFY(program.trigger(program.menu().translate_word_list));
     QCOMPARE(rtf2.document()->blockCount(), 2 * 20000 + 1);
     QVERIFY(program.trigger(program.menu().clear_both));

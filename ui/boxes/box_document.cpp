@@ -280,7 +280,7 @@ bool insert_plain_text(QTextCursor& cursor, const QString& text,
         start = end;
         if (start < text.size()) {
             const int length = document.characterCount();
-            if (!between_pieces() || document.characterCount() != length) {
+            if (between_pieces && (!between_pieces() || document.characterCount() != length)) {
                 whole = false;
                 break;
             }
@@ -288,6 +288,20 @@ bool insert_plain_text(QTextCursor& cursor, const QString& text,
     }
     document.setUndoRedoEnabled(undo_enabled);
     return whole;
+}
+
+std::unique_ptr<QTextDocument> plain_text_document(const QTextEdit& box, const QString& text) {
+    // The other thread reads only this copy of the box's settings.
+    const std::unique_ptr<QTextDocument> model = empty_document_like(box);
+    QThread* const here = QThread::currentThread();
+    std::unique_ptr<QTextDocument> document;
+    run_off_thread([&] {
+        document = empty_document_like(*model);
+        QTextCursor cursor(document.get());
+        insert_plain_text(cursor, text, nullptr);
+        document->moveToThread(here);
+    });
+    return document;
 }
 
 }  // namespace vorna::ui

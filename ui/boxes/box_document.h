@@ -71,10 +71,15 @@ std::string text_for_run(const QTextEdit& box, const std::function<void()>& betw
 
 // Inserts plain text at the cursor in place of its selection, a piece at a
 // time, as append_plain_text does; nothing of it can be undone. Stops, and
-// gives false, when `between_pieces` returns false (the box no longer shows
-// the document) or the document changed meanwhile; the caller holds a
-// DocumentsInUse around it and the cursor.
+// gives false, when `between_pieces` (when given) returns false (the box no
+// longer shows the document) or the document changed meanwhile; the caller
+// holds a DocumentsInUse around it and the cursor.
 bool insert_plain_text(QTextCursor& cursor, const QString& text,
                        const std::function<bool()>& between_pieces);
+
+// A document with the box's settings holding `text` as insert_plain_text
+// puts it into an empty one, made on another thread while the event loop
+// turns.
+std::unique_ptr<QTextDocument> plain_text_document(const QTextEdit& box, const QString& text);
 
 }  // namespace vorna::ui

@@ -1,6 +1,7 @@
 #include "ui/boxes/text_box.h"
 
 #include <QMimeData>
+#include <QPointer>
 #include <QScopedValueRollback>
 #include <QTextCursor>
 
@@ -17,6 +18,30 @@ constexpr qsizetype kLongestFormattedPaste = 1024 * 1024;
 
 }  // namespace
 
+bool TextBox::replaces_everything(const QTextCursor& caret) const {
+    // Text typed at the caret would take its format; a plain box has none.
+    const QTextDocument& document = *this->document();
+    const bool everything =
+        document.isEmpty() ||
+        (caret.selectionStart() == 0 && caret.selectionEnd() == document.characterCount() - 1);
+    return everything && caret.charFormat().properties().isEmpty() && has_one_format(document);
+}
+
+void TextBox::paste_whole(const QString& text) {
+    const QPointer<QTextDocument> before = document();
+    const int revision = before->revision();
+    std::unique_ptr<QTextDocument> pasted = plain_text_document(*this, text);
+    // Whatever the reader did meanwhile wins over the paste.
+    if (before != document() || before->revision() != revision) {
+        free_document(std::move(pasted));
+        return;
+    }
+    use_plain_layout(*pasted);
+    give_document_to_box(*this, std::move(pasted));
+    moveCursor(QTextCursor::End);
+    ensureCursorVisible();
+}
+
 void TextBox::insertFromMimeData(const QMimeData* source) {
     if (pasting_)
         return;  // a paste from inside a long paste
@@ -31,6 +56,10 @@ void TextBox::insertFromMimeData(const QMimeData* source) {
         return;
     }
     const QScopedValueRollback<bool> busy(pasting_, true);
+    if (replaces_everything(textCursor())) {
+        paste_whole(text);
+        return;
+    }
     // Before the cursor: the document outlives it, whatever a command does
     // to the box meanwhile.
     const DocumentsInUse pasting;
