@@ -229,11 +229,7 @@ bool is_lookup_key(std::string_view key) {
            });
 }
 
-bool starts_with_capital(std::string_view word) {
-    if (word.empty())
-        return false;
-    if (word[0] >= 'A' && word[0] <= 'Z')
-        return true;
+bool word_rule::starts_with_accented_capital(std::string_view word) {
     std::size_t length = 0;
     return is_accented_capital(decode_at(word, 0, length));
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -59,9 +61,22 @@ std::size_t letter_length(std::string_view text, std::size_t pos);
 // Where the word that reached a byte of 0x80 or above at `pos` ends.
 std::size_t end_of_word(std::string_view text, std::size_t pos);
 
-inline bool is_ascii_word_byte(char byte) {
-    return static_cast<unsigned char>(byte) < 0x80 &&
-           is_word_character(static_cast<char32_t>(byte));
+// What a byte is to the scan: one table load per byte of text, as the scan
+// runs over every byte of a long text.
+enum ByteClass : uint8_t { separator_byte, ascii_word_byte, high_byte };
+
+constexpr std::array<uint8_t, 256> kByteClasses = [] {
+    std::array<uint8_t, 256> classes{};
+    for (std::size_t byte = 0; byte < classes.size(); ++byte) {
+        classes[byte] = byte >= 0x80                                     ? high_byte
+                        : is_word_character(static_cast<char32_t>(byte)) ? ascii_word_byte
+                                                                         : separator_byte;
+    }
+    return classes;
+}();
+
+inline uint8_t byte_class(char byte) {
+    return kByteClasses[static_cast<unsigned char>(byte)];
 }
 
 }  // namespace word_rule
@@ -71,19 +86,19 @@ inline bool is_ascii_word_byte(char byte) {
 inline bool find_next_word(std::string_view text, std::size_t pos, WordSpan& span) {
     const std::size_t size = text.size();
     while (pos < size) {
-        const char byte = text[pos];
-        if (word_rule::is_ascii_word_byte(byte))
+        const uint8_t kind = word_rule::byte_class(text[pos]);
+        if (kind == word_rule::ascii_word_byte)
             break;
-        if (static_cast<unsigned char>(byte) >= 0x80 && word_rule::letter_length(text, pos) != 0)
+        if (kind == word_rule::high_byte && word_rule::letter_length(text, pos) != 0)
             break;
         ++pos;
     }
     if (pos == size)
         return false;
     span.start = pos;
-    while (pos < size && word_rule::is_ascii_word_byte(text[pos]))
+    while (pos < size && word_rule::byte_class(text[pos]) == word_rule::ascii_word_byte)
         ++pos;
-    if (pos < size && static_cast<unsigned char>(text[pos]) >= 0x80)
+    if (pos < size && word_rule::byte_class(text[pos]) == word_rule::high_byte)
         pos = word_rule::end_of_word(text, pos);
     span.end = pos;
     return true;
@@ -131,8 +146,21 @@ bool passes_skip_rules(std::string_view key);
 // keys to count.
 bool is_lookup_key(std::string_view key);
 
+namespace word_rule {
+
+// True when the word begins with an accented capital.
+bool starts_with_accented_capital(std::string_view word);
+
+}  // namespace word_rule
+
 // True when the word begins with a capital: A-Z or an accented capital.
-bool starts_with_capital(std::string_view word);
+inline bool starts_with_capital(std::string_view word) {
+    if (word.empty())
+        return false;
+    if (static_cast<unsigned char>(word[0]) < 0x80)
+        return word[0] >= 'A' && word[0] <= 'Z';
+    return word_rule::starts_with_accented_capital(word);
+}
 
 // True for a headword a lookup can find: Latin letters, apostrophes and
 // hyphens, starting with a letter and holding at least two letters.
