@@ -68,6 +68,19 @@ bool found_other(const DictionaryStore& store, const std::string& other, EventPu
     return true;
 }
 
+// The search by the dictionary forms of `base`, when it is not found as
+// written: the first form that is a lookup key and that the dictionary holds.
+void find_by_forms(const DictionaryStore& store, std::string_view base, WordForms* forms,
+                   EventPump* pump, WordMatch& result) {
+    if (forms == nullptr)
+        return;
+    for (const std::string& form : forms->forms_of(base)) {
+        if (is_lookup_key(form) && found_other(store, form, pump, result))
+            return;
+    }
+    result.outcome = WordMatch::Outcome::not_found;
+}
+
 }  // namespace
 
 int32_t key_slot(std::string_view key) {
@@ -83,6 +96,16 @@ int32_t key_slot(std::string_view key) {
 WordMatch find_word(const DictionaryStore& store, std::string_view key, uint32_t hash,
                     WordForms* forms, EventPump* pump) {
     WordMatch result;
+    switch (find_as_written(store, key, hash, result.entry)) {
+        case WrittenKey::found:
+            result.outcome = WordMatch::Outcome::found;
+            return result;
+        case WrittenKey::absent:
+            find_by_forms(store, key, forms, pump, result);
+            return result;
+        case WrittenKey::other:
+            break;
+    }
     const bool plain = is_ascii(key);
     const std::string unmarked = plain ? std::string() : without_marks(key);
     const std::string_view base = plain ? key : std::string_view(unmarked);
@@ -103,13 +126,8 @@ WordMatch find_word(const DictionaryStore& store, std::string_view key, uint32_t
         if (result.outcome == WordMatch::Outcome::not_found)
             found_other(store, unmarked, pump, result);
     }
-    if (result.outcome != WordMatch::Outcome::not_found || forms == nullptr)
-        return result;
-    for (const std::string& form : forms->forms_of(base)) {
-        if (is_lookup_key(form) && found_other(store, form, pump, result))
-            return result;
-    }
-    result.outcome = WordMatch::Outcome::not_found;
+    if (result.outcome == WordMatch::Outcome::not_found)
+        find_by_forms(store, base, forms, pump, result);
     return result;
 }
 

@@ -47,4 +47,43 @@ WordMatch find_word(const DictionaryStore& store, std::string_view key, WordForm
 // letters, neither without marks nor by its forms.
 int32_t find_entry(const DictionaryStore& store, std::string_view key);
 
+// The first step of find_word, the one that finds nearly every word of a
+// text: the key searched as written in the hash, within the stretch of the
+// slot of its first two characters when both are ASCII. (A key with marks
+// further on is filed under the same slot as its letters, so the step is
+// the same for it.) Inline, for the engine takes it for every word.
+enum class WrittenKey {
+    found,   // `match` is set; find_word finds the same
+    absent,  // a key of ASCII characters its slot does not hold: find_word
+             // goes on only to its dictionary forms
+    other,   // anything else is find_word's to judge
+};
+
+inline WrittenKey find_as_written(const DictionaryStore& store, std::string_view key, uint32_t hash,
+                                  LookupIndex::Match& match) {
+    if (key.size() < 2 || static_cast<unsigned char>(key[0]) >= 0x80 ||
+        static_cast<unsigned char>(key[1]) >= 0x80 || !store.lookup.is_built())
+        return WrittenKey::other;
+    const int32_t slot =
+        letter_pair_slot(static_cast<unsigned char>(key[0]), static_cast<unsigned char>(key[1]));
+    if (slot < 0 || slot >= kPrefixSlots)
+        return WrittenKey::other;
+    const PrefixSlot& stretch = store.prefix_index[static_cast<std::size_t>(slot)];
+    // A slot that is empty or reaches outside the table is find_word's to judge.
+    if (stretch.first_entry > stretch.last_entry || stretch.first_entry < 0 ||
+        stretch.last_entry > kMaxEntries)
+        return WrittenKey::other;
+    const LookupIndex::Match found =
+        store.lookup.find(key, hash, stretch.first_entry, stretch.last_entry);
+    if (found.row != 0) {
+        match = found;
+        return WrittenKey::found;
+    }
+    for (const char c : key.substr(2)) {
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return WrittenKey::other;  // it is searched again without its marks
+    }
+    return WrittenKey::absent;
+}
+
 }  // namespace vorna

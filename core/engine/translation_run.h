@@ -60,10 +60,8 @@ class TranslationRun {
     bool look_up_parts(std::string_view key, EventPump& host, WordLookup& lookup);
     // Counts a found entry; notes a damaged dictionary. True when found.
     bool count_match(const WordMatch& match);
-    // Appends the translation of `row` (from `lookup` when it holds the text);
-    // false when it is empty.
-    bool append_translation(std::string& out, int32_t row, const WordLookup& lookup,
-                            bool rus) const;
+    // The translation of `row`, from `lookup` when it holds the text.
+    std::string_view translation_of(int32_t row, const WordLookup& lookup, bool rus) const;
     // The mode's choices come as arguments, worked out once per line by the caller.
     void append_word_result(std::string& out, std::string_view word, const WordLookup& lookup,
                             bool word_list, bool rus) const;

@@ -55,6 +55,20 @@ WordLookup TranslationRun::look_up_key(std::string_view key, const WordKey& word
                                        EventPump& host) {
     if (!word_key.looked_up)
         return {};
+    // Most words are found as written, and without forms an ASCII key that
+    // is not is unknown; find_word takes the rest.
+    LookupIndex::Match entry;
+    const WrittenKey written =
+        damaged_ ? WrittenKey::other : find_as_written(store_, key, word_key.hash, entry);
+    if (written == WrittenKey::found) {
+        ++counts_.repeat_count[static_cast<std::size_t>(entry.row)];
+        return {WordLookup::Outcome::found, entry.row, entry.has_text, entry.word_rus,
+                entry.word_translit};
+    }
+    if (written == WrittenKey::absent && options_.word_forms == nullptr) {
+        ++counts_.unknown_word_count;
+        return {WordLookup::Outcome::unknown, 0, false, {}, {}};
+    }
     const WordMatch match = find_word(store_, key, word_key.hash, options_.word_forms, &host);
     if (match.outcome == WordMatch::Outcome::not_looked_up || damaged_)
         return {};
@@ -73,14 +87,12 @@ WordLookup TranslationRun::look_up_key(std::string_view key, const WordKey& word
     return {WordLookup::Outcome::unknown, 0, false, {}, {}};
 }
 
-bool TranslationRun::append_translation(std::string& out, int32_t row, const WordLookup& lookup,
-                                        bool rus) const {
+std::string_view TranslationRun::translation_of(int32_t row, const WordLookup& lookup,
+                                                bool rus) const {
+    if (lookup.has_text)
+        return rus ? lookup.word_rus : lookup.word_translit;
     const DictionaryEntry& entry = store_.entries[static_cast<std::size_t>(row)];
-    const std::string_view translation =
-        lookup.has_text ? (rus ? lookup.word_rus : lookup.word_translit)
-                        : std::string_view(rus ? entry.word_rus : entry.word_translit);
-    out += translation;
-    return !translation.empty();
+    return rus ? entry.word_rus : entry.word_translit;
 }
 
 void TranslationRun::append_word_result(std::string& out, std::string_view word,
@@ -94,12 +106,14 @@ void TranslationRun::append_word_result(std::string& out, std::string_view word,
             out += word;
             return;
         case WordLookup::Outcome::found: {
-            const std::size_t start = out.size();
-            if (!append_translation(out, lookup.row, lookup, rus))
+            const std::string_view translation = translation_of(lookup.row, lookup, rus);
+            if (translation.empty())
                 return;
+            const std::size_t start = out.size();
+            out += translation;
             if (lookup.second_row != 0) {
                 out += '-';
-                append_translation(out, lookup.second_row, {}, rus);
+                out += translation_of(lookup.second_row, {}, rus);
             }
             if (starts_with_capital(word))
                 raise_first_letter(out, start);
