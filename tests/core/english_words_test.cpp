@@ -55,7 +55,9 @@ TEST(english_words, typographic_forms_join_letters_and_nothing_else) {
              {"ﬁnd ﬂow oﬃce", {"ﬁnd", "ﬂow", "oﬃce"}},
              {"café, naïve, Éclair, œuvre ×÷ ß", {"café", "naïve", "Éclair", "œuvre"}},
              {"кот’s x’’y", {"s", "x", "y"}},
-             {"caf\xE9 \xC3", {"caf"}},  // bytes that are not UTF-8 are no letters
+             {"caf\xE9 \xC3", {"caf"}},          // bytes that are not UTF-8 are no letters
+             {"naïve ab\xC3", {"naïve", "ab"}},  // a sequence cut off by the end of the text
+             {"ﬁ’\xE2\x80", {"ﬁ"}},
          }) {
         EXPECT_EQ(words_of(c.text), c.words) << c.text;
     }
