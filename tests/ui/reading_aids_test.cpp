@@ -7,7 +7,9 @@
 #include <QThread>
 #include <QtTest>
 
+#include "core/engine/silent_hosts.h"
 #include "program_fixture.h"
+#include "ui/boxes/box_document.h"
 #include "ui/boxes/word_at_point.h"
 #include "ui/windows/article_window.h"
 #include "ui/windows/pronunciation.h"
@@ -148,6 +150,33 @@ void UiTest::articleWindow_badWordsAndMissingDictionaryAreExplained() {
     caret.setPosition(static_cast<int>(pasted.size()));
     box.setTextCursor(caret);
     QCOMPARE(vorna::ui::word_in_box(box, nullptr), QStringLiteral("fine"));
+}
+
+void UiTest::wordMap_paragraphOffsetsFindWhatTheTextFinds() {
+    ProgramFixture program;
+    QVERIFY(program.start());
+    // Output of two-byte letters, empty lines, a no-break space, a character
+    // outside the BMP and unknown words.
+    const std::string source =
+        "Hello, world!\n\nthe cat\u00A0sat \U0001F600 hello\nXyzzy cat\n\ncat world";
+    vorna::TranslationOptions options;
+    options.keep_word_positions = true;
+    vorna::SilentRunHost host;
+    vorna::TranslationResult result =
+        program.window->engine().text_translate(source, options, host);
+    QTextDocument output;
+    vorna::ui::append_plain_text(output, result.text, nullptr);
+    vorna::ui::RunWordMap by_text, by_paragraphs;
+    by_text.remember(source, result.word_positions, output);
+    by_paragraphs.remember(source, result.word_positions, output,
+                           vorna::ui::RunWordMap::paragraph_offsets(output));
+    int found = 0;
+    for (int position = 0; position < output.characterCount(); ++position) {
+        const QString word = by_text.source_word_at(output, position);
+        QCOMPARE(by_paragraphs.source_word_at(output, position), word);
+        found += word.isEmpty() ? 0 : 1;
+    }
+    QVERIFY(found > 20);
 }
 
 void UiTest::unknownWords_savedAfterARunAndFormsRemembered() {

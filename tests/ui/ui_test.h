@@ -57,6 +57,7 @@ class UiTest : public QObject {
     // the reading aids
     void articleWindow_followsTheWordAndMapsTheTranslationBack();
     void articleWindow_badWordsAndMissingDictionaryAreExplained();
+    void wordMap_paragraphOffsetsFindWhatTheTextFinds();
     void unknownWords_savedAfterARunAndFormsRemembered();
     void pronounce_saysTheWordOffTheWindowThreadAndExplainsSilence();
 };

@@ -44,10 +44,22 @@ QString word_in_box(const QTextEdit& box, const QPoint* point) {
     return read_as_ascii(word_around(block, at.positionInBlock()));
 }
 
+std::vector<uint64_t> RunWordMap::paragraph_offsets(const QTextDocument& output) {
+    std::vector<uint64_t> offsets;
+    offsets.reserve(static_cast<std::size_t>(output.blockCount()));
+    uint64_t offset = 0;
+    for (QTextBlock block = output.begin(); block.isValid(); block = block.next()) {
+        offsets.push_back(offset);
+        offset += static_cast<uint64_t>(block.text().toUtf8().size()) + 2;  // and CR LF
+    }
+    return offsets;
+}
+
 void RunWordMap::remember(std::string source_text, std::vector<WordPosition> positions,
-                          const QTextDocument& output) {
+                          const QTextDocument& output, std::vector<uint64_t> paragraph_offsets) {
     source_text_ = std::move(source_text);
     positions_ = std::move(positions);
+    paragraph_offsets_ = std::move(paragraph_offsets);
     output_ = &output;
     revision_ = output.revision();
     length_ = output.characterCount();
@@ -64,9 +76,18 @@ QString RunWordMap::source_word_at(const QTextDocument& document, int position) 
         return {};
     // Positions count UTF-16 units with one per line break; the run counted
     // UTF-8 bytes of lines ended by CR LF.
-    QString before = document.toRawText().left(position);
-    before.replace(QChar::ParagraphSeparator, u'\n');
-    const auto offset = static_cast<uint64_t>(before.toUtf8().size() + before.count(u'\n'));
+    uint64_t offset = 0;
+    const QTextBlock block = document.findBlock(position);
+    if (block.isValid() &&
+        paragraph_offsets_.size() == static_cast<std::size_t>(document.blockCount())) {
+        const QString in_block = block.text().left(position - block.position());
+        offset = paragraph_offsets_[static_cast<std::size_t>(block.blockNumber())] +
+                 static_cast<uint64_t>(in_block.toUtf8().size());
+    } else {
+        QString before = document.toRawText().left(position);
+        before.replace(QChar::ParagraphSeparator, u'\n');
+        offset = static_cast<uint64_t>(before.toUtf8().size() + before.count(u'\n'));
+    }
     // The word whose output holds the offset, or ends right at it.
     const auto after = std::upper_bound(
         positions_.begin(), positions_.end(), offset,

@@ -29,9 +29,16 @@ int position_in_box(const QTextEdit& box, const QPoint* point);
 // Valid while the box's document holds that output unchanged.
 class RunWordMap {
   public:
-    // After the run's output has been put into `output`.
+    // Where each paragraph of `output` starts in the run's output, in UTF-8
+    // bytes of lines ended by CR LF. Made where the document was made: over
+    // a book it takes a while.
+    static std::vector<uint64_t> paragraph_offsets(const QTextDocument& output);
+
+    // After the run's output has been put into `output`; `paragraph_offsets`
+    // as made above, or empty (then each question reads the text up to the
+    // word, which is slow in a book).
     void remember(std::string source_text, std::vector<WordPosition> positions,
-                  const QTextDocument& output);
+                  const QTextDocument& output, std::vector<uint64_t> paragraph_offsets = {});
     // True while the document the run wrote still holds its output.
     bool holds_output(const QTextDocument& document) const;
     // The English word behind the output at `position` of the document, or
@@ -41,6 +48,7 @@ class RunWordMap {
   private:
     std::string source_text_;
     std::vector<WordPosition> positions_;
+    std::vector<uint64_t> paragraph_offsets_;
     const QTextDocument* output_ = nullptr;
     int revision_ = -1;
     int length_ = -1;

@@ -195,11 +195,12 @@ void MainWindow::translate(OutputForm form) {
             output = empty_document_like(*model);
             plain_layout = result.text.size() >= static_cast<std::size_t>(kPlainLayoutFrom);
             append_plain_text(*output, result.text, nullptr);
-            output->moveToThread(here);
             std::string().swap(result.text);
         }
         if (result.outcome == RunOutcome::translated || result.outcome == RunOutcome::empty_text)
-            leftovers = ReadingAids::leftovers_of(std::move(source), result);
+            leftovers = ReadingAids::leftovers_of(std::move(source), result, output.get());
+        if (output != nullptr)
+            output->moveToThread(here);
     });
     if (const double percent = run_percent_; percent >= 0)
         show_progress(percent);

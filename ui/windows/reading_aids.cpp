@@ -63,8 +63,11 @@ void ReadingAids::set_dictionary_forms(bool on) {
 }
 
 ReadingAids::RunLeftovers ReadingAids::leftovers_of(std::string source_text,
-                                                    TranslationResult& result) {
+                                                    TranslationResult& result,
+                                                    const QTextDocument* output) {
     RunLeftovers leftovers;
+    if (output != nullptr)
+        leftovers.paragraph_offsets = RunWordMap::paragraph_offsets(*output);
     leftovers.unknown_rows = unknown_word_rows(result.unknown_words, source_text);
     leftovers.source_text = std::move(source_text);
     leftovers.word_positions = std::move(result.word_positions);
@@ -74,7 +77,7 @@ ReadingAids::RunLeftovers ReadingAids::leftovers_of(std::string source_text,
 void ReadingAids::run_finished(RunLeftovers leftovers) {
     unknown_rows_ = std::move(leftovers.unknown_rows);
     word_map_.remember(std::move(leftovers.source_text), std::move(leftovers.word_positions),
-                       *translation_box_.document());
+                       *translation_box_.document(), std::move(leftovers.paragraph_offsets));
 }
 
 bool ReadingAids::eventFilter(QObject* watched, QEvent* event) {

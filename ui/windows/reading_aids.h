@@ -18,6 +18,7 @@
 #include "ui/boxes/word_at_point.h"
 
 class QStatusBar;
+class QTextDocument;
 class QTextEdit;
 class QWidget;
 
@@ -54,8 +55,11 @@ class ReadingAids : public QObject {
         std::string source_text;
         std::vector<WordPosition> word_positions;
         std::vector<UnknownWordRow> unknown_rows;
+        std::vector<uint64_t> paragraph_offsets;  // of the output's document, when made
     };
-    static RunLeftovers leftovers_of(std::string source_text, TranslationResult& result);
+    // `output`: the document made of the result's text, or null.
+    static RunLeftovers leftovers_of(std::string source_text, TranslationResult& result,
+                                     const QTextDocument* output);
     // After a run has put its output into the translation box.
     void run_finished(RunLeftovers leftovers);
 
