@@ -101,8 +101,7 @@ WordMatch find_word(const DictionaryStore& store, std::string_view key, uint32_t
             result.outcome = WordMatch::Outcome::found;
             return result;
         case WrittenKey::absent:
-            find_by_forms(store, key, forms, pump, result);
-            return result;
+            return find_absent_word(store, key, forms, pump);
         case WrittenKey::other:
             break;
     }
@@ -128,6 +127,13 @@ WordMatch find_word(const DictionaryStore& store, std::string_view key, uint32_t
     }
     if (result.outcome == WordMatch::Outcome::not_found)
         find_by_forms(store, base, forms, pump, result);
+    return result;
+}
+
+WordMatch find_absent_word(const DictionaryStore& store, std::string_view key, WordForms* forms,
+                           EventPump* pump) {
+    WordMatch result;
+    find_by_forms(store, key, forms, pump, result);
     return result;
 }
 

@@ -86,4 +86,9 @@ inline WrittenKey find_as_written(const DictionaryStore& store, std::string_view
     return WrittenKey::absent;
 }
 
+// find_word for a key find_as_written calls absent: by its dictionary forms
+// alone, without searching the key again.
+WordMatch find_absent_word(const DictionaryStore& store, std::string_view key, WordForms* forms,
+                           EventPump* pump);
+
 }  // namespace vorna

@@ -69,7 +69,9 @@ WordLookup TranslationRun::look_up_key(std::string_view key, const WordKey& word
         ++counts_.unknown_word_count;
         return {WordLookup::Outcome::unknown, 0, false, {}, {}};
     }
-    const WordMatch match = find_word(store_, key, word_key.hash, options_.word_forms, &host);
+    const WordMatch match = written == WrittenKey::absent
+                                ? find_absent_word(store_, key, options_.word_forms, &host)
+                                : find_word(store_, key, word_key.hash, options_.word_forms, &host);
     if (match.outcome == WordMatch::Outcome::not_looked_up || damaged_)
         return {};
     if (count_match(match)) {
