@@ -7,6 +7,8 @@
 #include <QMouseEvent>
 #include <QStatusBar>
 #include <QTextEdit>
+#include <QThreadPool>
+#include <memory>
 
 #include "core/dictionary/word_article.h"
 #include "core/io/atomic_write.h"
@@ -75,6 +77,12 @@ ReadingAids::RunLeftovers ReadingAids::leftovers_of(std::string source_text,
 }
 
 void ReadingAids::run_finished(RunLeftovers leftovers) {
+    // The last run's tables of a book take tens of milliseconds to free;
+    // another thread frees them.
+    auto last = std::make_shared<std::pair<RunWordMap, decltype(unknown_rows_)>>(
+        std::move(word_map_), std::move(unknown_rows_));
+    word_map_ = RunWordMap();
+    QThreadPool::globalInstance()->start([last = std::move(last)]() mutable { last.reset(); });
     unknown_rows_ = std::move(leftovers.unknown_rows);
     word_map_.remember(std::move(leftovers.source_text), std::move(leftovers.word_positions),
                        *translation_box_.document(), std::move(leftovers.paragraph_offsets));
