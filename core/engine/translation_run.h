@@ -60,6 +60,8 @@ class TranslationRun {
     bool look_up_parts(std::string_view key, EventPump& host, WordLookup& lookup);
     // Counts a found entry; notes a damaged dictionary. True when found.
     bool count_match(const WordMatch& match);
+    // A word the dictionary lacks, counted as such.
+    WordLookup unknown_lookup();
     // The translation of `row`, from `lookup` when it holds the text.
     std::string_view translation_of(int32_t row, const WordLookup& lookup, bool rus) const;
     // The mode's choices come as arguments, worked out once per line by the caller.

@@ -17,6 +17,11 @@ bool split_compound(std::string_view key, std::string_view& first, std::string_v
     return passes_skip_rules(first) && passes_skip_rules(second);
 }
 
+WordLookup found_lookup(const LookupIndex::Match& entry) {
+    return {WordLookup::Outcome::found, entry.row, entry.has_text, entry.word_rus,
+            entry.word_translit};
+}
+
 }  // namespace
 
 bool TranslationRun::count_match(const WordMatch& match) {
@@ -62,22 +67,17 @@ WordLookup TranslationRun::look_up_key(std::string_view key, const WordKey& word
         damaged_ ? WrittenKey::other : find_as_written(store_, key, word_key.hash, entry);
     if (written == WrittenKey::found) {
         ++counts_.repeat_count[static_cast<std::size_t>(entry.row)];
-        return {WordLookup::Outcome::found, entry.row, entry.has_text, entry.word_rus,
-                entry.word_translit};
+        return found_lookup(entry);
     }
-    if (written == WrittenKey::absent && options_.word_forms == nullptr) {
-        ++counts_.unknown_word_count;
-        return {WordLookup::Outcome::unknown, 0, false, {}, {}};
-    }
+    if (written == WrittenKey::absent && options_.word_forms == nullptr)
+        return unknown_lookup();
     const WordMatch match = written == WrittenKey::absent
                                 ? find_absent_word(store_, key, options_.word_forms, &host)
                                 : find_word(store_, key, word_key.hash, options_.word_forms, &host);
     if (match.outcome == WordMatch::Outcome::not_looked_up || damaged_)
         return {};
-    if (count_match(match)) {
-        return {WordLookup::Outcome::found, match.entry.row, match.entry.has_text,
-                match.entry.word_rus, match.entry.word_translit};
-    }
+    if (count_match(match))
+        return found_lookup(match.entry);
     if (damaged_)
         return {};
     WordLookup parts;
@@ -85,6 +85,10 @@ WordLookup TranslationRun::look_up_key(std::string_view key, const WordKey& word
         return parts;
     if (damaged_)
         return {};
+    return unknown_lookup();
+}
+
+WordLookup TranslationRun::unknown_lookup() {
     ++counts_.unknown_word_count;
     return {WordLookup::Outcome::unknown, 0, false, {}, {}};
 }
